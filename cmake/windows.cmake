@@ -1,0 +1,49 @@
+# kelvari.exe: static, GUI subsystem, Unicode entry point, only system DLLs.
+enable_language(RC)
+
+# Delay-loaded import libraries: a GUI library is loaded only when a command first calls into
+# it, so the commands without a window start as fast as a program that only writes a file.
+function(kelvari_delay_import name out_var)
+  set(lib ${CMAKE_BINARY_DIR}/delayimp/lib${name}_delay.a)
+  set(def ${CMAKE_BINARY_DIR}/delayimp/${name}.def)
+  add_custom_command(
+    OUTPUT ${lib}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delayimp
+    COMMAND sh ${CMAKE_SOURCE_DIR}/cmake/make-delay-def.sh ${name} /usr/x86_64-w64-mingw32/lib/lib${name}.a ${def}
+    COMMAND x86_64-w64-mingw32-dlltool --input-def ${def} --output-delaylib ${lib}
+    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/make-delay-def.sh
+    VERBATIM)
+  add_custom_target(delay_${name} DEPENDS ${lib})
+  set(${out_var} ${lib} PARENT_SCOPE)
+endfunction()
+
+set(KELVARI_DELAY_LIBS)
+foreach(dll user32 gdi32 comctl32 comdlg32 shell32 ole32 winmm)
+  kelvari_delay_import(${dll} lib)
+  list(APPEND KELVARI_DELAY_LIBS ${lib})
+  list(APPEND KELVARI_DELAY_TARGETS delay_${dll})
+endforeach()
+
+add_executable(kelvari WIN32
+  src/frontend/main_win32.cpp
+  src/frontend/system_win32.cpp
+  src/frontend/files_win32.cpp
+  src/frontend/message_box_win32.cpp
+  src/resources/kelvari.rc
+)
+add_dependencies(kelvari ${KELVARI_DELAY_TARGETS})
+target_compile_definitions(kelvari PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0A00 NOMINMAX WIN32_LEAN_AND_MEAN)
+target_compile_options(kelvari PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${KELVARI_WARNINGS}>)
+target_include_directories(kelvari PRIVATE src ${CMAKE_BINARY_DIR}/generated)
+set_source_files_properties(src/resources/kelvari.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/resources/kelvari.ico;${CMAKE_SOURCE_DIR}/src/resources/kelvari.manifest")
+target_link_options(kelvari PRIVATE -municode -static -s -Wl,--gc-sections)
+# The delay libraries come first, so the GUI functions bind to them and not to the ordinary
+# import libraries that the GUI subsystem adds by default.
+target_link_libraries(kelvari PRIVATE kelvari_logic ${KELVARI_DELAY_LIBS} kelvari_logic)
+set_target_properties(kelvari PROPERTIES OUTPUT_NAME kelvari RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+target_compile_options(kelvari_logic PRIVATE -ffunction-sections -fdata-sections)
+
+if(BUILD_TESTING)
+  add_subdirectory(tests/e2e)
+endif()

@@ -1,0 +1,15 @@
+#!/bin/bash
+# Builds everything and runs every test: the unit tests of the logic (native, with sanitizers)
+# and the end-to-end tests of kelvari.exe under Wine in a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+start=$(date +%s)
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --preset windows
+size=$(stat -c %s build/windows/kelvari.exe)
+echo "kelvari.exe: $size bytes; whole run: $(( $(date +%s) - start )) s"

@@ -1,0 +1,88 @@
+#include "frontend/error_messages.h"
+
+#include <cmath>
+#include <string>
+
+namespace kelvari {
+namespace {
+
+constexpr std::wstring_view kNoSpaceForResult =
+    L"Es ist nicht gen\u00FCgend Platz zum Anlegen der Umgebungsvariablen 'KVRESULT' vorhanden\r"
+    L" > \u00C4ndern Sie die unter Windows 95 \u00FCber die Eigenschaften der betreffenden "
+    L"Stapeldatei.\r"
+    L" > Unter Windows NT m\u00FCssen Sie ggf. die Umgebungsvariable mit einem Dummy-Wert "
+    L"\u00FCber\r"
+    L"     die Systemeigenschaften vorbelegen.";
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+}  // namespace
+
+std::wstring ErrorMessage(std::int16_t code, const ErrorContext& c) {
+  switch (code) {
+    case 0:
+      return NumericValue(c.word3) == 1.0 ? std::wstring(kNoSpaceForResult) : std::wstring();
+    case 1:
+      return L"Es wurde kein Kommando zur Ausf\u00FChrung angegeben.";
+    case 2:
+      return L"Das Kommando '" + c.word2 + L"' ist nicht bekannt.";
+    case 3:
+      return L"Der Name der Parameterdatei wurde nicht angegeben.";
+    case 4:
+      return L"Die Parameterdatei '" + c.word3 + L"' konnte nicht gefunden werden.";
+    case 5:
+      return L"F\u00FCr das Kommando '" + c.word2 +
+             L"' wurden\rzu wenig Angaben in der Parameterdatei gemacht.";
+    case 6:
+      return L"Befehl MESSAGEBOX: Unbekanntes Attribut " + c.upper_attribute + L".";
+    case 7:
+      return L"Befehl LISTBOX: Unbekanntes Attribut " + c.upper_attribute + L".";
+    case 8:
+      return L"LISTBOX: Die Datei " + c.upper_param_line2 +
+             L" mit dem\rListeninhalt konnte nicht gefunden werden.";
+    case 9:
+      return L"F\u00FCr das Kommando '" + c.word2 + L"' wurden zu wenig Parameter \u00FCbergeben.";
+    case 10:
+      return L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!";
+    default:
+      return L"Unerwarteter Fehler ... ???";
+  }
+}
+
+double NumericValue(std::wstring_view word) {
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < word.size() && (word[i] == L'+' || word[i] == L'-')) negative = word[i++] == L'-';
+  double value = 0;
+  bool digits = false;
+  while (i < word.size() && IsDigit(word[i])) {
+    value = value * 10 + (word[i++] - L'0');
+    digits = true;
+  }
+  if (i < word.size() && word[i] == L'.') {
+    ++i;
+    double scale = 0.1;
+    while (i < word.size() && IsDigit(word[i])) {
+      value += (word[i++] - L'0') * scale;
+      scale /= 10;
+      digits = true;
+    }
+  }
+  if (!digits) return 0;
+  if (i < word.size() && (word[i] == L'e' || word[i] == L'E' || word[i] == L'd' || word[i] == L'D')) {
+    std::size_t j = i + 1;
+    bool exp_negative = false;
+    if (j < word.size() && (word[j] == L'+' || word[j] == L'-')) exp_negative = word[j++] == L'-';
+    if (j < word.size() && IsDigit(word[j])) {
+      int exponent = 0;
+      while (j < word.size() && IsDigit(word[j])) {
+        if (exponent < 10000) exponent = exponent * 10 + (word[j] - L'0');
+        ++j;
+      }
+      value *= std::pow(10.0, exp_negative ? -exponent : exponent);
+    }
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace kelvari

@@ -1,0 +1,41 @@
+#include "frontend/param_lines.h"
+
+#include "frontend/system.h"
+
+namespace kelvari {
+
+std::wstring TrimBlanks(std::wstring_view text) {
+  const auto first = text.find_first_not_of(L' ');
+  if (first == std::wstring_view::npos) return {};
+  const auto last = text.find_last_not_of(L' ');
+  return std::wstring(text.substr(first, last - first + 1));
+}
+
+bool IsCommentLine(std::wstring_view trimmed, System& system) {
+  if (trimmed.empty()) return false;
+  if (trimmed[0] == L';' || trimmed[0] == L'\'') return true;
+  return trimmed.size() >= 3 && system.UpperCase(trimmed.substr(0, 3)) == L"REM";
+}
+
+std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines,
+                                             System& system) {
+  std::vector<std::wstring> kept(1);
+  kept.reserve(lines.size() + 1);
+  for (const auto& line : lines) {
+    std::wstring trimmed = TrimBlanks(line);
+    if (!IsCommentLine(trimmed, system)) kept.push_back(std::move(trimmed));
+  }
+  return kept;
+}
+
+std::wstring JoinPrompt(const std::vector<std::wstring>& lines, int start) {
+  std::wstring prompt;
+  const int last = static_cast<int>(lines.size()) - 1;
+  for (int k = start < 1 ? 1 : start; k <= last; ++k) {
+    prompt += lines[static_cast<std::size_t>(k)];
+    if (k < last) prompt += L'\r';
+  }
+  return prompt;
+}
+
+}  // namespace kelvari

@@ -1,0 +1,88 @@
+// The program's one door to the operating system.
+//
+// Everything the command logic needs from Windows (the argument text, files, message boxes,
+// upper-casing, the ANSI code page, ending the process) goes through this interface. The Win32
+// build implements it in the *_win32.cpp files; unit tests use a scripted fake. The logic never
+// sees a Windows handle or error number: failures come back as an IoStatus with a German text.
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+namespace kelvari {
+
+// Outcome of a file operation. On failure, `reason` holds the system's own description.
+struct IoStatus {
+  bool ok = true;
+  std::wstring reason;
+
+  static IoStatus Ok() { return {}; }
+  static IoStatus Failed(std::wstring why) { return {false, std::move(why)}; }
+};
+
+// Exit codes a batch file can test with "if errorlevel".
+enum ExitCode : int {
+  kExitAnswered = 0,   // the command ended normally
+  kExitCancelled = 1,  // the user cancelled a dialog
+  kExitFailed = 2,     // an error or a fault was reported
+};
+
+// Message box button codes, as the system returns them.
+enum MessageBoxAnswer : int {
+  kIdOk = 1,
+  kIdCancel = 2,
+  kIdAbort = 3,
+  kIdRetry = 4,
+  kIdIgnore = 5,
+  kIdYes = 6,
+  kIdNo = 7,
+};
+
+// Message box style bits used by the program itself.
+inline constexpr std::uint32_t kMbIconStop = 0x10;
+inline constexpr std::uint32_t kMbIconInformation = 0x40;
+
+class System {
+ public:
+  virtual ~System() = default;
+
+  // The command-line text that follows the program's own name.
+  virtual std::wstring ArgumentText() = 0;
+
+  // The user locale's upper-casing of the whole text; the result has the same length.
+  virtual std::wstring UpperCase(std::wstring_view text) = 0;
+
+  // Conversions between the program's wide strings and the system's ANSI code page.
+  // Characters that the code page lacks become the code page's replacement character.
+  virtual std::string ToAnsi(std::wstring_view text) = 0;
+  virtual std::wstring FromAnsi(std::string_view bytes) = 0;
+
+  // True when `path` names an existing file without the hidden or system attribute (read-only
+  // and archive files count; folders do not). A relative path is taken from the current folder.
+  virtual bool IsNormalFile(const std::wstring& path) = 0;
+
+  // Reads the whole file into `bytes`.
+  virtual IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) = 0;
+
+  // Replaces the content of the file at `path` by `bytes`, creating it when missing. When the
+  // file cannot be opened for writing, nothing is changed and the status says why.
+  virtual IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) = 0;
+
+  // Shows a modal message box and returns the code of the pressed button.
+  virtual int MessageBox(const std::wstring& text, const std::wstring& title,
+                         std::uint32_t style) = 0;
+
+  // Ends the process at once with `code`; nothing after the call runs.
+  [[noreturn]] void ExitProcess(int code) {
+    EndProcess(code);
+    std::abort();  // EndProcess never returns
+  }
+
+ protected:
+  // Ends the process (or, in tests, leaves the program's code by an exception).
+  virtual void EndProcess(int code) = 0;
+};
+
+}  // namespace kelvari

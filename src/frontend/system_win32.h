@@ -1,0 +1,25 @@
+// The Win32 implementation of System. Its methods live in the *_win32.cpp files of the
+// subsystem that needs them.
+#pragma once
+
+#include "frontend/system.h"
+
+namespace kelvari {
+
+class Win32System final : public System {
+ public:
+  std::wstring ArgumentText() override;
+  std::wstring UpperCase(std::wstring_view text) override;
+  std::string ToAnsi(std::wstring_view text) override;
+  std::wstring FromAnsi(std::string_view bytes) override;
+  bool IsNormalFile(const std::wstring& path) override;
+  IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override;
+  IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
+  int MessageBox(const std::wstring& text, const std::wstring& title,
+                 std::uint32_t style) override;
+
+ protected:
+  void EndProcess(int code) override;
+};
+
+}  // namespace kelvari

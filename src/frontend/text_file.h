@@ -1,0 +1,28 @@
+// Turning the bytes of a text file (a parameter file or a list file) into lines.
+//
+// Files are ANSI text in the system code page. Two kinds of file written by today's editors are
+// recognised as well: a file that starts with a UTF-8 or UTF-16 byte-order mark is read in that
+// encoding (the mark is not part of the first line), and a file without a mark whose bytes are
+// valid UTF-8 holding at least one multi-byte sequence is read as UTF-8. An ANSI text with
+// umlauts is never valid UTF-8, so such files read as ANSI.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvari {
+
+class System;
+
+// Decodes the file content to wide text as described above.
+std::wstring DecodeTextFile(std::string_view bytes, System& system);
+
+// True when `bytes` are valid UTF-8 and hold at least one multi-byte sequence.
+bool LooksLikeUtf8(std::string_view bytes);
+
+// Splits `text` into lines. CR LF and a lone CR end a line; a lone LF stays in the line's text.
+// The last line needs no line end; a text that ends with a line end has no empty line after it.
+std::vector<std::wstring> SplitLines(std::wstring_view text);
+
+}  // namespace kelvari

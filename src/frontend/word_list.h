@@ -1,0 +1,28 @@
+// The program's word splitter.
+//
+// A word is a maximal run of characters other than the blank (code 32). Tabs, quotes and every
+// other character belong to the word they stand in; there is no quoting of any kind.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvari {
+
+// The most words one split can hold: counts are 16-bit signed numbers.
+inline constexpr int kMaxWords = 32767;
+
+// Splits `text` into `words` (entry 0 unused, word n in entry n) and sets `count`.
+// A text with words leaves exactly count + 1 entries. A text without words sets `count` to 0
+// and leaves the entries of the previous split in place.
+// Returns false, with `words` and `count` unchanged, when the text holds more than kMaxWords
+// words.
+bool SplitWords(std::wstring_view text, std::vector<std::wstring>& words, std::int16_t& count);
+
+// Returns the text that follows the program's own name in a process command line, skipping a
+// quoted or unquoted program path the way Windows does, and the blanks and tabs after it.
+std::wstring ArgumentTextOf(std::wstring_view command_line);
+
+}  // namespace kelvari

@@ -1,0 +1,253 @@
+#include "driver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+namespace kvtest {
+namespace {
+
+std::wstring FromUtf8(const std::string& s) {
+  if (s.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+  return w;
+}
+
+// A Unix path of the build as the path Wine shows for it on drive Z:.
+std::wstring WinePath(const std::string& unix_path) {
+  std::wstring w = L"Z:" + FromUtf8(unix_path);
+  std::replace(w.begin(), w.end(), L'/', L'\\');
+  return w;
+}
+
+std::wstring StripAmpersand(std::wstring s) {
+  s.erase(std::remove(s.begin(), s.end(), L'&'), s.end());
+  return s;
+}
+
+// The pixels of a window as they are on the screen.
+std::vector<COLORREF> Capture(HWND window, int& width, int& height) {
+  RECT r;
+  GetWindowRect(window, &r);
+  width = r.right - r.left;
+  height = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(mem, x, y));
+  }
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// Which of the system's message box icons an icon control shows: its pixels are compared with
+// each stock icon drawn on the same background. -1 for an icon that is none of them.
+int IdentifyIcon(HWND icon_control) {
+  int w = 0, h = 0;
+  const std::vector<COLORREF> shown = Capture(icon_control, w, h);
+  if (shown.empty()) return -1;
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(mem, bmp);
+  int best = -1;
+  for (int idi : {32513, 32514, 32515, 32516}) {  // hand, question, exclamation, asterisk
+    HBRUSH bg = CreateSolidBrush(shown[0]);
+    RECT all{0, 0, w, h};
+    FillRect(mem, &all, bg);
+    DeleteObject(bg);
+    DrawIconEx(mem, 0, 0, LoadIconW(nullptr, MAKEINTRESOURCEW(idi)), w, h, 0, nullptr, DI_NORMAL);
+    std::size_t same = 0;
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) same += GetPixel(mem, x, y) == shown[static_cast<std::size_t>(y * w + x)];
+    }
+    if (same * 100 >= shown.size() * 97) best = idi;
+  }
+  SelectObject(mem, old);
+  DeleteObject(bmp);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return best;
+}
+
+}  // namespace
+
+std::string Utf8(const std::wstring& w) {
+  if (w.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,
+                                    nullptr, nullptr);
+  std::string s(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), s.data(), n, nullptr,
+                      nullptr);
+  return s;
+}
+
+std::wstring KelvariExe() { return WinePath(KELVARI_EXE_UNIX_PATH); }
+
+std::filesystem::path FreshWorkDir() {
+  const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::filesystem::path dir = WinePath(KELVARI_E2E_WORK_UNIX_PATH);
+  dir /= std::string(info->test_suite_name()) + "." + info->name();
+  std::error_code ec;
+  std::filesystem::remove_all(dir, ec);
+  std::filesystem::create_directories(dir);
+  return dir;
+}
+
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  ASSERT_TRUE(out.good()) << path;
+}
+
+std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+Program::Program(const std::wstring& argument_text, const std::filesystem::path& cwd)
+    : Program(L"\"" + KelvariExe() + L"\" " + argument_text, cwd, true) {}
+
+Program::Program(const std::wstring& command_line, const std::filesystem::path& cwd, bool) {
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  std::wstring cmd = command_line;
+  const std::wstring dir = cwd.wstring();
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
+                      &info_)) {
+    ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
+    info_ = {};
+  }
+}
+
+Program::~Program() {
+  if (!info_.hProcess) return;
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+std::vector<HWND> Program::Windows() const {
+  struct Search {
+    DWORD pid;
+    std::vector<HWND> found;
+  } search{info_.dwProcessId, {}};
+  EnumWindows(
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == s->pid && IsWindowVisible(w)) s->found.push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND Program::WaitForWindow(const wchar_t* window_class, int timeout_ms) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+  while (std::chrono::steady_clock::now() < until) {
+    for (HWND w : Windows()) {
+      if (window_class && ClassName(w) != window_class) continue;
+      // Wait until the window's thread has handled the messages of its creation.
+      DWORD_PTR ignored;
+      SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+      return w;
+    }
+    if (info_.hProcess && WaitForSingleObject(info_.hProcess, 0) != WAIT_TIMEOUT) return nullptr;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return nullptr;
+}
+
+std::optional<DWORD> Program::WaitForExit(int timeout_ms) {
+  if (!info_.hProcess) return std::nullopt;
+  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout_ms)) != WAIT_OBJECT_0) {
+    return std::nullopt;
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+std::wstring Text(HWND window) {
+  const int n = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(n) + 1, L'\0');
+  const int got = GetWindowTextW(window, text.data(), n + 1);
+  text.resize(static_cast<std::size_t>(got));
+  return text;
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return name;
+}
+
+std::vector<HWND> Children(HWND window) {
+  std::vector<HWND> found;
+  for (HWND c = GetWindow(window, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) found.push_back(c);
+  return found;
+}
+
+HWND ChildByText(HWND parent, const std::wstring& text) {
+  for (HWND c : Children(parent)) {
+    if (StripAmpersand(Text(c)) == text) return c;
+  }
+  return nullptr;
+}
+
+void Press(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+MessageBoxView ReadMessageBox(HWND box) {
+  MessageBoxView view;
+  view.title = Text(box);
+  std::vector<std::pair<LONG, std::wstring>> buttons;
+  for (HWND c : Children(box)) {
+    const std::wstring cls = ClassName(c);
+    if (cls == L"Static" && GetDlgCtrlID(c) == 0xFFFF) view.text = Text(c);
+    if (cls == L"Static" && (GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        IsWindowVisible(c) && SendMessageW(c, STM_GETICON, 0, 0)) {
+      // The box may not have painted its icon yet: look again for a moment.
+      for (int attempt = 0; attempt < 40 && view.icon_id <= 0; ++attempt) {
+        if (attempt) Sleep(50);
+        view.icon_id = IdentifyIcon(c);
+      }
+    }
+    if (cls == L"Button" && IsWindowVisible(c)) {
+      RECT r;
+      GetWindowRect(c, &r);
+      buttons.emplace_back(r.left, StripAmpersand(Text(c)));
+      if ((GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+        view.default_button = buttons.back().second;
+      }
+    }
+  }
+  std::sort(buttons.begin(), buttons.end());
+  for (auto& b : buttons) view.buttons.push_back(b.second);
+  return view;
+}
+
+void PressButton(HWND box, const std::wstring& caption) {
+  HWND button = ChildByText(box, caption);
+  ASSERT_NE(button, nullptr) << "no button " << Utf8(caption);
+  Press(button);
+}
+
+}  // namespace kvtest

@@ -1,0 +1,75 @@
+// The end-to-end test driver: starts kelvari.exe as a batch file would, with an exact
+// argument text, finds its windows, reads their texts and presses their buttons as a user
+// would, and reads the files that the program leaves behind.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kvtest {
+
+// The path of the kelvari.exe under test.
+std::wstring KelvariExe();
+
+// A fresh, empty folder for the running test.
+std::filesystem::path FreshWorkDir();
+
+void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
+// The file's bytes, or nullopt when it does not exist.
+std::optional<std::string> ReadBytes(const std::filesystem::path& path);
+
+// A running kelvari.exe. The destructor ends a process that is still running.
+class Program {
+ public:
+  // Starts kelvari.exe with the command line `"<exe>" <argument_text>` in folder `cwd`.
+  Program(const std::wstring& argument_text, const std::filesystem::path& cwd);
+  // Starts any program with the exact command line `command_line`.
+  Program(const std::wstring& command_line, const std::filesystem::path& cwd, bool raw);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  ~Program();
+
+  // Waits for a visible top-level window of the process (of `window_class`, when given).
+  // Returns nullptr after the timeout or when the process has ended.
+  HWND WaitForWindow(const wchar_t* window_class = nullptr, int timeout_ms = 15000);
+
+  // Waits for the process to end and returns its exit code; nullopt after the timeout.
+  std::optional<DWORD> WaitForExit(int timeout_ms = 15000);
+
+  // All visible top-level windows of the process right now.
+  std::vector<HWND> Windows() const;
+
+  DWORD pid() const { return info_.dwProcessId; }
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+std::wstring Text(HWND window);
+std::wstring ClassName(HWND window);
+std::vector<HWND> Children(HWND window);
+// The child whose text, without "&", is `text`; nullptr when there is none.
+HWND ChildByText(HWND parent, const std::wstring& text);
+// Clicks a button the way the user's mouse does.
+void Press(HWND button);
+
+// What a standard message box shows.
+struct MessageBoxView {
+  std::wstring title;
+  std::wstring text;
+  std::vector<std::wstring> buttons;  // captions without "&", left to right
+  std::wstring default_button;        // caption of the preselected button
+  int icon_id = 0;                    // 0 without icon; else the IDI_ resource it shows
+};
+MessageBoxView ReadMessageBox(HWND box);
+// Presses the button with `caption` in message box `box`.
+void PressButton(HWND box, const std::wstring& caption);
+
+// Wide text as UTF-8, for test messages.
+std::string Utf8(const std::wstring& text);
+
+}  // namespace kvtest

@@ -1,0 +1,147 @@
+// The command front end from the batch file's side: word splitting, dispatch, the error
+// messages, the result file and the exit codes.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+
+namespace kvtest {
+namespace {
+
+const std::wstring kHead = L"Ausf\u00FChrungsfehler:\r\r";
+
+struct ErrorRun {
+  MessageBoxView box;
+  std::optional<DWORD> exit;
+  std::optional<std::string> result;
+};
+
+// Runs kelvari.exe with `args` in `dir`, expects one error box, closes it and returns what
+// the batch file and the user saw.
+ErrorRun RunToErrorBox(const std::wstring& args, const std::filesystem::path& dir) {
+  ErrorRun run;
+  Program kv(args, dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  EXPECT_NE(box, nullptr) << Utf8(args);
+  if (!box) return run;
+  run.box = ReadMessageBox(box);
+  PressButton(box, L"OK");
+  run.exit = kv.WaitForExit();
+  run.result = ReadBytes(dir / "erg.txt");
+  return run;
+}
+
+TEST(FrontEnd, EveryDispatchErrorToTheCharacter) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "zwei.txt", "Titel\r\nJN\r\n");
+  WriteBytes(dir / "leer.txt", "; nur ein Kommentar\r\n");
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"  erg.txt  ", L"Es wurde kein Kommando zur Ausf\u00FChrung angegeben."},
+      {L"erg.txt MSGBOX p.txt", L"Das Kommando 'MSGBOX' ist nicht bekannt."},
+      {L"erg.txt msgBox", L"Das Kommando 'msgBox' ist nicht bekannt."},
+      {L"erg.txt \"MESSAGEBOX\" p.txt", L"Das Kommando '\"MESSAGEBOX\"' ist nicht bekannt."},
+      {L"erg.txt MESSAGEBOX\tp.txt", L"Das Kommando 'MESSAGEBOX\tp.txt' ist nicht bekannt."},
+      {L"erg.txt _error:os=nt mehr Worte",
+       L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!"},
+      {L"erg.txt MESSAGEBOX", L"Der Name der Parameterdatei wurde nicht angegeben."},
+      {L"erg.txt MessageBox fehlt.txt",
+       L"Die Parameterdatei 'fehlt.txt' konnte nicht gefunden werden."},
+      {L"erg.txt MESSAGEBOX .", L"Die Parameterdatei '.' konnte nicht gefunden werden."},
+      {L"erg.txt MessageBox zwei.txt",
+       L"F\u00FCr das Kommando 'MessageBox' wurden\rzu wenig Angaben in der Parameterdatei "
+       L"gemacht."},
+      {L"erg.txt MESSAGEBOX leer.txt",
+       L"F\u00FCr das Kommando 'MESSAGEBOX' wurden\rzu wenig Angaben in der Parameterdatei "
+       L"gemacht."},
+  };
+  for (const auto& [args, message] : cases) {
+    const ErrorRun run = RunToErrorBox(args, dir);
+    EXPECT_EQ(run.box.title, L"Kelvari") << Utf8(args);
+    EXPECT_EQ(run.box.text, kHead + message) << Utf8(args);
+    EXPECT_EQ(run.box.icon_id, 32513) << Utf8(args);
+    EXPECT_EQ(run.box.buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_EQ(run.exit, 2u) << Utf8(args);
+    EXPECT_FALSE(run.result.has_value()) << Utf8(args);
+  }
+}
+
+TEST(FrontEnd, InternalErrorForTheBatchFile) {
+  const auto dir = FreshWorkDir();
+  const std::wstring four_lines =
+      L"Es ist nicht gen\u00FCgend Platz zum Anlegen der Umgebungsvariablen 'KVRESULT' "
+      L"vorhanden\r > \u00C4ndern Sie die unter Windows 95 \u00FCber die Eigenschaften der "
+      L"betreffenden Stapeldatei.\r > Unter Windows NT m\u00FCssen Sie ggf. die "
+      L"Umgebungsvariable mit einem Dummy-Wert \u00FCber\r     die Systemeigenschaften "
+      L"vorbelegen.";
+  for (const wchar_t* one : {L"1", L"01", L"1.0"}) {
+    EXPECT_EQ(RunToErrorBox(std::wstring(L"erg.txt INTERNALERROR ") + one, dir).box.text,
+              kHead + four_lines);
+  }
+  const ErrorRun two = RunToErrorBox(L"erg.txt internalerror 2", dir);
+  EXPECT_EQ(two.box.text, kHead);
+  EXPECT_EQ(two.exit, 2u);
+  EXPECT_FALSE(two.result.has_value());
+}
+
+TEST(FrontEnd, AnUnknownCommandWordNamesItAsTyped) {
+  const auto dir = FreshWorkDir();
+  EXPECT_EQ(RunToErrorBox(L"erg.txt \u00DCberpr\u00FCfen", dir).box.text,
+            kHead + L"Das Kommando '\u00DCberpr\u00FCfen' ist nicht bekannt.");
+}
+
+TEST(FrontEnd, AResultFileThatCannotBeWrittenIsReportedAndKept) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "T\r\n\r\nText\r\n");
+  std::filesystem::create_directory(dir / "ordner");
+  WriteBytes(dir / "alt.txt", "ALT\r\n");
+  // Another program holds alt.txt open without sharing it.
+  HANDLE lock = CreateFileW((dir / "alt.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"ordner", L"ordner"},
+      {L"fehlt\\erg.txt", L"fehlt\\erg.txt"},
+      {L"alt.txt", L"alt.txt"},
+      {L"a|b.txt", L"a|b.txt"},
+  };
+  for (const auto& [path, named] : cases) {
+    Program kv(path + L" MESSAGEBOX p.txt", dir);
+    HWND box = kv.WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    PressButton(box, L"OK");  // the question itself
+    HWND fault = nullptr;
+    for (int i = 0; i < 500 && !fault; ++i) {
+      for (HWND w : kv.Windows()) {
+        if (w != box && ClassName(w) == L"#32770") fault = w;
+      }
+      Sleep(20);
+    }
+    ASSERT_NE(fault, nullptr) << Utf8(path);
+    const MessageBoxView view = ReadMessageBox(fault);
+    EXPECT_EQ(view.title, L"Kelvari");
+    const std::wstring start = L"Die Ergebnisdatei '" + named + L"' konnte nicht geschrieben werden:\r";
+    EXPECT_EQ(view.text.substr(0, start.size()), start) << Utf8(view.text);
+    EXPECT_GT(view.text.size(), start.size()) << "the reason is missing";
+    EXPECT_EQ(view.icon_id, 32513);
+    PressButton(fault, L"OK");
+    EXPECT_EQ(kv.WaitForExit(), 2u);
+  }
+  CloseHandle(lock);
+  EXPECT_EQ(ReadBytes(dir / "alt.txt"), "ALT\r\n");
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "ordner"));
+}
+
+TEST(FrontEnd, ResultLineIsAnsiWithCrLfAndReplacesAnOldFile) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "T\r\nJN\r\nText\r\n");
+  WriteBytes(dir / "Erg Datei.txt", std::string(1000, 'x'));
+  // Runs of blanks between the words, a relative result path in the current folder.
+  Program kv(L"   Erg\u00E4.txt    MESSAGEBOX     p.txt   ", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  PressButton(box, L"Ja");
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / L"Erg\u00E4.txt"), "JA\r\n");
+}
+
+}  // namespace
+}  // namespace kvtest

@@ -1,0 +1,81 @@
+// MESSAGEBOX from the batch file's side: every button set, its preselected button and icon,
+// and the answer in the result file.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+
+namespace kvtest {
+namespace {
+
+struct Case {
+  const char* attributes;
+  std::vector<std::wstring> buttons;
+  std::wstring preselected;
+  int icon;
+  std::wstring press;
+  const char* result;
+};
+
+class MessageBoxE2E : public ::testing::TestWithParam<Case> {};
+
+TEST_P(MessageBoxE2E, ShowsTheButtonsAndWritesThePressedOne) {
+  const Case& c = GetParam();
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", std::string("; Frage an den Benutzer\r\nTitel \xFC\r\n") +
+                                c.attributes + "\r\nZeile 1\r\n\r\nZeile 3\r\n");
+  Program kv(L"erg.txt MESSAGEBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.title, L"Titel \u00FC");
+  EXPECT_EQ(view.text, L"Zeile 1\r\rZeile 3");
+  EXPECT_EQ(view.buttons, c.buttons);
+  EXPECT_EQ(view.default_button, c.preselected);
+  EXPECT_EQ(view.icon_id, c.icon);
+  PressButton(box, c.press);
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), std::string(c.result) + "\r\n");
+}
+
+const std::wstring kJa = L"Ja", kNein = L"Nein", kOk = L"OK", kAbbrechen = L"Abbrechen",
+                   kWiederholen = L"Wiederholen", kIgnorieren = L"Ignorieren";
+
+INSTANTIATE_TEST_SUITE_P(
+    ButtonSets, MessageBoxE2E,
+    ::testing::Values(
+        Case{"", {kOk}, kOk, 0, kOk, "OK"},
+        Case{"jn frage", {kJa, kNein}, kJa, 32514, kNein, "NEIN"},
+        Case{"JaNein Rechts", {kJa, kNein}, kNein, 0, kJa, "JA"},
+        Case{"OA STOP MITTE", {kOk, kAbbrechen}, kAbbrechen, 32513, kAbbrechen, "ABBRECHEN"},
+        Case{"AWI WARNUNG", {L"Abbruch", kWiederholen, kIgnorieren}, L"Abbruch", 32515,
+             L"Abbruch", "ABBRECHEN"},
+        Case{"AWI RECHTS", {L"Abbruch", kWiederholen, kIgnorieren}, kIgnorieren, 0, kIgnorieren,
+             "IGNORIEREN"},
+        Case{"AWI", {L"Abbruch", kWiederholen, kIgnorieren}, L"Abbruch", 0, kWiederholen,
+             "WIEDERHOLEN"},
+        Case{"JNA INFO RECHTS", {kJa, kNein, kAbbrechen}, kAbbrechen, 32516, kAbbrechen,
+             "ABBRECHEN"},
+        Case{"JANEINABBRECHEN MITTE", {kJa, kNein, kAbbrechen}, kNein, 0, kJa, "JA"},
+        Case{"WA", {kWiederholen, kAbbrechen}, kWiederholen, 0, kWiederholen, "WIEDERHOLEN"},
+        Case{"OKABBRECHEN INFORMATION", {kOk, kAbbrechen}, kOk, 32516, kOk, "OK"}));
+
+TEST(MessageBoxErrors, UnknownAttributeIsErrorSixAndNoBox) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "T\r\nJN frage,info\r\nText\r\n");
+  WriteBytes(dir / "erg.txt", "ALT\r\n");
+  Program kv(L"erg.txt messagebox p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.title, L"Kelvari");
+  EXPECT_EQ(view.text,
+            L"Ausf\u00FChrungsfehler:\r\rBefehl MESSAGEBOX: Unbekanntes Attribut FRAGE,INFO.");
+  EXPECT_EQ(view.icon_id, 32513);
+  EXPECT_EQ(view.buttons, std::vector<std::wstring>{L"OK"});
+  PressButton(box, L"OK");
+  EXPECT_EQ(kv.WaitForExit(), 2u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "ALT\r\n");
+}
+
+}  // namespace
+}  // namespace kvtest

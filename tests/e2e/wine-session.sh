@@ -1,0 +1,43 @@
+#!/bin/bash
+# Starts or stops the test session of the end-to-end tests: a Wine prefix of our own (German,
+# no window manager), a virtual X display and a persistent wineserver.
+#   wine-session.sh start DIR   creates DIR/prefix when missing, starts Xvfb and the wineserver
+#   wine-session.sh stop DIR    stops both
+set -u
+cmd=$1
+dir=$(realpath -m "$2")
+mkdir -p "$dir"
+export WINEPREFIX=$dir/prefix WINEDEBUG=-all LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+case $cmd in
+start)
+  if [ -f "$dir/display" ] && xdpyinfo -display "$(cat "$dir/display")" >/dev/null 2>&1; then
+    echo "session already running on $(cat "$dir/display")"
+  else
+    n=90
+    while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+    setsid Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp -dpi 96 </dev/null >/dev/null 2>&1 &
+    echo $! > "$dir/xvfb.pid"
+    for _ in $(seq 50); do xdpyinfo -display :$n >/dev/null 2>&1 && break; sleep 0.1; done
+    echo ":$n" > "$dir/display"
+  fi
+  export DISPLAY=$(cat "$dir/display")
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i </dev/null >/dev/null 2>&1
+    # Without a window manager every hidden window would stall for two seconds.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    wineserver -w
+  fi
+  setsid wineserver -p </dev/null >/dev/null 2>&1
+  # Start Wine's own background processes now, detached from any test's output pipe.
+  setsid wine cmd /c exit </dev/null >/dev/null 2>&1
+  echo "Wine session: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
+  ;;
+stop)
+  wineserver -k >/dev/null 2>&1
+  [ -f "$dir/xvfb.pid" ] && kill "$(cat "$dir/xvfb.pid")" 2>/dev/null
+  rm -f "$dir/xvfb.pid" "$dir/display"
+  ;;
+esac
+exit 0

@@ -1,0 +1,96 @@
+// A scripted stand-in for the operating system: files live in a map, message box answers come
+// from a queue, every box shown is recorded, and ending the process throws ProcessEnded.
+#pragma once
+
+#include <cwctype>
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "frontend/system.h"
+
+namespace kelvari::testing {
+
+// Thrown by FakeSystem::ExitProcess; a test catches it where the real process would end.
+struct ProcessEnded {
+  int code;
+};
+
+struct ShownBox {
+  std::wstring text;
+  std::wstring title;
+  std::uint32_t style;
+};
+
+struct FakeFile {
+  std::string bytes;
+  bool hidden = false;
+  bool folder = false;
+  bool unwritable = false;  // stands for read-only, locked or a missing folder
+};
+
+class FakeSystem : public System {
+ public:
+  std::wstring argument_text;
+  std::map<std::wstring, FakeFile> files;
+  std::deque<int> box_answers;  // the buttons the user presses, in order
+  std::vector<ShownBox> boxes;
+
+  std::wstring ArgumentText() override { return argument_text; }
+
+  // Latin-1 upper-casing, enough for German words (ß stays as it is, like the system's).
+  std::wstring UpperCase(std::wstring_view text) override {
+    std::wstring upper(text);
+    for (auto& c : upper) {
+      if ((c >= L'a' && c <= L'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) c = c - 32;
+    }
+    return upper;
+  }
+
+  // Code page 1252 restricted to its Latin-1 part; other characters become '?'.
+  std::string ToAnsi(std::wstring_view text) override {
+    std::string bytes;
+    for (wchar_t c : text) bytes.push_back(c < 0x100 ? static_cast<char>(c) : '?');
+    return bytes;
+  }
+  std::wstring FromAnsi(std::string_view bytes) override {
+    std::wstring text;
+    for (char c : bytes) text.push_back(static_cast<unsigned char>(c));
+    return text;
+  }
+
+  bool IsNormalFile(const std::wstring& path) override {
+    auto it = files.find(path);
+    return it != files.end() && !it->second.hidden && !it->second.folder;
+  }
+  IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override {
+    auto it = files.find(path);
+    if (it == files.end()) return IoStatus::Failed(L"Datei nicht gefunden");
+    bytes = it->second.bytes;
+    return IoStatus::Ok();
+  }
+  IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override {
+    auto it = files.find(path);
+    if (it != files.end() && (it->second.unwritable || it->second.folder)) {
+      return IoStatus::Failed(L"Zugriff verweigert");
+    }
+    files[path].bytes = std::string(bytes);
+    return IoStatus::Ok();
+  }
+
+  int MessageBox(const std::wstring& text, const std::wstring& title,
+                 std::uint32_t style) override {
+    boxes.push_back({text, title, style});
+    if (box_answers.empty()) return kIdOk;
+    const int answer = box_answers.front();
+    box_answers.pop_front();
+    return answer;
+  }
+
+
+ protected:
+  void EndProcess(int code) override { throw ProcessEnded{code}; }
+};
+
+}  // namespace kelvari::testing

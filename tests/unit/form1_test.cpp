@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "run_form.h"
+
+namespace kelvari {
+namespace {
+
+using testing::FakeSystem;
+
+std::wstring ErrorBoxFor(const std::wstring& args, std::optional<int>* exit = nullptr) {
+  FakeSystem sys;
+  sys.argument_text = args;
+  const auto code = testing::RunProgram(sys);
+  if (exit) *exit = code;
+  if (sys.boxes.size() != 1) return L"<" + std::to_wstring(sys.boxes.size()) + L" boxes>";
+  EXPECT_EQ(sys.boxes[0].title, L"Kelvari");
+  EXPECT_EQ(sys.boxes[0].style, kMbIconStop);
+  EXPECT_TRUE(sys.files.empty());
+  return sys.boxes[0].text;
+}
+
+const std::wstring kHead = L"Ausf\u00FChrungsfehler:\r\r";
+
+TEST(Dispatch, ErrorsOfTheCommandLine) {
+  std::optional<int> exit;
+  EXPECT_EQ(ErrorBoxFor(L"  erg.txt  ", &exit),
+            kHead + L"Es wurde kein Kommando zur Ausf\u00FChrung angegeben.");
+  EXPECT_EQ(exit, kExitFailed);
+  EXPECT_EQ(ErrorBoxFor(L"erg.txt MSGBOX p.txt"),
+            kHead + L"Das Kommando 'MSGBOX' ist nicht bekannt.");
+  EXPECT_EQ(ErrorBoxFor(L"erg.txt msgbox"), kHead + L"Das Kommando 'msgbox' ist nicht bekannt.");
+  EXPECT_EQ(ErrorBoxFor(L"erg.txt MESSAGEBOXX"),
+            kHead + L"Das Kommando 'MESSAGEBOXX' ist nicht bekannt.");
+  EXPECT_EQ(ErrorBoxFor(L"erg.txt _error:os=nt mehr w\u00F6rter"),
+            kHead + L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!");
+  EXPECT_EQ(ErrorBoxFor(L"erg.txt InternalError 2"), kHead);
+  EXPECT_TRUE(ErrorBoxFor(L"erg.txt INTERNALERROR 1.0")
+                  .starts_with(kHead + L"Es ist nicht gen\u00FCgend Platz zum"));
+  EXPECT_EQ(ErrorBoxFor(L"erg.txt INTERNALERROR"), kHead);
+  EXPECT_EQ(ErrorBoxFor(L"erg.txt MESSAGEBOX"),
+            kHead + L"Der Name der Parameterdatei wurde nicht angegeben.");
+}
+
+TEST(Dispatch, CommandWordsAreCaseBlindButWhole) {
+  for (const wchar_t* word : {L"MESSAGEBOX", L"messagebox", L"MessageBox"}) {
+    FakeSystem sys;
+    sys.argument_text = std::wstring(L"e.txt ") + word + L" p.txt";
+    sys.files[L"p.txt"].bytes = "T\r\n\r\nText";
+    testing::RunProgram(sys);
+    EXPECT_EQ(sys.files[L"e.txt"].bytes, "OK\r\n") << word;
+  }
+}
+
+TEST(SaveResultAndExit, WritesOneAnsiLine) {
+  FakeSystem sys;
+  Form1 form(sys);
+  form.GetParamStrX(L"C:\\erg.txt X");
+  sys.files[L"C:\\erg.txt"].bytes = "ein alter, l\xE4ngerer Inhalt\r\n";
+  try {
+    form.SaveResultAndExit(L"Gr\u00FC\u00DFe  mit Leerzeichen ");
+  } catch (const testing::ProcessEnded& end) {
+    EXPECT_EQ(end.code, kExitAnswered);
+  }
+  EXPECT_EQ(sys.files[L"C:\\erg.txt"].bytes, "Gr\xFC\xDF" "e  mit Leerzeichen \r\n");
+  try {
+    form.SaveResultAndExit(L"", kExitCancelled);
+  } catch (const testing::ProcessEnded& end) {
+    EXPECT_EQ(end.code, kExitCancelled);
+  }
+  EXPECT_EQ(sys.files[L"C:\\erg.txt"].bytes, "\r\n");
+}
+
+TEST(SaveResultAndExit, AnUnwritableFileIsReportedAndKept) {
+  FakeSystem sys;
+  sys.files[L"erg.txt"] = {"ALT\r\n", false, false, true};
+  Form1 form(sys);
+  form.GetParamStrX(L"erg.txt X");
+  try {
+    form.SaveResultAndExit(L"NEU");
+    ADD_FAILURE();
+  } catch (const testing::ProcessEnded& end) {
+    EXPECT_EQ(end.code, kExitFailed);
+  }
+  EXPECT_EQ(sys.files[L"erg.txt"].bytes, "ALT\r\n");
+  ASSERT_EQ(sys.boxes.size(), 1u);
+  EXPECT_EQ(sys.boxes[0].text,
+            L"Die Ergebnisdatei 'erg.txt' konnte nicht geschrieben werden:\rZugriff verweigert");
+}
+
+}  // namespace
+}  // namespace kelvari

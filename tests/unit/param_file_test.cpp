@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "frontend/param_lines.h"
+#include "run_form.h"
+
+namespace kelvari {
+namespace {
+
+using testing::FakeSystem;
+using testing::ProcessEnded;
+using V = std::vector<std::wstring>;
+
+// Reads `content` as the parameter file of a command line with three words.
+V ReadParams(const std::string& content, std::int16_t min = 1, FakeSystem* out = nullptr) {
+  FakeSystem local;
+  FakeSystem& sys = out ? *out : local;
+  sys.files[L"p.txt"].bytes = content;
+  Form1 form(sys);
+  form.GetParamStrX(L"r.txt CMD p.txt");
+  form.ChkParamFileName(min);
+  return form.ParamLines;
+}
+
+TEST(ParameterFile, CommentsAreDroppedAndBlankLinesKept) {
+  EXPECT_EQ(ReadParams(testing::CrLf({"; Kommentar", "Hallo", "", "REM x", "Text"}), 3),
+            (V{L"", L"Hallo", L"", L"Text"}));
+  EXPECT_EQ(ReadParams("   Hallo   Welt   "), (V{L"", L"Hallo   Welt"}));
+  EXPECT_EQ(ReadParams("    \r\nx"), (V{L"", L"", L"x"}));
+  EXPECT_EQ(ReadParams("Remote\rREMARK\rrem\r'x\r  ;y\rRe\rz"), (V{L"", L"Re", L"z"}));
+  EXPECT_EQ(ReadParams("\t;kein Kommentar"), (V{L"", L"\t;kein Kommentar"}));
+  EXPECT_EQ(ReadParams("a;b"), (V{L"", L"a;b"}));
+}
+
+TEST(ParameterFile, UnixLineEndsMakeOneLine) {
+  EXPECT_EQ(ReadParams("A\nB\nC\n"), (V{L"", L"A\nB\nC\n"}));
+}
+
+TEST(ParameterFile, Utf8FromNotepadIsReadAsUtf8) {
+  EXPECT_EQ(ReadParams("\xEF\xBB\xBF; Kommentar\r\nGr\xC3\xBC\xC3\x9F" "e\r\n"),
+            (V{L"", L"Gr\u00FC\u00DFe"}));
+  EXPECT_EQ(ReadParams("Gr\xFC\xDF" "e"), (V{L"", L"Gr\u00FC\u00DFe"}));
+}
+
+TEST(ParameterFile, BinaryAndNulBytesAreReadWithoutHarm) {
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary.push_back(static_cast<char>(i * 7 % 256));
+  const V lines = ReadParams(binary);
+  EXPECT_GE(lines.size(), 2u);
+  EXPECT_EQ(ReadParams(std::string("a\0b\r\nc", 6)), (V{L"", std::wstring(L"a\0b", 3), L"c"}));
+}
+
+TEST(ParameterFile, ALongLineAndManyLinesAreKeptWhole) {
+  std::string long_line(1'000'000, 'x');
+  EXPECT_EQ(ReadParams(long_line)[1].size(), 1'000'000u);
+  std::string many;
+  for (int i = 0; i < 32767; ++i) many += "z\r\n";
+  EXPECT_EQ(ReadParams(many).size(), 32768u);
+}
+
+TEST(ParameterFile, MoreLinesThanTheCountsHoldAreRefused) {
+  std::string many;
+  for (int i = 0; i < 32768; ++i) many += "z\r\n";
+  FakeSystem sys;
+  EXPECT_THROW(ReadParams(many, 1, &sys), ProcessEnded);
+  ASSERT_EQ(sys.boxes.size(), 1u);
+  EXPECT_EQ(sys.boxes[0].text, L"Die Parameterdatei 'p.txt' enth\u00E4lt mehr als 32767 Zeilen.");
+}
+
+TEST(ParameterFile, ErrorsThreeFourAndFive) {
+  struct Case {
+    std::wstring args;
+    bool file, hidden, folder;
+    std::string content;
+    std::int16_t min;
+    std::wstring message;
+  } cases[] = {
+      {L"r.txt CMD", true, false, false, "a", 1,
+       L"Der Name der Parameterdatei wurde nicht angegeben."},
+      {L"r.txt CMD fehlt.txt", false, false, false, "", 1,
+       L"Die Parameterdatei 'fehlt.txt' konnte nicht gefunden werden."},
+      {L"r.txt CMD p.txt", true, true, false, "a", 1,
+       L"Die Parameterdatei 'p.txt' konnte nicht gefunden werden."},
+      {L"r.txt CMD p.txt", true, false, true, "a", 1,
+       L"Die Parameterdatei 'p.txt' konnte nicht gefunden werden."},
+      {L"r.txt CmD p.txt", true, false, false, "; nur\r\nREM Kommentar", 1,
+       L"F\u00FCr das Kommando 'CmD' wurden\rzu wenig Angaben in der Parameterdatei gemacht."},
+      {L"r.txt CMD p.txt", true, false, false, "", 1,
+       L"F\u00FCr das Kommando 'CMD' wurden\rzu wenig Angaben in der Parameterdatei gemacht."},
+      {L"r.txt CMD p.txt", true, false, false, "a\r\nb", 3,
+       L"F\u00FCr das Kommando 'CMD' wurden\rzu wenig Angaben in der Parameterdatei gemacht."},
+  };
+  for (const Case& c : cases) {
+    FakeSystem sys;
+    if (c.file) sys.files[L"p.txt"] = {c.content, c.hidden, c.folder};
+    Form1 form(sys);
+    form.GetParamStrX(c.args);
+    try {
+      form.ChkParamFileName(c.min);
+      ADD_FAILURE() << "no error for case " << (&c - cases);
+    } catch (const ProcessEnded& end) {
+      EXPECT_EQ(end.code, kExitFailed);
+    }
+    ASSERT_EQ(sys.boxes.size(), 1u);
+    EXPECT_EQ(sys.boxes[0].text, L"Ausf\u00FChrungsfehler:\r\r" + c.message);
+    EXPECT_EQ(sys.boxes[0].title, L"Kelvari");
+    EXPECT_EQ(sys.boxes[0].style, kMbIconStop);
+  }
+}
+
+TEST(PromptString, JoinsTheTrailingLinesWithCr) {
+  const V lines{L"", L"A", L"B", L"C"};
+  EXPECT_EQ(JoinPrompt(lines, 2), L"B\rC");
+  EXPECT_EQ(JoinPrompt(lines, 3), L"C");
+  EXPECT_EQ(JoinPrompt(lines, 4), L"");
+  EXPECT_EQ(JoinPrompt(V{L"", L"a", L"", L"b"}, 1), L"a\r\rb");
+}
+
+}  // namespace
+}  // namespace kelvari

@@ -1,0 +1,63 @@
+#include "frontend/word_list.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvari {
+namespace {
+
+std::vector<std::wstring> Split(const std::wstring& text) {
+  std::vector<std::wstring> words;
+  std::int16_t count = -1;
+  EXPECT_TRUE(SplitWords(text, words, count));
+  return std::vector<std::wstring>(words.begin() + (count ? 1 : 0),
+                                   words.begin() + (count ? count + 1 : 0));
+}
+
+TEST(SplitWords, OnlyTheBlankSeparatesAndNothingIsUnquoted) {
+  using V = std::vector<std::wstring>;
+  EXPECT_EQ(Split(L""), V{});
+  EXPECT_EQ(Split(L"     "), V{});
+  EXPECT_EQ(Split(L"a"), V{L"a"});
+  EXPECT_EQ(Split(L"   r.txt    MESSAGEBOX   p.txt   "), (V{L"r.txt", L"MESSAGEBOX", L"p.txt"}));
+  EXPECT_EQ(Split(L"a\tb c"), (V{L"a\tb", L"c"}));
+  EXPECT_EQ(Split(L"\"C:\\Eigene Dateien\\r.txt\" x"),
+            (V{L"\"C:\\Eigene", L"Dateien\\r.txt\"", L"x"}));
+}
+
+TEST(SplitWords, TextWithoutWordsKeepsTheOldEntries) {
+  std::vector<std::wstring> words;
+  std::int16_t count = 0;
+  ASSERT_TRUE(SplitWords(L"eins zwei drei", words, count));
+  ASSERT_TRUE(SplitWords(L"   ", words, count));
+  EXPECT_EQ(count, 0);
+  ASSERT_EQ(words.size(), 4u);
+  EXPECT_EQ(words[3], L"drei");
+  ASSERT_TRUE(SplitWords(L"vier", words, count));
+  EXPECT_EQ(count, 1);
+  EXPECT_EQ(words.size(), 2u);
+}
+
+TEST(SplitWords, RefusesMoreWordsThanTheCountHolds) {
+  std::wstring text;
+  for (int i = 0; i < 32767; ++i) text += L"a ";
+  std::vector<std::wstring> words;
+  std::int16_t count = 0;
+  ASSERT_TRUE(SplitWords(text, words, count));
+  EXPECT_EQ(count, 32767);
+  text += L"b";
+  EXPECT_FALSE(SplitWords(text, words, count));
+  EXPECT_EQ(count, 32767);
+}
+
+TEST(ArgumentTextOf, SkipsTheProgramPathAsWindowsDoes) {
+  EXPECT_EQ(ArgumentTextOf(L"kelvari.exe r.txt HELP"), L"r.txt HELP");
+  EXPECT_EQ(ArgumentTextOf(L"\"C:\\Program Files\\kelvari.exe\" r.txt"), L"r.txt");
+  EXPECT_EQ(ArgumentTextOf(L"\"C:\\Pro gram\\kv.exe\"r.txt x"), L"r.txt x");
+  EXPECT_EQ(ArgumentTextOf(L"kelvari.exe\t  a  b "), L"a  b ");
+  EXPECT_EQ(ArgumentTextOf(L"kelvari.exe"), L"");
+  EXPECT_EQ(ArgumentTextOf(L"\"kelvari.exe"), L"");
+  EXPECT_EQ(ArgumentTextOf(L""), L"");
+}
+
+}  // namespace
+}  // namespace kelvari
