@@ -29,6 +29,8 @@ add_executable(kelvari WIN32
   src/frontend/system_win32.cpp
   src/frontend/files_win32.cpp
   src/frontend/message_box_win32.cpp
+  src/frontend/main_window_win32.cpp
+  src/info/shell_win32.cpp
   src/resources/kelvari.rc
 )
 add_dependencies(kelvari ${KELVARI_DELAY_TARGETS})

@@ -14,7 +14,9 @@ constexpr std::wstring_view kNoSpaceForResult =
     L"\u00FCber\r"
     L"     die Systemeigenschaften vorbelegen.";
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsDigit(wchar_t c) {
+  return c >= L'0' && c <= L'9';
+}
 
 }  // namespace
 
@@ -69,7 +71,8 @@ double NumericValue(std::wstring_view word) {
     }
   }
   if (!digits) return 0;
-  if (i < word.size() && (word[i] == L'e' || word[i] == L'E' || word[i] == L'd' || word[i] == L'D')) {
+  if (i < word.size() &&
+      (word[i] == L'e' || word[i] == L'E' || word[i] == L'd' || word[i] == L'D')) {
     std::size_t j = i + 1;
     bool exp_negative = false;
     if (j < word.size() && (word[j] == L'+' || word[j] == L'-')) exp_negative = word[j++] == L'-';

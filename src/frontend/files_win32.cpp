@@ -11,12 +11,11 @@ bool Win32System::IsNormalFile(const std::wstring& path) {
   WIN32_FIND_DATAW data;
   // Wildcards in the name are matched like the search they stand for: the first entry found
   // decides, as it would for a DIR command.
-  UniqueFind find(::FindFirstFileExW(path.c_str(), FindExInfoBasic, &data,
-                                     FindExSearchNameMatch, nullptr, 0));
+  UniqueFind find(
+      ::FindFirstFileExW(path.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0));
   if (!find) return false;
   do {
-    const DWORD excluded =
-        FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    const DWORD excluded = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     if ((data.dwFileAttributes & excluded) == 0) return true;
   } while (::FindNextFileW(find.get(), &data));
   return false;
@@ -28,8 +27,7 @@ IoStatus Win32System::ReadWholeFile(const std::wstring& path, std::string& bytes
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return IoStatus::Failed(SystemErrorText(::GetLastError()));
   LARGE_INTEGER size{};
-  if (::GetFileSizeEx(file.get(), &size) && size.QuadPart > 0 &&
-      size.QuadPart < (1LL << 31)) {
+  if (::GetFileSizeEx(file.get(), &size) && size.QuadPart > 0 && size.QuadPart < (1LL << 31)) {
     bytes.reserve(static_cast<std::size_t>(size.QuadPart));
   }
   char chunk[64 * 1024];
@@ -53,8 +51,7 @@ IoStatus Win32System::ReplaceFileContent(const std::wstring& path, std::string_v
   if (!file) return IoStatus::Failed(SystemErrorText(::GetLastError()));
   DWORD written = 0;
   if (bytes.size() > MAXDWORD ||
-      !::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                   nullptr) ||
+      !::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
       written != bytes.size()) {
     return IoStatus::Failed(SystemErrorText(::GetLastError()));
   }

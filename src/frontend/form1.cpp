@@ -50,9 +50,13 @@ void Form1::ParameterAuswerten() {
   DoInternalError(2);
 }
 
-void Form1::DoNotOnNt() { DoInternalError(10); }
+void Form1::DoNotOnNt() {
+  DoInternalError(10);
+}
 
-void Form1::DoInternalErrorCommand() { DoInternalError(0); }
+void Form1::DoInternalErrorCommand() {
+  DoInternalError(0);
+}
 
 void Form1::GetParamStrX(const std::wstring& text) {
   if (!SplitWords(text, ParamStrX, ParamCountX)) {
@@ -60,7 +64,9 @@ void Form1::GetParamStrX(const std::wstring& text) {
   }
 }
 
-void Form1::RestoreCommandLineWords() { GetParamStrX(system_.ArgumentText()); }
+void Form1::RestoreCommandLineWords() {
+  GetParamStrX(system_.ArgumentText());
+}
 
 std::wstring Form1::Word(int n) const {
   if (n < 1 || n > ParamCountX || static_cast<std::size_t>(n) >= ParamStrX.size()) return {};
@@ -76,8 +82,7 @@ void Form1::ChkParamFileName(std::int16_t MinLaenge) {
   std::string bytes;
   const IoStatus read = system_.ReadWholeFile(path, bytes);
   if (!read.ok) {
-    ReportFault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" +
-                read.reason);
+    ReportFault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" + read.reason);
   }
   ParamLines = KeepParameterLines(SplitLines(DecodeTextFile(bytes, system_)), system_);
   bytes.clear();
@@ -107,7 +112,8 @@ void Form1::DoInternalError(std::int16_t code, const std::wstring& attribute) {
   ErrorContext context;
   context.word2 = Word(2);
   context.word3 = Word(3);
-  if (code == 8 && ParamLines.size() > 2) context.upper_param_line2 = system_.UpperCase(ParamLines[2]);
+  if (code == 8 && ParamLines.size() > 2)
+    context.upper_param_line2 = system_.UpperCase(ParamLines[2]);
   if (code == 6 || code == 7) context.upper_attribute = system_.UpperCase(attribute);
   const std::wstring text = std::wstring(kErrorHeading) + ErrorMessage(code, context);
   system_.MessageBox(text, L"Kelvari", kMbIconStop);

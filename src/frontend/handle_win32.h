@@ -38,8 +38,12 @@ class UniqueHandle {
   T handle_ = Invalid();
 };
 
-inline HANDLE InvalidFileHandle() { return INVALID_HANDLE_VALUE; }
-inline HANDLE NullHandle() { return nullptr; }
+inline HANDLE InvalidFileHandle() {
+  return INVALID_HANDLE_VALUE;
+}
+inline HANDLE NullHandle() {
+  return nullptr;
+}
 
 using UniqueFile = UniqueHandle<HANDLE, ::CloseHandle, InvalidFileHandle>;
 using UniqueFind = UniqueHandle<HANDLE, ::FindClose, InvalidFileHandle>;

@@ -40,6 +40,9 @@ enum MessageBoxAnswer : int {
   kIdNo = 7,
 };
 
+// An opaque window handle (HWND in the Win32 build); nullptr for none.
+using WindowHandle = void*;
+
 // Message box style bits used by the program itself.
 inline constexpr std::uint32_t kMbIconStop = 0x10;
 inline constexpr std::uint32_t kMbIconInformation = 0x40;
@@ -73,6 +76,16 @@ class System {
   // Shows a modal message box and returns the code of the pressed button.
   virtual int MessageBox(const std::wstring& text, const std::wstring& title,
                          std::uint32_t style) = 0;
+
+  // The full path of the program's own executable file.
+  virtual std::wstring ModulePath() = 0;
+
+  // The hidden main window, created on first use; it owns the program's dialogs.
+  virtual WindowHandle MainWindow() = 0;
+
+  // Hands `target` to the shell's "Open" verb (ANSI form) with `show_mode`; the outcome is
+  // not reported.
+  virtual void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) = 0;
 
   // Ends the process at once with `code`; nothing after the call runs.
   [[noreturn]] void ExitProcess(int code) {

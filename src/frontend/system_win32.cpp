@@ -10,7 +10,9 @@
 
 namespace kelvari {
 
-std::wstring Win32System::ArgumentText() { return ArgumentTextOf(::GetCommandLineW()); }
+std::wstring Win32System::ArgumentText() {
+  return ArgumentTextOf(::GetCommandLineW());
+}
 
 std::wstring Win32System::UpperCase(std::wstring_view text) {
   if (text.empty()) return {};
@@ -43,7 +45,9 @@ std::wstring Win32System::FromAnsi(std::string_view bytes) {
   return text;
 }
 
-void Win32System::EndProcess(int code) { ::ExitProcess(static_cast<UINT>(code)); }
+void Win32System::EndProcess(int code) {
+  ::ExitProcess(static_cast<UINT>(code));
+}
 
 std::wstring SystemErrorText(DWORD error) {
   wchar_t* buffer = nullptr;

@@ -15,8 +15,10 @@ class Win32System final : public System {
   bool IsNormalFile(const std::wstring& path) override;
   IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override;
   IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
-  int MessageBox(const std::wstring& text, const std::wstring& title,
-                 std::uint32_t style) override;
+  int MessageBox(const std::wstring& text, const std::wstring& title, std::uint32_t style) override;
+  std::wstring ModulePath() override;
+  WindowHandle MainWindow() override;
+  void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override;
 
  protected:
   void EndProcess(int code) override;

@@ -71,7 +71,8 @@ int IdentifyIcon(HWND icon_control) {
     DrawIconEx(mem, 0, 0, LoadIconW(nullptr, MAKEINTRESOURCEW(idi)), w, h, 0, nullptr, DI_NORMAL);
     std::size_t same = 0;
     for (int y = 0; y < h; ++y) {
-      for (int x = 0; x < w; ++x) same += GetPixel(mem, x, y) == shown[static_cast<std::size_t>(y * w + x)];
+      for (int x = 0; x < w; ++x)
+        same += GetPixel(mem, x, y) == shown[static_cast<std::size_t>(y * w + x)];
     }
     if (same * 100 >= shown.size() * 97) best = idi;
   }
@@ -94,7 +95,9 @@ std::string Utf8(const std::wstring& w) {
   return s;
 }
 
-std::wstring KelvariExe() { return WinePath(KELVARI_EXE_UNIX_PATH); }
+std::wstring KelvariExe() {
+  return WinePath(KELVARI_EXE_UNIX_PATH);
+}
 
 std::filesystem::path FreshWorkDir() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -213,7 +216,9 @@ HWND ChildByText(HWND parent, const std::wstring& text) {
   return nullptr;
 }
 
-void Press(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+void Press(HWND button) {
+  PostMessageW(button, BM_CLICK, 0, 0);
+}
 
 MessageBoxView ReadMessageBox(HWND box) {
   MessageBoxView view;

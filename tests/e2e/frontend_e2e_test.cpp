@@ -40,8 +40,7 @@ TEST(FrontEnd, EveryDispatchErrorToTheCharacter) {
       {L"erg.txt msgBox", L"Das Kommando 'msgBox' ist nicht bekannt."},
       {L"erg.txt \"MESSAGEBOX\" p.txt", L"Das Kommando '\"MESSAGEBOX\"' ist nicht bekannt."},
       {L"erg.txt MESSAGEBOX\tp.txt", L"Das Kommando 'MESSAGEBOX\tp.txt' ist nicht bekannt."},
-      {L"erg.txt _error:os=nt mehr Worte",
-       L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!"},
+      {L"erg.txt _error:os=nt mehr Worte", L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!"},
       {L"erg.txt MESSAGEBOX", L"Der Name der Parameterdatei wurde nicht angegeben."},
       {L"erg.txt MessageBox fehlt.txt",
        L"Die Parameterdatei 'fehlt.txt' konnte nicht gefunden werden."},
@@ -118,7 +117,8 @@ TEST(FrontEnd, AResultFileThatCannotBeWrittenIsReportedAndKept) {
     ASSERT_NE(fault, nullptr) << Utf8(path);
     const MessageBoxView view = ReadMessageBox(fault);
     EXPECT_EQ(view.title, L"Kelvari");
-    const std::wstring start = L"Die Ergebnisdatei '" + named + L"' konnte nicht geschrieben werden:\r";
+    const std::wstring start =
+        L"Die Ergebnisdatei '" + named + L"' konnte nicht geschrieben werden:\r";
     EXPECT_EQ(view.text.substr(0, start.size()), start) << Utf8(view.text);
     EXPECT_GT(view.text.size(), start.size()) << "the reason is missing";
     EXPECT_EQ(view.icon_id, 32513);

@@ -88,6 +88,24 @@ class FakeSystem : public System {
     return answer;
   }
 
+  std::wstring module_path = L"C:\\Tools\\kelvari.exe";
+  std::wstring ModulePath() override { return module_path; }
+
+  int main_window_created = 0;
+  WindowHandle MainWindow() override {
+    ++main_window_created;
+    return reinterpret_cast<WindowHandle>(0x1000);
+  }
+
+  struct ShellCall {
+    WindowHandle owner;
+    std::wstring target;
+    int show_mode;
+  };
+  std::vector<ShellCall> shell_calls;
+  void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override {
+    shell_calls.push_back({owner, target, show_mode});
+  }
 
  protected:
   void EndProcess(int code) override { throw ProcessEnded{code}; }

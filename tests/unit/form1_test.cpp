@@ -61,7 +61,9 @@ TEST(SaveResultAndExit, WritesOneAnsiLine) {
   } catch (const testing::ProcessEnded& end) {
     EXPECT_EQ(end.code, kExitAnswered);
   }
-  EXPECT_EQ(sys.files[L"C:\\erg.txt"].bytes, "Gr\xFC\xDF" "e  mit Leerzeichen \r\n");
+  EXPECT_EQ(sys.files[L"C:\\erg.txt"].bytes,
+            "Gr\xFC\xDF"
+            "e  mit Leerzeichen \r\n");
   try {
     form.SaveResultAndExit(L"", kExitCancelled);
   } catch (const testing::ProcessEnded& end) {

@@ -51,8 +51,8 @@ TEST(MessageBoxStyle, NoKeywordIsRefusedWithoutChange) {
 }
 
 TEST(MessageBoxResultWord, EveryButton) {
-  const wchar_t* expected[] = {L"", L"OK", L"ABBRECHEN", L"ABBRECHEN", L"WIEDERHOLEN",
-                               L"IGNORIEREN", L"JA", L"NEIN", L""};
+  const wchar_t* expected[] = {L"",           L"OK", L"ABBRECHEN", L"ABBRECHEN", L"WIEDERHOLEN",
+                               L"IGNORIEREN", L"JA", L"NEIN",      L""};
   for (int code = 0; code <= 8; ++code) EXPECT_EQ(MessageBoxResultWord(code), expected[code]);
   EXPECT_EQ(MessageBoxResultWord(-1), L"");
 }
@@ -63,7 +63,7 @@ struct MessageBoxRun {
 };
 
 MessageBoxRun RunBox(const std::string& params, int answer = kIdOk,
-                  const std::wstring& args = L"erg.txt MessageBox p.txt") {
+                     const std::wstring& args = L"erg.txt MessageBox p.txt") {
   MessageBoxRun run;
   run.sys.argument_text = args;
   run.sys.files[L"p.txt"].bytes = params;
@@ -100,7 +100,7 @@ TEST(DoMessageBox, UnknownAttributeIsErrorSixAndNoBox) {
   for (const char* line : {"JN blabla", "JN,FRAGE", "JN\tFRAGE"}) {
     auto run = RunBox(testing::CrLf({"T", line, "x"}));
     ASSERT_EQ(run.sys.boxes.size(), 1u) << line;
-    const std::wstring word = std::string(line) == "JN blabla" ? L"BLABLA"
+    const std::wstring word = std::string(line) == "JN blabla"  ? L"BLABLA"
                               : std::string(line) == "JN,FRAGE" ? L"JN,FRAGE"
                                                                 : L"JN\tFRAGE";
     EXPECT_EQ(run.sys.boxes[0].text,

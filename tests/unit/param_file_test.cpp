@@ -36,9 +36,12 @@ TEST(ParameterFile, UnixLineEndsMakeOneLine) {
 }
 
 TEST(ParameterFile, Utf8FromNotepadIsReadAsUtf8) {
-  EXPECT_EQ(ReadParams("\xEF\xBB\xBF; Kommentar\r\nGr\xC3\xBC\xC3\x9F" "e\r\n"),
+  EXPECT_EQ(ReadParams("\xEF\xBB\xBF; Kommentar\r\nGr\xC3\xBC\xC3\x9F"
+                       "e\r\n"),
             (V{L"", L"Gr\u00FC\u00DFe"}));
-  EXPECT_EQ(ReadParams("Gr\xFC\xDF" "e"), (V{L"", L"Gr\u00FC\u00DFe"}));
+  EXPECT_EQ(ReadParams("Gr\xFC\xDF"
+                       "e"),
+            (V{L"", L"Gr\u00FC\u00DFe"}));
 }
 
 TEST(ParameterFile, BinaryAndNulBytesAreReadWithoutHarm) {

@@ -37,16 +37,24 @@ TEST(DecodeTextFile, AnsiUtf8AndUtf16AreTold) {
 
 TEST(DecodeTextFile, BrokenUtf8WithAMarkGivesReplacementCharacters) {
   testing::FakeSystem sys;
-  EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF" "a\xFF" "b\xC3", sys), L"a\uFFFDb\uFFFD");
-  EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE" "a", 3), sys), L"\uFFFD");
+  EXPECT_EQ(DecodeTextFile("\xEF\xBB\xBF"
+                           "a\xFF"
+                           "b\xC3",
+                           sys),
+            L"a\uFFFDb\uFFFD");
+  EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFE"
+                                       "a",
+                                       3),
+                           sys),
+            L"\uFFFD");
 }
 
 TEST(LooksLikeUtf8, RejectsOverlongSurrogatesAndCutSequences) {
   EXPECT_FALSE(LooksLikeUtf8("plain ascii"));
   EXPECT_TRUE(LooksLikeUtf8("\xE2\x82\xAC"));   // euro sign
-  EXPECT_FALSE(LooksLikeUtf8("\xC0\xAF"));       // overlong
-  EXPECT_FALSE(LooksLikeUtf8("\xED\xA0\x80"));   // surrogate
-  EXPECT_FALSE(LooksLikeUtf8("\xE2\x82"));       // cut off
+  EXPECT_FALSE(LooksLikeUtf8("\xC0\xAF"));      // overlong
+  EXPECT_FALSE(LooksLikeUtf8("\xED\xA0\x80"));  // surrogate
+  EXPECT_FALSE(LooksLikeUtf8("\xE2\x82"));      // cut off
   EXPECT_FALSE(LooksLikeUtf8("\xC4ndern"));     // ANSI "Ändern"
 }
 

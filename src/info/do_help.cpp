@@ -1,0 +1,27 @@
+// HELP: opens the HTML help document beside the program and confirms it in a message box.
+#include "frontend/form1.h"
+#include "info/shell_utils.h"
+
+namespace kelvari {
+namespace {
+
+constexpr std::int16_t kShowDefault = 10;  // SW_SHOWDEFAULT
+
+// Opens `path` through the shell and, when `confirm` is set, tells the user so.
+void ShowHelpFile(System& system, WindowHandle owner, const std::wstring& path, bool confirm) {
+  ShellOpen(system, owner, path, kShowDefault);
+  if (confirm) {
+    system.MessageBox(L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...", L"KELVARI",
+                      kMbIconInformation);
+  }
+}
+
+}  // namespace
+
+void Form1::DoHelp() {
+  const std::wstring path = ProgramFolder(system()) + L"Kelvari.htm";
+  ShowHelpFile(system(), system().MainWindow(), path, true);
+  system().ExitProcess(kExitAnswered);
+}
+
+}  // namespace kelvari

@@ -1,0 +1,42 @@
+#include "info/shell_utils.h"
+
+#include <cmath>
+
+#include "version.h"
+
+namespace kelvari {
+
+std::wstring AddBackslash(std::wstring_view folder) {
+  std::wstring text(folder);
+  if (text.empty() || text.back() != L'\\') text += L'\\';
+  return text;
+}
+
+std::wstring TrimAtNull(std::wstring_view buffer) {
+  return std::wstring(buffer.substr(0, buffer.find(L'\0')));
+}
+
+std::wstring VersionString() {
+  return L" (V" + std::to_wstring(KELVARI_VERSION_MAJOR) + L"." +
+         std::to_wstring(KELVARI_VERSION_MINOR) + L"." + std::to_wstring(KELVARI_VERSION_PATCH) +
+         L")";
+}
+
+std::wstring ProgramFolder(System& system) {
+  const std::wstring path = system.ModulePath();
+  const auto slash = path.find_last_of(L'\\');
+  return AddBackslash(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
+}
+
+void ShellOpen(System& system, WindowHandle owner, const std::wstring& target,
+               std::int16_t show_mode) {
+  system.ShellExecuteOpen(owner, target, show_mode);
+}
+
+float CenteredPosition(float screen_twips, float form_twips) {
+  // nearbyint rounds ties to even in the default rounding mode.
+  const long difference = std::lrint(screen_twips - form_twips);
+  return static_cast<float>(difference / 2);
+}
+
+}  // namespace kelvari
