@@ -1,6 +1,7 @@
 // Win32System: opening documents and addresses with the shell.
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
 
 #include "frontend/system_win32.h"
 
