@@ -46,6 +46,8 @@ target_link_libraries(kelvari PRIVATE kelvari_logic ${KELVARI_DELAY_LIBS} kelvar
 set_target_properties(kelvari PROPERTIES OUTPUT_NAME kelvari RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 target_compile_options(kelvari_logic PRIVATE -ffunction-sections -fdata-sections)
 
+add_subdirectory(tools)
+
 if(BUILD_TESTING)
   add_subdirectory(tests/e2e)
 endif()
