@@ -3,15 +3,21 @@ enable_language(RC)
 
 # Delay-loaded import libraries: a GUI library is loaded only when a command first calls into
 # it, so the commands without a window start as fast as a program that only writes a file.
+find_program(KELVARI_NM NAMES x86_64-w64-mingw32-nm nm REQUIRED)
+find_program(KELVARI_DLLTOOL NAMES x86_64-w64-mingw32-dlltool dlltool REQUIRED)
+
 function(kelvari_delay_import name out_var)
+  find_library(KELVARI_IMPLIB_${name} NAMES lib${name}.a REQUIRED)
   set(lib ${CMAKE_BINARY_DIR}/delayimp/lib${name}_delay.a)
   set(def ${CMAKE_BINARY_DIR}/delayimp/${name}.def)
   add_custom_command(
     OUTPUT ${lib}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/delayimp
-    COMMAND sh ${CMAKE_SOURCE_DIR}/cmake/make-delay-def.sh ${name} /usr/x86_64-w64-mingw32/lib/lib${name}.a ${def}
-    COMMAND x86_64-w64-mingw32-dlltool --input-def ${def} --output-delaylib ${lib}
-    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/make-delay-def.sh
+    COMMAND ${CMAKE_COMMAND} -DNAME=${name} -DNM=${KELVARI_NM}
+            -DIMPLIB=${KELVARI_IMPLIB_${name}} -DOUT=${def}
+            -P ${CMAKE_SOURCE_DIR}/cmake/make-delay-def.cmake
+    COMMAND ${KELVARI_DLLTOOL} --input-def ${def} --output-delaylib ${lib}
+    DEPENDS ${CMAKE_SOURCE_DIR}/cmake/make-delay-def.cmake
     VERBATIM)
   add_custom_target(delay_${name} DEPENDS ${lib})
   set(${out_var} ${lib} PARENT_SCOPE)
