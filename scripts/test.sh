@@ -8,6 +8,9 @@ start=$(date +%s)
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz -j2
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 ctest --preset windows

@@ -3,8 +3,8 @@
 // text, the first list entry), saving a picture of each dialog first.
 //
 //   kelvari_demo_user.exe PICTURE_FOLDER COMMAND_LINE...
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <set>
@@ -149,7 +149,8 @@ void Answer(HWND dialog) {
     if (SendMessageW(list, LB_GETTEXTLEN, 0, 0) < 512) {
       SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(entry));
     }
-    Print(L"w\u00E4hlt den ersten Eintrag \u201E" + std::wstring(entry) + L"\u201C und dr\u00FCckt OK");
+    Print(L"w\u00E4hlt den ersten Eintrag \u201E" + std::wstring(entry) +
+          L"\u201C und dr\u00FCckt OK");
     struct Find {
       HWND ok;
     } f{nullptr};

@@ -1,6 +1,6 @@
 #include "frontend/error_messages.h"
 
-#include <cmath>
+#include <cstdlib>
 #include <string>
 
 namespace kelvari {
@@ -52,40 +52,37 @@ std::wstring ErrorMessage(std::int16_t code, const ErrorContext& c) {
 }
 
 double NumericValue(std::wstring_view word) {
+  // Collect the number at the start of the word as plain ASCII and let strtod (in the "C"
+  // locale the program runs in) do the arithmetic, overflow and underflow included.
+  std::string number;
   std::size_t i = 0;
-  bool negative = false;
-  if (i < word.size() && (word[i] == L'+' || word[i] == L'-')) negative = word[i++] == L'-';
-  double value = 0;
-  bool digits = false;
-  while (i < word.size() && IsDigit(word[i])) {
-    value = value * 10 + (word[i++] - L'0');
-    digits = true;
-  }
+  const auto take_digits = [&] {
+    const std::size_t start = i;
+    while (i < word.size() && IsDigit(word[i])) number += static_cast<char>(word[i++]);
+    return i > start;
+  };
+  if (i < word.size() && (word[i] == L'+' || word[i] == L'-'))
+    number += static_cast<char>(word[i++]);
+  bool digits = take_digits();
   if (i < word.size() && word[i] == L'.') {
+    number += '.';
     ++i;
-    double scale = 0.1;
-    while (i < word.size() && IsDigit(word[i])) {
-      value += (word[i++] - L'0') * scale;
-      scale /= 10;
-      digits = true;
-    }
+    digits = take_digits() || digits;
   }
   if (!digits) return 0;
   if (i < word.size() &&
       (word[i] == L'e' || word[i] == L'E' || word[i] == L'd' || word[i] == L'D')) {
     std::size_t j = i + 1;
-    bool exp_negative = false;
-    if (j < word.size() && (word[j] == L'+' || word[j] == L'-')) exp_negative = word[j++] == L'-';
+    std::string exponent = "e";
+    if (j < word.size() && (word[j] == L'+' || word[j] == L'-'))
+      exponent += static_cast<char>(word[j++]);
     if (j < word.size() && IsDigit(word[j])) {
-      int exponent = 0;
-      while (j < word.size() && IsDigit(word[j])) {
-        if (exponent < 10000) exponent = exponent * 10 + (word[j] - L'0');
-        ++j;
-      }
-      value *= std::pow(10.0, exp_negative ? -exponent : exponent);
+      i = j;
+      number += exponent;
+      take_digits();
     }
   }
-  return negative ? -value : value;
+  return std::strtod(number.c_str(), nullptr);
 }
 
 }  // namespace kelvari

@@ -51,6 +51,10 @@ TEST(NumericValue, ReadsTheNumberAtTheStart) {
   EXPECT_DOUBLE_EQ(NumericValue(L"3e"), 3);
   EXPECT_DOUBLE_EQ(NumericValue(L"abc"), 0);
   EXPECT_TRUE(std::isinf(NumericValue(L"1e99999999")));
+  // Found by fuzzing: zero with a huge exponent once gave "not a number".
+  EXPECT_EQ(NumericValue(L"0e121310x"), 0);
+  EXPECT_EQ(NumericValue(L"0e202101"), 0);
+  EXPECT_EQ(NumericValue(L"1e-99999"), 0);
 }
 
 }  // namespace

@@ -1,0 +1,27 @@
+// The word splitter: words never hold a blank, and joining them with single blanks gives the
+// text with its runs of blanks collapsed.
+#include "frontend/word_list.h"
+#include "fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace kelvari;
+  const std::wstring text = fuzz::WideFrom(data, size);
+  std::vector<std::wstring> words(3, L"alt");
+  std::int16_t count = -1;
+  if (!SplitWords(text, words, count)) return 0;
+  std::wstring joined;
+  for (int i = 1; i <= count; ++i) {
+    const std::wstring& w = words[static_cast<std::size_t>(i)];
+    fuzz::Require(!w.empty() && w.find(L' ') == std::wstring::npos);
+    joined += (i > 1 ? L" " : L"") + w;
+  }
+  std::wstring collapsed;
+  for (wchar_t c : text) {
+    if (c != L' ' || (!collapsed.empty() && collapsed.back() != L' ')) collapsed += c;
+  }
+  while (!collapsed.empty() && collapsed.back() == L' ') collapsed.pop_back();
+  fuzz::Require(joined == collapsed);
+  fuzz::Require(count > 0 || words.size() == 3);  // no words: the old entries stay
+  (void)ArgumentTextOf(text);
+  return 0;
+}
