@@ -3,8 +3,9 @@
 // text, the first list entry), saving a picture of each dialog first.
 //
 //   kelvari_demo_user.exe PICTURE_FOLDER COMMAND_LINE...
-#include <tlhelp32.h>
 #include <windows.h>
+// tlhelp32.h needs the types of windows.h.
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <set>
