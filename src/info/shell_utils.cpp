@@ -36,7 +36,8 @@ void ShellOpen(System& system, WindowHandle owner, const std::wstring& target,
 float CenteredPosition(float screen_twips, float form_twips) {
   // nearbyint rounds ties to even in the default rounding mode.
   const long difference = std::lrint(screen_twips - form_twips);
-  return static_cast<float>(difference / 2);
+  const long half = difference / 2;  // truncates toward zero: -3 gives -1
+  return static_cast<float>(half);
 }
 
 }  // namespace kelvari

@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MessageBoxErrors, UnknownAttributeIsErrorSixAndNoBox) {
   const auto dir = FreshWorkDir();
-  WriteBytes(dir / "p.txt", "T\r\nJN frage,info\r\nText\r\n");
+  WriteBytes(dir / "p.txt", "T\r\nJN frage,gr\xFCn\r\nText\r\n");
   WriteBytes(dir / "erg.txt", "ALT\r\n");
   Program kv(L"erg.txt messagebox p.txt", dir);
   HWND box = kv.WaitForWindow(L"#32770");
@@ -85,7 +85,7 @@ TEST(MessageBoxErrors, UnknownAttributeIsErrorSixAndNoBox) {
   const MessageBoxView view = ReadMessageBox(box);
   EXPECT_EQ(view.title, L"Kelvari");
   EXPECT_EQ(view.text,
-            L"Ausf\u00FChrungsfehler:\r\rBefehl MESSAGEBOX: Unbekanntes Attribut FRAGE,INFO.");
+            L"Ausf\u00FChrungsfehler:\r\rBefehl MESSAGEBOX: Unbekanntes Attribut FRAGE,GR\u00DCN.");
   EXPECT_EQ(view.icon_id, 32513);
   EXPECT_EQ(view.buttons, std::vector<std::wstring>{L"OK"});
   PressButton(box, L"OK");
