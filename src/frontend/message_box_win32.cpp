@@ -4,12 +4,23 @@
 #include "frontend/system_win32.h"
 
 namespace kelvari {
+namespace {
+
+// A box cannot show more than a screenful anyway, and laying out millions of characters would
+// keep the user waiting for minutes: longer texts are shown shortened, ending in "…".
+std::wstring Shortened(const std::wstring& text, std::size_t limit) {
+  if (text.size() <= limit) return text;
+  return text.substr(0, limit) + L"\u2026";
+}
+
+}  // namespace
 
 int Win32System::MessageBox(const std::wstring& text, const std::wstring& title,
                             std::uint32_t style) {
   // MB_SETFOREGROUND: a box asked for by a batch file in a console window must come to the
   // front, not blink in the task bar.
-  return ::MessageBoxW(/*hWnd=*/nullptr, text.c_str(), title.c_str(), style | MB_SETFOREGROUND);
+  return ::MessageBoxW(/*hWnd=*/nullptr, Shortened(text, 8192).c_str(),
+                       Shortened(title, 512).c_str(), style | MB_SETFOREGROUND);
 }
 
 }  // namespace kelvari

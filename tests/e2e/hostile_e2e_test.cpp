@@ -1,0 +1,173 @@
+// Hostile input at the front end: devices and wildcards as file names, long paths, huge and
+// binary parameter files, a command line at the system's limit, many calls at once. Each ends
+// with an answer or a clear message, never a crash, a hang or a lost file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "driver.h"
+
+namespace kvtest {
+namespace {
+
+const std::string kYesNo = "Titel\r\nJN\r\nWeiter?\r\n";
+
+// Runs a command that must end with one message box; returns its text and presses OK.
+std::wstring OneBoxThenEnd(Program& kv, std::optional<DWORD>* exit = nullptr) {
+  HWND box = kv.WaitForWindow(L"#32770");
+  if (!box) return L"<no box>";
+  const std::wstring text = ReadMessageBox(box).text;
+  PressButton(box, L"OK");
+  const auto code = kv.WaitForExit();
+  if (exit) *exit = code;
+  return text;
+}
+
+TEST(Hostile, DevicesAsResultFile) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", kYesNo);
+  {
+    Program kv(L"NUL MESSAGEBOX p.txt", dir);  // the answer is swallowed; the exit code tells
+    HWND box = kv.WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    PressButton(box, L"Ja");
+    EXPECT_EQ(kv.WaitForExit(), 0u);
+  }
+  for (const wchar_t* device : {L"CON", L"COM1", L"LPT1", L"com1.txt"}) {
+    Program kv(std::wstring(device) + L" MESSAGEBOX p.txt", dir);
+    HWND box = kv.WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    PressButton(box, L"Ja");
+    HWND fault = nullptr;
+    for (int i = 0; i < 500 && !fault; ++i, Sleep(20)) {
+      for (HWND w : kv.Windows()) {
+        if (w != box && ClassName(w) == L"#32770") fault = w;
+      }
+    }
+    ASSERT_NE(fault, nullptr) << Utf8(device);
+    EXPECT_NE(ReadMessageBox(fault).text.find(L"Die Ergebnisdatei '" + std::wstring(device) + L"'"),
+              std::wstring::npos);
+    PressButton(fault, L"OK");
+    EXPECT_EQ(kv.WaitForExit(), 2u) << Utf8(device);
+  }
+}
+
+TEST(Hostile, DevicesAndWildcardsAsParameterFile) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p1.txt", kYesNo);
+  for (const wchar_t* name : {L"CON", L"NUL", L"COM1", L"LPT1", L"p*.txt", L"p?.txt", L"*"}) {
+    Program kv(std::wstring(L"erg.txt MESSAGEBOX ") + name, dir);
+    std::optional<DWORD> exit;
+    const std::wstring text = OneBoxThenEnd(kv, &exit);
+    // Either not found (error 4) or found but not readable: a message, exit code 2.
+    EXPECT_TRUE(text.find(L"konnte nicht gefunden werden") != std::wstring::npos ||
+                text.find(L"konnte nicht gelesen werden") != std::wstring::npos)
+        << Utf8(name) << ": " << Utf8(text);
+    EXPECT_EQ(exit, 2u) << Utf8(name);
+    EXPECT_FALSE(ReadBytes(dir / "erg.txt").has_value());
+  }
+}
+
+TEST(Hostile, PathsLongerThanMaxPath) {
+  const auto dir = FreshWorkDir();
+  std::filesystem::path deep = dir;
+  for (int i = 0; i < 6; ++i) deep /= std::string(50, static_cast<char>('a' + i));
+  std::filesystem::create_directories(deep);
+  WriteBytes(deep / "p.txt", kYesNo);
+  const std::wstring long_dir = deep.wstring();
+  ASSERT_GT(long_dir.size(), 300u);
+  Program kv(long_dir + L"\\erg.txt MESSAGEBOX " + long_dir + L"\\p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ReadMessageBox(box).text, L"Weiter?");
+  PressButton(box, L"Nein");
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(deep / "erg.txt"), "NEIN\r\n");
+}
+
+TEST(Hostile, BinaryHugeAndNulFilledParameterFiles) {
+  const auto dir = FreshWorkDir();
+  std::string binary;
+  for (int i = 0; i < 100000; ++i) binary.push_back(static_cast<char>((i * 131 + 7) % 256));
+  WriteBytes(dir / "binaer.bin", binary);
+  WriteBytes(dir / "nul.bin", std::string(1 << 20, '\0'));
+  WriteBytes(dir / "undef.txt", "T\x81\r\n\x8D\x8F\x90\x9D\r\nText \x81\r\n");
+  std::string huge;
+  huge.reserve(100u << 20);
+  huge += kYesNo;
+  while (huge.size() < (100u << 20)) huge += "; ein Kommentar, der nicht z\xE4hlt\r\n";
+  WriteBytes(dir / "gross.txt", huge);
+  for (const char* name : {"binaer.bin", "nul.bin", "undef.txt", "gross.txt"}) {
+    Program kv(L"erg.txt MESSAGEBOX " + std::wstring(name, name + std::strlen(name)), dir);
+    HWND box = kv.WaitForWindow(L"#32770", 60000);
+    ASSERT_NE(box, nullptr) << name;
+    // Whatever the box says, pressing its first button ends the program with a defined code.
+    const MessageBoxView view = ReadMessageBox(box);
+    ASSERT_FALSE(view.buttons.empty());
+    PressButton(box, view.buttons.front());
+    const auto exit = kv.WaitForExit(60000);
+    ASSERT_TRUE(exit.has_value()) << name;
+    EXPECT_TRUE(*exit == 0 || *exit == 2) << name;
+    if (*exit == 2) {
+      EXPECT_FALSE(ReadBytes(dir / "erg.txt").has_value()) << name;
+    }
+    std::filesystem::remove(dir / "erg.txt");
+  }
+}
+
+TEST(Hostile, ALineOfTenMillionCharacters) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt",
+             std::string(10'000'000, 't') + "\r\nJN\r\n" + std::string(10'000'000, 'x') + "\r\n");
+  Program kv(L"erg.txt MESSAGEBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770", 60000);
+  ASSERT_NE(box, nullptr);
+  // The box shows the start of the text, shortened, and the user can still answer.
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.text.substr(0, 100), std::wstring(100, L'x'));
+  EXPECT_EQ(view.text.back(), L'\u2026');
+  PressButton(box, L"Ja");
+  EXPECT_EQ(kv.WaitForExit(60000), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "JA\r\n");
+}
+
+TEST(Hostile, ACommandLineAtTheSystemLimit) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", kYesNo);
+  std::wstring args = L"erg.txt MESSAGEBOX p.txt";
+  const std::size_t room = 32767 - 1 - (KelvariExe().size() + 3);
+  while (args.size() + 2 <= room) args += L" w";
+  Program kv(args, dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  PressButton(box, L"Ja");
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "JA\r\n");
+}
+
+TEST(Hostile, FiftyCallsAtOnceEachAnswerInItsOwnFile) {
+  const auto dir = FreshWorkDir();
+  constexpr int kCalls = 50;
+  std::vector<std::unique_ptr<Program>> calls;
+  for (int i = 0; i < kCalls; ++i) {
+    WriteBytes(dir / ("p" + std::to_string(i) + ".txt"),
+               "Frage " + std::to_string(i) + "\r\nJN\r\nText\r\n");
+    calls.push_back(std::make_unique<Program>(
+        L"erg" + std::to_wstring(i) + L".txt MESSAGEBOX p" + std::to_wstring(i) + L".txt", dir));
+  }
+  for (int i = 0; i < kCalls; ++i) {
+    HWND box = calls[static_cast<std::size_t>(i)]->WaitForWindow(L"#32770", 60000);
+    ASSERT_NE(box, nullptr) << i;
+    ASSERT_EQ(Text(box), L"Frage " + std::to_wstring(i));
+    PressButton(box, i % 2 ? L"Ja" : L"Nein");
+  }
+  for (int i = 0; i < kCalls; ++i) {
+    EXPECT_EQ(calls[static_cast<std::size_t>(i)]->WaitForExit(60000), 0u) << i;
+    EXPECT_EQ(ReadBytes(dir / ("erg" + std::to_string(i) + ".txt")),
+              std::string(i % 2 ? "JA" : "NEIN") + "\r\n");
+  }
+}
+
+}  // namespace
+}  // namespace kvtest
