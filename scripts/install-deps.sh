@@ -3,7 +3,7 @@
 # and the German locale that Wine needs for German buttons and code page 1252.
 set -euo pipefail
 packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-          wine wine64 xvfb x11-utils imagemagick locales python3)
+          wine wine64 xvfb x11-utils imagemagick locales python3 chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
