@@ -1,17 +1,17 @@
 @echo off
-rem kv.cmd - asks the user through Kelvari and puts the answer into KVRESULT.
+rem kv.cmd - fragt den Benutzer mit Kelvari und legt die Antwort in KVRESULT ab.
 rem
-rem   call kv.cmd COMMAND [WORDS...]        for example: call kv.cmd MESSAGEBOX frage.txt
+rem   call kv.cmd KOMMANDO [WOERTER...]       zum Beispiel: call kv.cmd MESSAGEBOX frage.txt
 rem
-rem Starts kelvari.exe (which lies beside this file) with a result file of its own, waits for
-rem it, and then sets
-rem   KVRESULT   the answer (the result line); undefined when there is none or it is empty,
-rem   ERRORLEVEL the exit code of kelvari.exe: 0 answer, 1 cancelled, 2 error.
-rem The result file is made in a new folder under %KVTEMP% (when set) or %TEMP%, so that batch
-rem files running at the same time never mix their answers, and it is deleted afterwards.
-rem kelvari.exe writes the answer in the ANSI code page of Windows; cmd reads files in the code
-rem page of the console, so the console is switched to the ANSI code page for the reading and
-rem switched back afterwards. The answer may hold blanks and & | < > ^ %% ! " characters.
+rem Startet kelvari.exe (liegt neben dieser Datei) mit einer eigenen Ergebnisdatei, wartet auf
+rem das Ende und setzt dann
+rem   KVRESULT   die Antwortzeile; nicht definiert, wenn es keine gibt oder sie leer ist,
+rem   ERRORLEVEL den Exit-Code von kelvari.exe: 0 Antwort, 1 abgebrochen, 2 Fehler.
+rem Die Ergebnisdatei liegt in einem neuen Ordner unter %KVTEMP% (falls gesetzt) oder %TEMP%,
+rem so dass gleichzeitig laufende Stapeldateien ihre Antworten nie vermischen; sie wird danach
+rem geloescht. kelvari.exe schreibt die Antwort im ANSI-Zeichensatz von Windows, cmd liest
+rem Dateien in der Codepage der Konsole: zum Lesen wird die Konsole auf die ANSI-Codepage
+rem umgeschaltet und danach zurueck. Die Antwort darf Leerzeichen und & | < > ^ %% ! " enthalten.
 setlocal EnableExtensions DisableDelayedExpansion
 set "kv_exe=%~dp0kelvari.exe"
 if not exist "%kv_exe%" (
