@@ -37,6 +37,8 @@ add_executable(kelvari WIN32
   src/frontend/message_box_win32.cpp
   src/frontend/main_window_win32.cpp
   src/info/shell_win32.cpp
+  src/info/info_form_win32.cpp
+  src/info/screen_win32.cpp
   src/resources/kelvari.rc
 )
 add_dependencies(kelvari ${KELVARI_DELAY_TARGETS})
@@ -44,7 +46,7 @@ target_compile_definitions(kelvari PRIVATE UNICODE _UNICODE _WIN32_WINNT=0x0A00 
 target_compile_options(kelvari PRIVATE $<$<COMPILE_LANGUAGE:CXX>:${KELVARI_WARNINGS}>)
 target_include_directories(kelvari PRIVATE src ${CMAKE_BINARY_DIR}/generated)
 set_source_files_properties(src/resources/kelvari.rc PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/resources/kelvari.ico;${CMAKE_SOURCE_DIR}/src/resources/kelvari.manifest")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/src/resources/kelvari.ico;${CMAKE_SOURCE_DIR}/src/resources/about.bmp;${CMAKE_SOURCE_DIR}/src/resources/kelvari.manifest")
 target_link_options(kelvari PRIVATE -municode -static -s -Wl,--gc-sections)
 # The delay libraries come first, so the GUI functions bind to them and not to the ordinary
 # import libraries that the GUI subsystem adds by default.
@@ -53,6 +55,13 @@ set_target_properties(kelvari PROPERTIES OUTPUT_NAME kelvari RUNTIME_OUTPUT_DIRE
 target_compile_options(kelvari_logic PRIVATE -ffunction-sections -fdata-sections)
 
 add_subdirectory(tools)
+
+# What the user gets beside kelvari.exe: the manual, the calling procedure and the examples.
+add_custom_target(kelvari_user_files ALL
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${CMAKE_SOURCE_DIR}/docs/Kelvari.htm
+          ${CMAKE_SOURCE_DIR}/batch/kv.cmd ${CMAKE_BINARY_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/examples ${CMAKE_BINARY_DIR}/examples
+  VERBATIM)
 
 if(BUILD_TESTING)
   add_subdirectory(tests/e2e)

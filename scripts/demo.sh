@@ -5,31 +5,29 @@
 # On a desktop (DISPLAY set, run from a terminal) you answer the dialogs yourself. Without a
 # display (a server, a container, CI) a virtual display is started and a scripted user answers
 # every dialog; a picture of each dialog is saved in build/demo-screenshots/.
-#   scripts/demo.sh [PROCEDURE.cmd]      KELVARI_DEMO=scripted forces the scripted user.
+#   scripts/demo.sh [NAME.cmd]   runs examples/NAME.cmd instead of the installer;
+#                                KELVARI_DEMO=scripted forces the scripted user.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 scripts/install-deps.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target kelvari kelvari_demo_user >/dev/null
-procedure=${1:-examples/installer.cmd}
-[ -f "$procedure" ] || { echo "no procedure $procedure" >&2; exit 2; }
+cmake --build --preset windows --target kelvari kelvari_user_files kelvari_demo_user >/dev/null
+name=$(basename "${1:-installer.cmd}")
+[ -f "examples/$name" ] || { echo "no procedure examples/$name" >&2; exit 2; }
 
-# The folder a user would unpack: the program, its help, kv.cmd and the examples side by side.
+# The folder a user would unpack: the program, its manual, kv.cmd and the examples.
 stage=build/windows/demo
 rm -rf "$stage" && mkdir -p "$stage"
-cp build/windows/kelvari.exe "$stage/"
-[ -f build/windows/Kelvari.htm ] && cp build/windows/Kelvari.htm "$stage/"
-cp -r "$(dirname "$procedure")"/. "$stage/"
-[ -f kv.cmd ] && cp kv.cmd "$stage/"
-name=$(basename "$procedure")
-winstage="Z:$(realpath "$stage" | tr / '\\')"
+cp build/windows/kelvari.exe docs/Kelvari.htm batch/kv.cmd "$stage/"
+cp -r examples "$stage/examples"
+winstage="Z:$(realpath "$stage" | tr / '\\')\\examples"
 
 if [ -n "${DISPLAY:-}" ] && [ -t 0 ] && [ -z "${CI:-}" ] && [ "${KELVARI_DEMO:-}" != scripted ]; then
   echo "Kelvari: $name runs on your display; answer its dialogs."
   export WINEPREFIX=$root/build/windows/wine-desktop WINEDEBUG=-all LANG=de_DE.UTF-8
   export LC_ALL=de_DE.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
-  cd "$stage" && exec wine cmd /c "$name"
+  cd "$stage/examples" && exec wine cmd /c "$name"
 fi
 
 wine_dir=$root/build/windows/wine
@@ -39,7 +37,7 @@ rm -rf "$pictures" && mkdir -p "$pictures"
 winpictures="Z:$(realpath "$pictures" | tr / '\\')"
 echo "Kelvari: $name runs in a virtual display; a scripted user answers."
 set +e
-(cd "$stage" && KELVARI_WINE_DIR=$wine_dir "$root/tests/e2e/wine-run.sh" \
+(cd "$stage/examples" && KELVARI_WINE_DIR=$wine_dir "$root/tests/e2e/wine-run.sh" \
   "$root/build/windows/tools/kelvari_demo_user.exe" "$winpictures" \
   'C:\windows\system32\cmd.exe' /c "$winstage\\$name")
 status=$?

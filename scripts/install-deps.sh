@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           wine wine64 xvfb x11-utils imagemagick locales python3 clang libclang-rt-14-dev
-          clang-format clang-tidy cppcheck)
+          clang-format clang-tidy cppcheck chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

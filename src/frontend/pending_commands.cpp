@@ -31,8 +31,5 @@ void Form1::DoListBox() {
 void Form1::DoPlay() {
   DoInternalError(kNotAvailable);
 }
-void Form1::DoInfo() {
-  DoInternalError(kNotAvailable);
-}
 
 }  // namespace kelvari

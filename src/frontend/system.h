@@ -43,6 +43,16 @@ enum MessageBoxAnswer : int {
 // An opaque window handle (HWND in the Win32 build); nullptr for none.
 using WindowHandle = void*;
 
+// The primary screen's size in twips and the twips of one pixel.
+struct ScreenMetrics {
+  float width_twips = 0;
+  float height_twips = 0;
+  float twips_per_pixel_x = 15;
+  float twips_per_pixel_y = 15;
+};
+
+class InfoForm;
+
 // Message box style bits used by the program itself.
 inline constexpr std::uint32_t kMbIconStop = 0x10;
 inline constexpr std::uint32_t kMbIconInformation = 0x40;
@@ -86,6 +96,16 @@ class System {
   // Hands `target` to the shell's "Open" verb (ANSI form) with `show_mode`; the outcome is
   // not reported.
   virtual void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) = 0;
+
+  // The year of the system date, four digits.
+  virtual int CurrentYear() = 0;
+
+  // The size of the primary screen.
+  virtual ScreenMetrics Screen() = 0;
+
+  // Shows the about box modally: runs its load handler, serves its buttons through its click
+  // handler, and returns when it has been closed.
+  virtual void ShowInfoForm(InfoForm& form) = 0;
 
   // Ends the process at once with `code`; nothing after the call runs.
   [[noreturn]] void ExitProcess(int code) {

@@ -19,6 +19,9 @@ class Win32System final : public System {
   std::wstring ModulePath() override;
   WindowHandle MainWindow() override;
   void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override;
+  int CurrentYear() override;
+  ScreenMetrics Screen() override;
+  void ShowInfoForm(InfoForm& form) override;
 
  protected:
   void EndProcess(int code) override;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "frontend/system.h"
+#include "info/info_form.h"
 
 namespace kelvari::testing {
 
@@ -105,6 +106,26 @@ class FakeSystem : public System {
   std::vector<ShellCall> shell_calls;
   void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override {
     shell_calls.push_back({owner, target, show_mode});
+  }
+
+  int year = 2025;
+  int CurrentYear() override { return year; }
+
+  ScreenMetrics screen{19200, 15360, 15, 15};  // 1280 x 1024 pixels
+  ScreenMetrics Screen() override { return screen; }
+
+  // The about box: its outer size in twips, the buttons the user clicks in order (a click on
+  // Close, or the end of the list, closes it) and a copy of it as it was shown.
+  float info_outer_width = 9474, info_outer_height = 6906;
+  std::vector<int> info_clicks;
+  std::vector<InfoForm> shown_info;
+  WindowHandle info_window = reinterpret_cast<WindowHandle>(0x2000);
+  void ShowInfoForm(InfoForm& form) override {
+    form.Load(info_outer_width, info_outer_height);
+    shown_info.push_back(form);
+    for (int index : info_clicks) {
+      if (form.BtnClick(index, info_window)) break;
+    }
   }
 
  protected:

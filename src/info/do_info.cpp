@@ -1,0 +1,13 @@
+// INFO: shows the about box and ends the program when it is closed; no result file.
+#include "frontend/form1.h"
+#include "info/info_form.h"
+
+namespace kelvari {
+
+void Form1::DoInfo() {
+  InfoForm info(system());
+  system().ShowInfoForm(info);
+  system().ExitProcess(kExitAnswered);
+}
+
+}  // namespace kelvari

@@ -1,0 +1,59 @@
+// A stand-in for kelvari.exe in the tests of kv.cmd: it appends its argument text (UTF-8) to
+// fake.log beside itself, writes the text of the environment variable KV_FAKE_ANSWER, in the
+// ANSI code page and followed by CR LF, into the file named by its first word (no file when
+// the variable is not set), and ends with the exit code in KV_FAKE_EXIT (0 when not set).
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::wstring Env(const wchar_t* name, bool& defined) {
+  const DWORD size = GetEnvironmentVariableW(name, nullptr, 0);
+  defined = !(size == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND);
+  if (!defined || size == 0) return {};
+  std::wstring value(size, L'\0');
+  value.resize(GetEnvironmentVariableW(name, value.data(), size));
+  return value;
+}
+
+std::string Bytes(const std::wstring& text, UINT code_page) {
+  if (text.empty()) return {};
+  const int n = WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()),
+                                    nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n,
+                      nullptr, nullptr);
+  return bytes;
+}
+
+void Write(const std::wstring& path, const std::string& bytes, DWORD disposition) {
+  HANDLE file =
+      CreateFileW(path.c_str(), disposition == OPEN_ALWAYS ? FILE_APPEND_DATA : GENERIC_WRITE, 0,
+                  nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR arguments, int) {
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring folder = self;
+  folder = folder.substr(0, folder.find_last_of(L'\\') + 1);
+  const std::wstring args = arguments;
+  Write(folder + L"fake.log", Bytes(args, CP_UTF8) + "\r\n", OPEN_ALWAYS);
+
+  bool defined = false;
+  const std::wstring answer = Env(L"KV_FAKE_ANSWER", defined);
+  const std::wstring result_file = args.substr(0, args.find(L' '));
+  if (defined && !result_file.empty()) {
+    Write(result_file, Bytes(answer, CP_ACP) + "\r\n", CREATE_ALWAYS);
+  }
+  bool has_exit = false;
+  const std::wstring exit_code = Env(L"KV_FAKE_EXIT", has_exit);
+  return has_exit ? _wtoi(exit_code.c_str()) : 0;
+}

@@ -1,0 +1,213 @@
+// HELP and INFO from the user's side: the help document reaches the shell's handler for .htm
+// files and is confirmed; the about box shows its texts, opens mail and news through the shell
+// and ends the program when it is closed. Neither writes a result file.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "driver.h"
+#include "shell_recorder.h"
+
+namespace kvtest {
+namespace {
+
+bool EndsWith(const std::wstring& text, const std::wstring& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Runs kelvari with `args`, expects the help confirmation, presses OK and returns the exit code.
+std::optional<DWORD> RunHelp(const std::wstring& args, const std::filesystem::path& dir) {
+  Program kv(args, dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  EXPECT_NE(box, nullptr) << Utf8(args);
+  if (!box) return std::nullopt;
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.title, L"KELVARI");
+  EXPECT_EQ(view.text, L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...");
+  EXPECT_EQ(view.buttons, std::vector<std::wstring>{L"OK"});
+  EXPECT_EQ(view.icon_id, 32516);  // information
+  PressButton(box, L"OK");
+  return kv.WaitForExit();
+}
+
+TEST(Help, OpensTheDocumentBesideTheProgramAndConfirms) {
+  const auto dir = FreshWorkDir();
+  for (const wchar_t* args : {L"", L"   ", L"erg.txt HELP", L"erg.txt help weitere Worte"}) {
+    UseShellRecorder();
+    EXPECT_EQ(RunHelp(args, dir), 0u) << Utf8(args);
+    const auto calls = WaitForShellCalls(1);
+    ASSERT_EQ(calls.size(), 1u) << Utf8(args);
+    const std::wstring document =
+        KelvariExe().substr(0, KelvariExe().find_last_of(L'\\') + 1) + L"Kelvari.htm";
+    EXPECT_NE(calls[0].find(L"Kelvari.htm"), std::wstring::npos) << Utf8(calls[0]);
+    EXPECT_TRUE(std::filesystem::exists(document));
+    EXPECT_FALSE(ReadBytes(dir / "erg.txt").has_value());
+  }
+}
+
+TEST(Help, LeavesAnOldResultFileAlone) {
+  const auto dir = FreshWorkDir();
+  UseShellRecorder();
+  WriteBytes(dir / "erg.txt", "ALT\r\n");
+  EXPECT_EQ(RunHelp(L"erg.txt Help", dir), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "ALT\r\n");
+}
+
+TEST(Help, ConfirmsEvenWithoutTheDocument) {
+  const auto dir = FreshWorkDir();
+  UseShellRecorder();
+  // A copy of the program in a folder that holds no help document.
+  std::filesystem::copy_file(KelvariExe(), dir / "kelvari.exe");
+  Program kv(L"\"" + (dir / "kelvari.exe").wstring() + L"\" erg.txt HELP", dir, true);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ReadMessageBox(box).text,
+            L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...");
+  PressButton(box, L"OK");
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_FALSE(ReadBytes(dir / "erg.txt").has_value());
+}
+
+// --- INFO ---------------------------------------------------------------------------------
+
+constexpr int kLabelId = 200;
+
+std::wstring ExpectedAboutText() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return L"Kelvari \u2013 Windows-Zusatzkommandos f\u00FCr Stapeldateien (V2.7.13)\r\r"
+         L"\u00A9 2019 - " +
+         std::to_wstring(now.wYear) +
+         L" Das Kelvari-Projekt\r\r"
+         L"Verbesserungsvorschl\u00E4ge sind mir immer gern willkommen. Weitere interessante "
+         L"Tools und Infos finden Sie auf meiner Web-Site unter https://www.example.org/kelvari/";
+}
+
+// Moves the mouse over `control` and returns the text of the tooltip that appears.
+std::wstring HoverTooltip(HWND control, DWORD pid) {
+  RECT r;
+  GetWindowRect(control, &r);
+  // Leave the control first, so that the tooltip of the previous one goes away.
+  SetCursorPos(5, 5);
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  for (int step = 0; step < 3; ++step) {
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = ((x + step) * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = (y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    struct Search {
+      DWORD pid;
+      HWND found = nullptr;
+    } search{pid};
+    EnumWindows(
+        [](HWND w, LPARAM p) -> BOOL {
+          auto* s = reinterpret_cast<Search*>(p);
+          DWORD owner = 0;
+          GetWindowThreadProcessId(w, &owner);
+          if (owner == s->pid && IsWindowVisible(w) && ClassName(w) == L"tooltips_class32") {
+            s->found = w;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.found) {
+      wchar_t text[512] = {};
+      SendMessageW(search.found, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+      if (text[0]) return text;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  return L"<no tooltip>";
+}
+
+TEST(Info, ShowsTheAboutBoxAndItsButtonsUseTheShell) {
+  const auto dir = FreshWorkDir();
+  UseShellRecorder();
+  Program kv(L"erg.txt INFO", dir);
+  HWND about = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(Text(about), L"Info \u00FCber Kelvari");
+  const LONG style = GetWindowLongW(about, GWL_STYLE);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_TRUE(style & WS_SYSMENU);
+
+  // 9384 x 6396 twips at 96 dots per inch, centred on the 1280 x 1024 screen.
+  RECT client, outer;
+  GetClientRect(about, &client);
+  GetWindowRect(about, &outer);
+  EXPECT_EQ(client.right, 626);
+  EXPECT_EQ(client.bottom, 426);
+  EXPECT_NEAR(outer.left, (1280 - (outer.right - outer.left)) / 2, 1);
+  EXPECT_NEAR(outer.top, (1024 - (outer.bottom - outer.top)) / 2, 1);
+
+  EXPECT_EQ(Text(GetDlgItem(about, kLabelId)), ExpectedAboutText());
+
+  // The buttons of Btn in tab order, with their access keys.
+  std::vector<std::wstring> captions;
+  for (HWND c : Children(about)) {
+    if (ClassName(c) == L"Button") {
+      EXPECT_TRUE(GetWindowLongW(c, GWL_STYLE) & WS_TABSTOP);
+      captions.push_back(Text(c));
+    }
+  }
+  EXPECT_EQ(captions,
+            (std::vector<std::wstring>{L"Eine &E-Mail an mich schreiben",
+                                       L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen",
+                                       L"Dieses Fenster &schliessen"}));
+  HWND mail = ChildByText(about, L"Eine E-Mail an mich schreiben");
+  HWND news = ChildByText(about, L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen");
+  HWND close = ChildByText(about, L"Dieses Fenster schliessen");
+  ASSERT_TRUE(mail && news && close);
+
+  EXPECT_EQ(HoverTooltip(mail, kv.pid()),
+            L"... startet Ihr E-Mail-Programm f\u00FCr eine Nachricht an mich unter "
+            L"''kelvari@example.org''");
+  EXPECT_EQ(HoverTooltip(news, kv.pid()),
+            L"... startet Ihren Internet-Browser mit dem Ziel "
+            L"https://www.example.org/kelvari/news.htm");
+  EXPECT_EQ(HoverTooltip(close, kv.pid()), L"... bringt Sie zur\u00FCck zum Programm");
+  SetCursorPos(5, 5);
+
+  // E-Mail twice, then News: three shell calls, and the box stays open.
+  Press(mail);
+  EXPECT_EQ(WaitForShellCalls(1).size(), 1u);
+  Press(mail);
+  EXPECT_EQ(WaitForShellCalls(2).size(), 2u);
+  Press(news);
+  const auto calls = WaitForShellCalls(3);
+  ASSERT_EQ(calls.size(), 3u);
+  for (int i : {0, 1}) {
+    EXPECT_TRUE(EndsWith(calls[i], L"\"mailto:kelvari@example.org?subject=Kelvari (V2.7.13)\""))
+        << Utf8(calls[i]);
+  }
+  EXPECT_TRUE(EndsWith(calls[2], L"\"https://www.example.org/kelvari/news.htm\""))
+      << Utf8(calls[2]);
+  EXPECT_FALSE(kv.WaitForExit(0).has_value());
+  EXPECT_TRUE(IsWindowVisible(about));
+
+  Press(close);
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_FALSE(ReadBytes(dir / "erg.txt").has_value());
+}
+
+TEST(Info, TheCloseBoxEndsTheProgramLikeTheCloseButton) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "erg.txt", "ALT\r\n");
+  Program kv(L"erg.txt info", dir);
+  HWND about = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(about, nullptr);
+  PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "ALT\r\n");
+}
+
+}  // namespace
+}  // namespace kvtest

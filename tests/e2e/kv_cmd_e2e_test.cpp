@@ -1,0 +1,278 @@
+// kv.cmd, the calling procedure, run by cmd.exe as a batch file runs it: the answer reaches
+// KVRESULT unharmed, the errorlevel is kelvari's exit code, no answer leaves KVRESULT
+// undefined, the result files are cleaned up, and two batch files at once keep their answers.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "driver.h"
+#include "process_windows.h"
+#include "shell_recorder.h"
+
+namespace kvtest {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Ansi(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                    0, nullptr, nullptr);
+  std::string bytes(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n,
+                      nullptr, nullptr);
+  return bytes;
+}
+
+fs::path BuildDir() {
+  return fs::path(KelvariExe()).parent_path();
+}
+
+// A folder as the user gets it: kv.cmd beside kelvari.exe (the real one, or the stand-in).
+fs::path MakeKit(const fs::path& dir, bool fake) {
+  const fs::path kit = dir / "kit";
+  fs::create_directories(kit);
+  fs::copy_file(BuildDir() / "kv.cmd", kit / "kv.cmd", fs::copy_options::overwrite_existing);
+  const fs::path exe =
+      fake ? fs::path(RecorderExe()).parent_path() / "kv_fake_kelvari.exe" : fs::path(KelvariExe());
+  fs::copy_file(exe, kit / "kelvari.exe", fs::copy_options::overwrite_existing);
+  fs::create_directories(dir / "temp");
+  return kit;
+}
+
+// Writes a batch file `name` that sets an old KVRESULT, calls kv.cmd with `words`, and records
+// KVRESULT and the errorlevel in `name`.log through the recorder.
+fs::path WriteBatch(const fs::path& dir, const std::string& name, const std::wstring& words) {
+  const std::wstring recorder = L"\"" + RecorderExe() + L"\"";
+  const std::wstring text =
+      L"@echo off\r\n"
+      L"set \"KV_RECORDER_LOG=" +
+      (dir / (name + ".log")).wstring() +
+      L"\"\r\n"
+      L"set \"KVTEMP=" +
+      (dir / "temp").wstring() +
+      L"\"\r\n"
+      L"set KVRESULT=alt\r\n"
+      L"call \"" +
+      (dir / "kit" / "kv.cmd").wstring() + L"\" " + words +
+      L"\r\n"
+      L"set \"kv_seen=%errorlevel%\"\r\n" +
+      recorder + L" --env KVRESULT\r\n" + recorder + L" --env kv_seen\r\n";
+  const fs::path batch = dir / (name + ".cmd");
+  WriteBytes(batch, Ansi(text));
+  return batch;
+}
+
+std::wstring CmdLine(const fs::path& batch) {
+  return L"C:\\windows\\system32\\cmd.exe /c \"" + batch.wstring() + L"\"";
+}
+
+struct Seen {
+  std::wstring kvresult;  // "[value]" or "<undefined>"
+  std::wstring errorlevel;
+};
+
+Seen ReadSeen(const fs::path& dir, const std::string& name) {
+  const auto bytes = ReadBytes(dir / (name + ".log"));
+  Seen seen;
+  if (!bytes) return seen;
+  const std::size_t split = bytes->find("\r\n");
+  const auto wide = [](const std::string& s) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+    return w;
+  };
+  seen.kvresult = wide(bytes->substr(0, split));
+  if (split != std::string::npos) {
+    std::string rest = bytes->substr(split + 2);
+    if (rest.size() >= 2 && rest.ends_with("\r\n")) rest.resize(rest.size() - 2);
+    seen.errorlevel = wide(rest);
+  }
+  return seen;
+}
+
+bool FolderIsEmpty(const fs::path& folder) {
+  return fs::is_empty(folder);
+}
+
+// The errorlevel that a batch file sees after "call kv.cmd" when kelvari ended with `code`.
+// Wine's cmd reports every non-zero code of a called batch file as 1; Windows passes it on.
+bool ErrorlevelAfterCall(const std::wstring& seen, int code) {
+  return seen == L"[" + std::to_wstring(code) + L"]" || (code > 1 && seen == L"[1]");
+}
+
+// The exit code of "cmd /c kv.cmd WORDS" in `dir`: the errorlevel kv.cmd ends with.
+std::optional<DWORD> RunKvCmdDirectly(const fs::path& dir, const std::wstring& words) {
+  SetEnvironmentVariableW(L"KVTEMP", (dir / "temp").c_str());
+  Program cmd(L"C:\\windows\\system32\\cmd.exe /c \"\"" + (dir / "kit" / "kv.cmd").wstring() +
+                  L"\" " + words + L"\"",
+              dir, true);
+  const auto code = cmd.WaitForExit(30000);
+  SetEnvironmentVariableW(L"KVTEMP", nullptr);
+  return code;
+}
+
+// Runs a batch file against the stand-in that answers `answer` (none when nullptr) and ends
+// with `exit_code`; kv.cmd itself must end with that code too.
+Seen RunWithFakeAnswer(const fs::path& dir, const wchar_t* answer, int exit_code) {
+  if (answer) {
+    SetEnvironmentVariableW(L"KV_FAKE_ANSWER", answer);
+  } else {
+    SetEnvironmentVariableW(L"KV_FAKE_ANSWER", nullptr);
+  }
+  SetEnvironmentVariableW(L"KV_FAKE_EXIT", std::to_wstring(exit_code).c_str());
+  std::error_code ec;
+  fs::remove(dir / "t.log", ec);
+  const fs::path batch = WriteBatch(dir, "t", L"INPUTBOX frage.txt");
+  Program cmd(CmdLine(batch), dir, true);
+  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  EXPECT_EQ(RunKvCmdDirectly(dir, L"INPUTBOX frage.txt"), static_cast<DWORD>(exit_code));
+  SetEnvironmentVariableW(L"KV_FAKE_ANSWER", nullptr);
+  SetEnvironmentVariableW(L"KV_FAKE_EXIT", nullptr);
+  return ReadSeen(dir, "t");
+}
+
+TEST(KvCmd, AnswersWithBlanksAndSpecialCharactersReachKvresultUnchanged) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  const wchar_t* answers[] = {
+      L"C:\\Programme\\Mein Ordner\\Datei mit Blanks.txt",
+      L"a & b | c < d > e ^ f ^^ g",
+      L"100% sicher %PATH% %% !PATH! ! !!",
+      L"\"in Anf\u00FChrungszeichen\" (Klammern) ) \"",
+      L"Gr\u00FC\u00DFe: \u00C4\u00D6\u00DC \u00E4\u00F6\u00FC \u00DF \u00A7 \u00B0",
+      L";beginnt mit Semikolon",
+      L"  zwei Blanks vorn und hinten  ",
+      L"x",
+  };
+  for (const wchar_t* answer : answers) {
+    const Seen seen = RunWithFakeAnswer(dir, answer, 0);
+    EXPECT_EQ(seen.kvresult, L"[" + std::wstring(answer) + L"]") << Utf8(answer);
+    EXPECT_EQ(seen.errorlevel, L"[0]") << Utf8(answer);
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp")) << Utf8(answer);
+  }
+  // kv.cmd passed its own result file and the caller's words.
+  const auto log = ReadBytes(dir / "kit" / "fake.log");
+  ASSERT_TRUE(log.has_value());
+  const std::string first = log->substr(0, log->find("\r\n"));
+  // A result file of its own in a folder of its own under KVTEMP, in a path without blanks.
+  EXPECT_EQ(first.find(' '), first.find(" INPUTBOX")) << first;
+  EXPECT_NE(first.find("\\temp\\kv"), std::string::npos) << first;
+  EXPECT_TRUE(first.ends_with("\\ergebnis.txt INPUTBOX frage.txt")) << first;
+}
+
+TEST(KvCmd, NoAnswerLeavesKvresultUndefinedAndPassesTheExitCode) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  const Seen cancelled = RunWithFakeAnswer(dir, nullptr, 1);
+  EXPECT_EQ(cancelled.kvresult, L"<undefined>");
+  EXPECT_TRUE(ErrorlevelAfterCall(cancelled.errorlevel, 1)) << Utf8(cancelled.errorlevel);
+  const Seen failed = RunWithFakeAnswer(dir, nullptr, 2);
+  EXPECT_EQ(failed.kvresult, L"<undefined>");
+  EXPECT_TRUE(ErrorlevelAfterCall(failed.errorlevel, 2)) << Utf8(failed.errorlevel);
+  // An empty answer: cmd cannot hold an empty variable, the errorlevel tells it from none.
+  const Seen empty = RunWithFakeAnswer(dir, L"", 0);
+  EXPECT_EQ(empty.kvresult, L"<undefined>");
+  EXPECT_EQ(empty.errorlevel, L"[0]");
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+}
+
+TEST(KvCmd, MessageBoxAnswerFromTheRealProgram) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  WriteBytes(dir / "frage.txt", "Frage per kv.cmd\r\nJN FRAGE\r\nWeiter?\r\n");
+  Program cmd(CmdLine(WriteBatch(dir, "t", L"MESSAGEBOX frage.txt")), dir, true);
+  HWND box = WaitForWindowOfImage(L"kelvari.exe", L"Frage per kv.cmd");
+  ASSERT_NE(box, nullptr);
+  PressButton(box, L"Ja");
+  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  const Seen seen = ReadSeen(dir, "t");
+  EXPECT_EQ(seen.kvresult, L"[JA]");
+  EXPECT_EQ(seen.errorlevel, L"[0]");
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+}
+
+TEST(KvCmd, AnErrorLeavesKvresultUndefinedWithErrorlevelTwo) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  Program cmd(CmdLine(WriteBatch(dir, "t", L"MSGBOX frage.txt")), dir, true);
+  HWND box = WaitForWindowOfImage(L"kelvari.exe", L"Kelvari");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ReadMessageBox(box).text,
+            L"Ausf\u00FChrungsfehler:\r\rDas Kommando 'MSGBOX' ist nicht bekannt.");
+  PressButton(box, L"OK");
+  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  const Seen seen = ReadSeen(dir, "t");
+  EXPECT_EQ(seen.kvresult, L"<undefined>");
+  EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 2)) << Utf8(seen.errorlevel);
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+
+  // kv.cmd itself ends with kelvari's exit code 2.
+  std::optional<DWORD> code;
+  std::thread run([&] { code = RunKvCmdDirectly(dir, L"MSGBOX frage.txt"); });
+  HWND again = WaitForWindowOfImage(L"kelvari.exe", L"Kelvari");
+  if (again) PressButton(again, L"OK");
+  run.join();
+  EXPECT_NE(again, nullptr);
+  EXPECT_EQ(code, 2u);
+}
+
+TEST(KvCmd, TwoBatchFilesAtOnceKeepTheirOwnAnswers) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  WriteBytes(dir / "eins.txt", "Erste Frage\r\nJN\r\nEins?\r\n");
+  WriteBytes(dir / "zwei.txt", "Zweite Frage\r\nJN\r\nZwei?\r\n");
+  Program first(CmdLine(WriteBatch(dir, "a", L"MESSAGEBOX eins.txt")), dir, true);
+  Program second(CmdLine(WriteBatch(dir, "b", L"MESSAGEBOX zwei.txt")), dir, true);
+  HWND one = WaitForWindowOfImage(L"kelvari.exe", L"Erste Frage");
+  HWND two = WaitForWindowOfImage(L"kelvari.exe", L"Zweite Frage");
+  ASSERT_NE(one, nullptr);
+  ASSERT_NE(two, nullptr);
+  // Both questions are open at the same time; the second is answered first.
+  PressButton(two, L"Nein");
+  EXPECT_EQ(second.WaitForExit(30000), 0u);
+  PressButton(one, L"Ja");
+  EXPECT_EQ(first.WaitForExit(30000), 0u);
+  EXPECT_EQ(ReadSeen(dir, "a").kvresult, L"[JA]");
+  EXPECT_EQ(ReadSeen(dir, "b").kvresult, L"[NEIN]");
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+}
+
+TEST(KvCmd, ACancelledListDialogLeavesKvresultUndefined) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  WriteBytes(dir / "liste.txt", "Rot\r\nGr\xFCn\r\nBlau\r\n");
+  WriteBytes(dir / "wahl.txt", "Farbwahl\r\nliste.txt\r\n\r\nWelche Farbe?\r\n");
+  Program cmd(CmdLine(WriteBatch(dir, "t", L"LISTBOX wahl.txt")), dir, true);
+  HWND list = nullptr;
+  for (int i = 0; i < 1000 && !list; ++i) {
+    for (HWND w : WindowsOfImage(L"kelvari.exe")) {
+      if (Text(w) == L"Farbwahl" || Text(w) == L"Kelvari") list = w;
+    }
+    Sleep(20);
+  }
+  ASSERT_NE(list, nullptr);
+  if (Text(list) == L"Kelvari") {  // this build has no list dialog yet
+    PressButton(list, L"OK");
+    cmd.WaitForExit(30000);
+    GTEST_SKIP() << "LISTBOX is not part of this build";
+  }
+  HWND cancel = nullptr;
+  for (HWND frame : Children(list)) {
+    if (!cancel) cancel = ChildByText(frame, L"Abbrechen");
+  }
+  if (!cancel) cancel = ChildByText(list, L"Abbrechen");
+  ASSERT_NE(cancel, nullptr);
+  Press(cancel);
+  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  const Seen seen = ReadSeen(dir, "t");
+  EXPECT_EQ(seen.kvresult, L"<undefined>");
+  EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 1)) << Utf8(seen.errorlevel);
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+}
+
+}  // namespace
+}  // namespace kvtest

@@ -1,0 +1,119 @@
+#include "info/info_form.h"
+
+#include <gtest/gtest.h>
+
+#include "info/maker.h"
+#include "run_form.h"
+
+namespace kelvari {
+namespace {
+
+using testing::FakeSystem;
+
+// Runs "erg.txt INFO" with the user clicking `clicks` in the about box.
+FakeSystem RunInfo(std::vector<int> clicks = {}, ScreenMetrics screen = {19200, 15360, 15, 15}) {
+  FakeSystem sys;
+  sys.argument_text = L"erg.txt info";
+  sys.info_clicks = std::move(clicks);
+  sys.screen = screen;
+  EXPECT_EQ(testing::RunProgram(sys), kExitAnswered);
+  return sys;
+}
+
+TEST(InfoForm, AboutTextHasThreeParagraphsAndTheYearOfTheSystemDate) {
+  FakeSystem sys;
+  sys.argument_text = L"erg.txt INFO";
+  sys.year = 2031;
+  testing::RunProgram(sys);
+  ASSERT_EQ(sys.shown_info.size(), 1u);
+  EXPECT_EQ(sys.shown_info[0].LabelText,
+            L"Kelvari \u2013 Windows-Zusatzkommandos f\u00FCr Stapeldateien (V2.7.13)\r\r"
+            L"\u00A9 2019 - 2031 Das Kelvari-Projekt\r\r"
+            L"Verbesserungsvorschl\u00E4ge sind mir immer gern willkommen. Weitere interessante "
+            L"Tools und Infos finden Sie auf meiner Web-Site unter "
+            L"https://www.example.org/kelvari/");
+  EXPECT_EQ(sys.shown_info[0].LabelText.find(L'\n'), std::wstring::npos);
+  EXPECT_NE(AboutText(2099).find(L"(V2.7.13)\r\r\u00A9 2019 - 2099 "), std::wstring::npos);
+}
+
+TEST(InfoForm, CaptionButtonsAndTooltips) {
+  const FakeSystem sys = RunInfo();
+  ASSERT_EQ(sys.shown_info.size(), 1u);
+  const InfoForm& info = sys.shown_info[0];
+  EXPECT_EQ(info.Caption, L"Info \u00FCber Kelvari");
+  EXPECT_EQ(info.BtnCaption[kBtnMail], L"Eine &E-Mail an mich schreiben");
+  EXPECT_EQ(info.BtnCaption[kBtnNews], L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen");
+  EXPECT_EQ(info.BtnCaption[kBtnClose], L"Dieses Fenster &schliessen");
+  EXPECT_EQ(info.BtnToolTip[kBtnMail],
+            L"... startet Ihr E-Mail-Programm f\u00FCr eine Nachricht an mich unter "
+            L"''kelvari@example.org''");
+  EXPECT_EQ(info.BtnToolTip[kBtnNews],
+            L"... startet Ihren Internet-Browser mit dem Ziel "
+            L"https://www.example.org/kelvari/news.htm");
+  EXPECT_EQ(info.BtnToolTip[kBtnClose], L"... bringt Sie zur\u00FCck zum Programm");
+}
+
+TEST(InfoForm, ButtonsOpenMailAndNewsAndKeepTheBoxOpen) {
+  const FakeSystem sys = RunInfo({kBtnMail, kBtnMail, kBtnNews, kBtnClose, kBtnNews});
+  ASSERT_EQ(sys.shell_calls.size(), 3u);  // nothing after Close
+  for (int i : {0, 1}) {
+    EXPECT_EQ(sys.shell_calls[i].target, L"mailto:kelvari@example.org?subject=Kelvari (V2.7.13)");
+    EXPECT_EQ(sys.shell_calls[i].show_mode, 1);
+    EXPECT_EQ(sys.shell_calls[i].owner, sys.info_window);
+  }
+  EXPECT_EQ(sys.shell_calls[2].target, L"https://www.example.org/kelvari/news.htm");
+  EXPECT_EQ(sys.shell_calls[2].show_mode, 1);
+  EXPECT_TRUE(sys.files.empty());
+  EXPECT_TRUE(sys.boxes.empty());
+}
+
+TEST(InfoForm, ClosingWritesNoResultAndLeavesAnOldOneAlone) {
+  FakeSystem sys;
+  sys.argument_text = L"erg.txt INFO";
+  sys.files[L"erg.txt"].bytes = "ALT\r\n";
+  EXPECT_EQ(testing::RunProgram(sys), kExitAnswered);
+  EXPECT_EQ(sys.files[L"erg.txt"].bytes, "ALT\r\n");
+  EXPECT_TRUE(sys.shell_calls.empty());
+}
+
+TEST(InfoForm, PositionRule) {
+  EXPECT_FALSE(CentresAboutBox(640, 480));
+  EXPECT_FALSE(CentresAboutBox(1024, 480));
+  EXPECT_FALSE(CentresAboutBox(640, 1024));
+  EXPECT_TRUE(CentresAboutBox(800, 600));
+  EXPECT_TRUE(CentresAboutBox(641, 481));
+
+  struct Case {
+    ScreenMetrics screen;
+    float left, top;
+  };
+  const Case cases[] = {
+      {{19200, 15360, 15, 15}, (19200 - 9474) / 2, (15360 - 6906) / 2},  // 1280 x 1024
+      {{12000, 9000, 15, 15}, 1263, 1047},                               // 800 x 600
+      {{9600, 7200, 15, 15}, 0, 0},                                      // 640 x 480
+      {{15360, 7200, 15, 15}, 0, 0},                                     // 1024 x 480
+      {{9600, 7200, 7.5f, 7.5f}, 63, 147},  // 1280 x 960 at 192 dots per inch
+      {{9000, 6000, 15, 15}, 0, 0},         // smaller than the box
+  };
+  for (const Case& c : cases) {
+    const FakeSystem sys = RunInfo({}, c.screen);
+    ASSERT_EQ(sys.shown_info.size(), 1u);
+    EXPECT_EQ(sys.shown_info[0].Left, c.left) << c.screen.width_twips;
+    EXPECT_EQ(sys.shown_info[0].Top, c.top) << c.screen.height_twips;
+  }
+}
+
+TEST(InfoForm, DesignFitsTheClientArea) {
+  using namespace info_design;
+  for (const TwipsRect& r : {kPicture1, kLabel0, kBtn[0], kBtn[1], kBtn[2]}) {
+    EXPECT_LE(r.left + r.width, kClientWidth);
+    EXPECT_LE(r.top + r.height, kClientHeight);
+  }
+  // The buttons do not overlap and stand in tab order from left to right.
+  EXPECT_LT(kBtn[0].left + kBtn[0].width, kBtn[1].left);
+  EXPECT_LT(kBtn[1].left + kBtn[1].width, kBtn[2].left);
+  EXPECT_LT(kLine1Y, kBtn[0].top);
+}
+
+}  // namespace
+}  // namespace kelvari
