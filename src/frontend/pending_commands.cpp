@@ -10,10 +10,8 @@ constexpr std::int16_t kNotAvailable = -1;  // any code outside 0..10 gives the 
 void Form1::DoQueryFolderBox() { DoInternalError(kNotAvailable); }
 void Form1::DoCheckDrive() { DoInternalError(kNotAvailable); }
 void Form1::DoCheckLabel() { DoInternalError(kNotAvailable); }
-void Form1::DoInputBox() { DoInternalError(kNotAvailable); }
 void Form1::DoFileOpenBox() { DoInternalError(kNotAvailable); }
 void Form1::DoFileSaveBox() { DoInternalError(kNotAvailable); }
-void Form1::DoListBox() { DoInternalError(kNotAvailable); }
 void Form1::DoPlay() { DoInternalError(kNotAvailable); }
 void Form1::DoInfo() { DoInternalError(kNotAvailable); }
 void Form1::DoHelp() { DoInternalError(kNotAvailable); }
