@@ -22,8 +22,8 @@ void Form1::DoMessageBox() {
   RestoreCommandLineWords();
 
   const std::wstring text = PromptString(3);
-  const int pressed =
-      system().MessageBox(text, ParamLines[1], static_cast<std::uint16_t>(style.Value()));
+  const int pressed = system().MessageBox(
+      text, ParamLines[1], static_cast<std::uint16_t>(style.Value()));
   SaveResultAndExit(MessageBoxResultWord(pressed));
 }
 

@@ -15,7 +15,8 @@ class Win32System final : public System {
   bool IsNormalFile(const std::wstring& path) override;
   IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override;
   IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
-  int MessageBox(const std::wstring& text, const std::wstring& title, std::uint32_t style) override;
+  int MessageBox(const std::wstring& text, const std::wstring& title,
+                 std::uint32_t style) override;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
                           const std::wstring& proposal) override;
   IoStatus ShowListDialog(const ListDialogSetup& setup) override;
