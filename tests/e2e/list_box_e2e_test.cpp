@@ -101,11 +101,38 @@ TEST(ListBoxE2E, SingleSelectionShowsTheDialog) {
   EXPECT_EQ(run.kv->WaitForExit(), 1u);
 }
 
-TEST(ListBoxE2E, ControlsStandAtTheDesignPositionsForTheDpiInForce) {
-  ListRun run("MULTISELECT", kColours);
+// Sets the display's DPI for the programs started while it lives (0: the prefix's own).
+class DisplayDpi {
+ public:
+  explicit DisplayDpi(DWORD dpi) : set_(dpi != 0) {
+    if (set_) {
+      RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                      sizeof dpi);
+    }
+  }
+  ~DisplayDpi() {
+    if (set_) RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
+  }
+  DisplayDpi(const DisplayDpi&) = delete;
+  DisplayDpi& operator=(const DisplayDpi&) = delete;
+
+ private:
+  bool set_;
+};
+
+class ListBoxLayout : public ::testing::TestWithParam<DWORD> {};
+
+TEST_P(ListBoxLayout, ControlsStandAtTheDesignPositionsForTheDpiInForce) {
+  std::optional<ListRun> started;
+  {
+    DisplayDpi display(GetParam());
+    started.emplace("MULTISELECT", kColours);
+  }
+  ListRun& run = *started;
   const ListDialogView& v = run.view;
   ASSERT_TRUE(v.form && v.list && v.ok && v.cancel && v.label && v.frame);
-  const int dpi = static_cast<int>(GetDpiForWindow(v.form));
+  // Wine answers GetDpiForWindow with the asking process's DPI, so the set one is taken.
+  const int dpi = static_cast<int>(GetParam() ? GetParam() : GetDpiForWindow(v.form));
   ASSERT_GE(dpi, 96);
   std::printf("DPI in force: %d\n", dpi);
   const auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
@@ -134,6 +161,8 @@ TEST(ListBoxE2E, ControlsStandAtTheDesignPositionsForTheDpiInForce) {
   PostMessageW(v.form, WM_CLOSE, 0, 0);
   EXPECT_EQ(run.kv->WaitForExit(), 1u);
 }
+
+INSTANTIATE_TEST_SUITE_P(Dpi, ListBoxLayout, ::testing::Values(0u, 144u, 192u));
 
 TEST(ListBoxE2E, DoubleClickConfirmsTheEntryUntrimmed) {
   ListRun run("NUMERIC", kColours);
