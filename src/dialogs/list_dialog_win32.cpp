@@ -240,10 +240,11 @@ std::vector<int> Win32System::ListDialogSelection() {
 }
 
 void Win32System::RunEventLoop() {
+  if (!dialog.form) return;  // no window to serve: the process ends at once
   MSG message;
   while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab, the access keys Alt+O and Alt+A, and the arrow keys of a dialog.
-    if (dialog.form && ::IsDialogMessageW(dialog.form.get(), &message)) continue;
+    if (::IsDialogMessageW(dialog.form.get(), &message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }

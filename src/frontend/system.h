@@ -103,7 +103,8 @@ class System {
   virtual IoStatus ShowListDialog(const ListDialogSetup& setup) = 0;
   // Positions (from 0, in list order) of the selected entries of the list in use.
   virtual std::vector<int> ListDialogSelection() = 0;
-  // Serves the windows of the program until a callback ends the process.
+  // Serves the list dialog until one of its callbacks ends the process; returns at once when
+  // no list dialog is shown.
   virtual void RunEventLoop() = 0;
 
   // Ends the process at once with `code`; nothing after the call runs.
