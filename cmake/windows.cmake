@@ -39,6 +39,10 @@ add_executable(kelvari WIN32
   src/info/shell_win32.cpp
   src/info/info_form_win32.cpp
   src/info/screen_win32.cpp
+  src/dialogs/dialog_font_win32.cpp
+  src/dialogs/dialog_template_win32.cpp
+  src/dialogs/input_box_win32.cpp
+  src/dialogs/list_dialog_win32.cpp
   src/resources/kelvari.rc
 )
 add_dependencies(kelvari ${KELVARI_DELAY_TARGETS})

@@ -67,6 +67,14 @@ class Form1 {
   void DoInfo();
   void DoHelp();
 
+  // The list dialog: the entries of the list in use, the events of its controls and the
+  // answer built from its selection.
+  std::vector<std::wstring> ListEntries;
+  void Command1_Click(std::int16_t Index);
+  void List1_DblClick();
+  void Form_QueryUnload();
+  [[noreturn]] void ServeListBoxSelection();
+
   // Word n of the current word list, or the empty text when it does not exist.
   std::wstring Word(int n) const;
 

@@ -16,6 +16,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   kelvari::Form1 form(system);
   try {
     form.Load();
+    system.RunEventLoop();  // the list dialog ends the process from its events
   } catch (const std::exception&) {
     form.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
   }

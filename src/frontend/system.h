@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvari {
 
@@ -52,6 +54,24 @@ struct ScreenMetrics {
 };
 
 class InfoForm;
+// What the user did with the input box.
+struct InputBoxAnswer {
+  enum Kind { kConfirmed, kCancelled, kFailed } kind = kCancelled;
+  std::wstring text;    // the entry field's text when confirmed
+  std::wstring reason;  // the system's description when the box could not be shown
+};
+
+// Everything the list dialog shows, and where it reports the user's actions.
+struct ListDialogSetup {
+  std::wstring title;
+  std::wstring prompt;  // lines joined by a single CR
+  bool multi_select = false;
+  const std::vector<std::wstring>* entries = nullptr;  // read while the dialog is shown
+  bool ok_enabled = true;
+  std::function<void(int)> on_button;  // button index: 0 "&OK", 1 "&Abbrechen"
+  std::function<void()> on_double_click;
+  std::function<void()> on_close;  // the title bar's close box or the system menu
+};
 
 // Message box style bits used by the program itself.
 inline constexpr std::uint32_t kMbIconStop = 0x10;
@@ -106,6 +126,17 @@ class System {
   // Shows the about box modally: runs its load handler, serves its buttons through its click
   // handler, and returns when it has been closed.
   virtual void ShowInfoForm(InfoForm& form) = 0;
+  // Shows the modal input box: `proposal` stands selected in the entry field.
+  virtual InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
+                                  const std::wstring& proposal) = 0;
+
+  // Shows the list dialog without blocking. The callbacks run from RunEventLoop.
+  virtual IoStatus ShowListDialog(const ListDialogSetup& setup) = 0;
+  // Positions (from 0, in list order) of the selected entries of the list in use.
+  virtual std::vector<int> ListDialogSelection() = 0;
+  // Serves the list dialog until one of its callbacks ends the process; returns at once when
+  // no list dialog is shown.
+  virtual void RunEventLoop() = 0;
 
   // Ends the process at once with `code`; nothing after the call runs.
   [[noreturn]] void ExitProcess(int code) {

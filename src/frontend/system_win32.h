@@ -22,6 +22,11 @@ class Win32System final : public System {
   int CurrentYear() override;
   ScreenMetrics Screen() override;
   void ShowInfoForm(InfoForm& form) override;
+  InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
+                          const std::wstring& proposal) override;
+  IoStatus ShowListDialog(const ListDialogSetup& setup) override;
+  std::vector<int> ListDialogSelection() override;
+  void RunEventLoop() override;
 
  protected:
   void EndProcess(int code) override;

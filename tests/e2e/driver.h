@@ -69,6 +69,24 @@ MessageBoxView ReadMessageBox(HWND box);
 // Presses the button with `caption` in message box `box`.
 void PressButton(HWND box, const std::wstring& caption);
 
+// The text of a control that keeps its own text (an edit field), asked by WM_GETTEXT.
+std::wstring ControlText(HWND control);
+
+// List boxes of another process: entries, selected positions, extended selection style.
+std::vector<std::wstring> ListEntries(HWND list);
+std::vector<int> ListSelection(HWND list);
+bool IsExtendedSelection(HWND list);
+// A control's rectangle in its parent's client area.
+RECT RectInParent(HWND control);
+// The visible child of `parent` of class `control_class` (nth from 0 in z-order), or nullptr.
+HWND ChildOfClass(HWND parent, const std::wstring& control_class, int nth = 0);
+
+// Real input, as the user's mouse and keyboard make it (the window is brought to the front).
+void ClickAt(HWND window, POINT client_point, bool double_click = false);
+void PressKey(WORD virtual_key, bool with_alt = false, bool with_ctrl = false,
+              bool with_shift = false);
+void TypeText(const std::wstring& text);
+
 // Wide text as UTF-8, for test messages.
 std::string Utf8(const std::wstring& text);
 

@@ -127,6 +127,32 @@ class FakeSystem : public System {
       if (form.BtnClick(index, info_window)) break;
     }
   }
+  // The input box: what it was shown with, and the answer the user gives.
+  struct InputBoxCall {
+    std::wstring prompt, title, proposal;
+  };
+  std::vector<InputBoxCall> input_boxes;
+  InputBoxAnswer input_box_answer;
+  InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
+                          const std::wstring& proposal) override {
+    input_boxes.push_back({prompt, title, proposal});
+    return input_box_answer;
+  }
+
+  // The list dialog: its setup with a copy of the entries it showed, the selection the user
+  // makes, and the number of event loops run.
+  std::vector<ListDialogSetup> list_dialogs;
+  std::vector<std::wstring> list_entries_shown;
+  IoStatus list_dialog_status;
+  std::vector<int> list_selection;
+  int event_loops = 0;
+  IoStatus ShowListDialog(const ListDialogSetup& setup) override {
+    list_dialogs.push_back(setup);
+    if (setup.entries) list_entries_shown = *setup.entries;
+    return list_dialog_status;
+  }
+  std::vector<int> ListDialogSelection() override { return list_selection; }
+  void RunEventLoop() override { ++event_loops; }
 
  protected:
   void EndProcess(int code) override { throw ProcessEnded{code}; }

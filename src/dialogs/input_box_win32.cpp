@@ -1,0 +1,169 @@
+// Win32System: the input box, a modal dialog of the program's own in the classic layout.
+// The prompt stands at the top left, "OK" and "Abbrechen" at the right, the entry field across
+// the bottom. The dialog is laid out in dialog units of the message font, so it grows with the
+// font and the DPI; a long prompt makes the dialog taller.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <algorithm>
+#include <cstdlib>
+
+#include "dialogs/dialog_font_win32.h"
+#include "dialogs/dialog_template_win32.h"
+#include "dialogs/prompt_text.h"
+#include "frontend/system_win32.h"
+
+namespace kelvari {
+namespace {
+
+constexpr int kPromptId = 100;
+constexpr int kEntryId = 101;
+
+// Layout in dialog units.
+constexpr short kWidth = 262, kMargin = 7, kPromptWidth = 190, kPromptHeight = 44;
+constexpr short kButtonWidth = 50, kButtonHeight = 14, kEntryHeight = 12;
+constexpr short kEntryTop = kMargin + kPromptHeight + 8;
+constexpr short kHeight = kEntryTop + kEntryHeight + kMargin;
+
+struct InputBoxState {
+  const std::wstring& title;
+  const std::wstring& prompt;
+  const std::wstring& proposal;
+  std::wstring answer;
+  bool failed = false;
+};
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+RECT RectInParent(HWND control) {
+  RECT r;
+  ::GetWindowRect(control, &r);
+  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// Makes the prompt as tall as its text needs, moves the entry field down by as much, and
+// centres the dialog on its monitor's work area.
+void FitPromptAndCentre(HWND dialog) {
+  HWND prompt = ::GetDlgItem(dialog, kPromptId);
+  HWND entry = ::GetDlgItem(dialog, kEntryId);
+  const RECT shown = RectInParent(prompt);
+  const std::wstring text = WindowText(prompt);
+
+  RECT need{0, 0, shown.right - shown.left, 0};
+  HDC dc = ::GetDC(prompt);
+  HGDIOBJ old =
+      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(prompt, WM_GETFONT, 0, 0)));
+  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &need,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | DT_EXPANDTABS);
+  ::SelectObject(dc, old);
+  ::ReleaseDC(prompt, dc);
+
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ::GetMonitorInfoW(::MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT& work = monitor.rcWork;
+
+  RECT frame;
+  ::GetWindowRect(dialog, &frame);
+  int grow = std::max(0L, need.bottom - (shown.bottom - shown.top));
+  // Never taller than the screen: the prompt is then cut, the entry field stays in view.
+  grow = std::min<int>(grow, std::max(0L, (work.bottom - work.top) - (frame.bottom - frame.top)));
+  if (grow > 0) {
+    ::SetWindowPos(prompt, nullptr, 0, 0, shown.right - shown.left, shown.bottom - shown.top + grow,
+                   SWP_NOMOVE | SWP_NOZORDER);
+    const RECT at = RectInParent(entry);
+    ::SetWindowPos(entry, nullptr, at.left, at.top + grow, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    frame.bottom += grow;
+  }
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  ::SetWindowPos(dialog, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER);
+}
+
+INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  try {
+    if (message == WM_INITDIALOG) {
+      auto* state = reinterpret_cast<InputBoxState*>(lparam);
+      ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+      ::SetWindowTextW(dialog, state->title.c_str());
+      ::SetDlgItemTextW(dialog, kPromptId, PromptForTextControl(state->prompt).c_str());
+      HWND entry = ::GetDlgItem(dialog, kEntryId);
+      ::SendMessageW(entry, EM_SETLIMITTEXT, 0, 0);  // as much as the field can hold
+      ::SetWindowTextW(entry, state->proposal.c_str());
+      ::SendMessageW(entry, EM_SETSEL, 0, -1);
+      FitPromptAndCentre(dialog);
+      ::SetFocus(entry);
+      return FALSE;  // the focus is set
+    }
+    auto* state = reinterpret_cast<InputBoxState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+    if (message == WM_COMMAND && state) {
+      switch (LOWORD(wparam)) {
+        case IDOK:
+          state->answer = WindowText(::GetDlgItem(dialog, kEntryId));
+          ::EndDialog(dialog, IDOK);
+          return TRUE;
+        case IDCANCEL:  // "Abbrechen", Escape and the close box
+          ::EndDialog(dialog, IDCANCEL);
+          return TRUE;
+        default:
+          break;
+      }
+    }
+  } catch (...) {
+    if (auto* state = reinterpret_cast<InputBoxState*>(::GetWindowLongPtrW(dialog, DWLP_USER))) {
+      state->failed = true;
+    }
+    ::EndDialog(dialog, -1);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstring& title,
+                                     const std::wstring& proposal) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  // The dialog manager scales the font from 96 DPI to the DPI of the dialog's monitor.
+  const LOGFONTW font = MessageFontAt(96);
+  const WORD points = static_cast<WORD>(std::max(1, ::MulDiv(std::abs(font.lfHeight), 72, 96)));
+  DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFOREGROUND, 0,
+                        kWidth, kHeight, font, points);
+  dialog.AddControl(DialogTemplate::kStatic, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, 0, kMargin,
+                    kMargin, kPromptWidth, kPromptHeight, kPromptId);
+  dialog.AddControl(DialogTemplate::kEdit, ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE,
+                    kMargin, kEntryTop, kWidth - 2 * kMargin, kEntryHeight, kEntryId);
+  dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 0,
+                    kWidth - kMargin - kButtonWidth, kMargin, kButtonWidth, kButtonHeight, IDOK,
+                    L"OK");
+  dialog.AddControl(DialogTemplate::kButton, BS_PUSHBUTTON | WS_TABSTOP, 0,
+                    kWidth - kMargin - kButtonWidth, kMargin + kButtonHeight + 4, kButtonWidth,
+                    kButtonHeight, IDCANCEL, L"Abbrechen");
+
+  InputBoxState state{title, prompt, proposal, {}, false};
+  const INT_PTR pressed =
+      ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.get(), nullptr, InputBoxProc,
+                                reinterpret_cast<LPARAM>(&state));
+  InputBoxAnswer answer;
+  if (pressed == IDOK) {
+    answer.kind = InputBoxAnswer::kConfirmed;
+    answer.text = std::move(state.answer);
+  } else if (pressed == IDCANCEL) {
+    answer.kind = InputBoxAnswer::kCancelled;
+  } else {
+    answer.kind = InputBoxAnswer::kFailed;
+    answer.reason =
+        state.failed ? L"Interner Fehler im Eingabefenster." : SystemErrorText(::GetLastError());
+  }
+  return answer;
+}
+
+}  // namespace kelvari

@@ -1,0 +1,26 @@
+#include "dialogs/list_file.h"
+
+#include "frontend/param_lines.h"
+#include "frontend/system.h"
+#include "frontend/text_file.h"
+
+namespace kelvari {
+
+ListFileContent ReadListFile(const std::wstring& path, System& system) {
+  ListFileContent content;
+  std::string bytes;
+  const IoStatus read = system.ReadWholeFile(path, bytes);
+  if (!read.ok) {
+    content.outcome = ListFileContent::kUnreadable;
+    content.reason = read.reason;
+    return content;
+  }
+  content.entries = SplitLines(DecodeTextFile(bytes, system));
+  if (content.entries.size() > static_cast<std::size_t>(kMaxLines)) {
+    content.outcome = ListFileContent::kTooManyLines;
+    content.entries.clear();
+  }
+  return content;
+}
+
+}  // namespace kelvari

@@ -1,0 +1,22 @@
+// Reading the list dialog's list file: every line is one entry, as it stands.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kelvari {
+
+class System;
+
+struct ListFileContent {
+  enum Outcome { kRead, kUnreadable, kTooManyLines } outcome = kRead;
+  std::vector<std::wstring> entries;
+  std::wstring reason;  // the system's description when unreadable
+};
+
+// Reads the file with the parameter file's encodings and line ends (CR LF or a lone CR), but
+// keeps every line: no comment lines, no trimming, empty lines stay. A list holds at most
+// kMaxLines entries, since its counts are 16-bit numbers; a longer file is kTooManyLines.
+ListFileContent ReadListFile(const std::wstring& path, System& system);
+
+}  // namespace kelvari

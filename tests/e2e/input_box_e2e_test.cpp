@@ -1,0 +1,184 @@
+// INPUTBOX from the batch file's side: the box's texts and buttons, typing, every way of
+// closing it, and the answer in the result file.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+
+namespace kvtest {
+namespace {
+
+struct InputBoxView {
+  HWND box = nullptr, prompt = nullptr, entry = nullptr, ok = nullptr, cancel = nullptr;
+};
+
+InputBoxView Find(HWND box) {
+  InputBoxView v;
+  v.box = box;
+  v.prompt = ChildOfClass(box, L"Static");
+  v.entry = ChildOfClass(box, L"Edit");
+  v.ok = ChildByText(box, L"OK");
+  v.cancel = ChildByText(box, L"Abbrechen");
+  return v;
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+const char* const kParams =
+    "Eingabe \xFC\r\n; Kommentar\r\nVorschlag  \r\nWie hei\xDF"
+    "t die Datei?\r\n\r\nDritte Zeile\r\n";
+
+TEST(InputBoxE2E, ShowsTitlePromptAndSelectedProposal) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", kParams);
+  Program kv(L"erg.txt INPUTBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  const InputBoxView v = Find(box);
+  ASSERT_TRUE(v.prompt && v.entry && v.ok && v.cancel);
+  EXPECT_EQ(Text(box), L"Eingabe \u00FC");
+  EXPECT_EQ(Text(v.prompt), L"Wie hei\u00DFt die Datei?\r\n\r\nDritte Zeile");
+  EXPECT_EQ(ControlText(v.entry), L"Vorschlag");  // the parameter line is trimmed
+  const DWORD selection = static_cast<DWORD>(SendMessageW(v.entry, EM_GETSEL, 0, 0));
+  EXPECT_EQ(LOWORD(selection), 0);
+  EXPECT_EQ(HIWORD(selection), 9);
+  EXPECT_EQ(FocusOf(box), v.entry);
+  EXPECT_EQ(GetWindowLongW(v.ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetWindowLongW(v.cancel, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+  // The buttons stand at the right of the prompt, the entry field below both.
+  const RECT prompt = RectInParent(v.prompt), ok = RectInParent(v.ok),
+             cancel = RectInParent(v.cancel), entry = RectInParent(v.entry);
+  EXPECT_LT(prompt.right, ok.left);
+  EXPECT_LT(ok.bottom, cancel.top);
+  EXPECT_GT(entry.top, prompt.bottom);
+  EXPECT_GT(entry.top, cancel.bottom);
+  Press(v.ok);
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "Vorschlag\r\n");
+}
+
+struct Answer {
+  const char* name;
+  std::wstring typed;  // typed over the selected proposal
+  enum { kOkButton, kEnter, kEscape, kCancelButton, kCloseBox, kSysClose } how;
+  std::string result;
+  DWORD exit;
+};
+
+class InputBoxAnswers : public ::testing::TestWithParam<Answer> {};
+
+TEST_P(InputBoxAnswers, WritesWhatTheUserDid) {
+  const Answer& a = GetParam();
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", kParams);
+  WriteBytes(dir / "erg.txt", "ALT\r\n");
+  Program kv(L"erg.txt inputbox p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  const InputBoxView v = Find(box);
+  if (!a.typed.empty()) {
+    ClickAt(v.entry, {2, 2});
+    SendMessageW(v.entry, EM_SETSEL, 0, -1);
+    TypeText(a.typed == L"<leer>" ? L"" : a.typed);
+    if (a.typed == L"<leer>") PressKey(VK_DELETE);
+  }
+  switch (a.how) {
+    case Answer::kOkButton:
+      ClickAt(v.ok, {5, 5});
+      break;
+    case Answer::kEnter:
+      PressKey(VK_RETURN);
+      break;
+    case Answer::kEscape:
+      PressKey(VK_ESCAPE);
+      break;
+    case Answer::kCancelButton:
+      ClickAt(v.cancel, {5, 5});
+      break;
+    case Answer::kCloseBox:
+      PostMessageW(box, WM_CLOSE, 0, 0);
+      break;
+    case Answer::kSysClose:
+      PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
+  }
+  EXPECT_EQ(kv.WaitForExit(), a.exit);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), a.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, InputBoxAnswers,
+    ::testing::Values(Answer{"OkUnchanged", L"", Answer::kOkButton, "Vorschlag\r\n", 0},
+                      Answer{"TypedWithBlanks", L"  M\u00FCller \u00DF ", Answer::kEnter,
+                             "  M\xFCller \xDF \r\n", 0},
+                      Answer{"Cleared", L"<leer>", Answer::kOkButton, "\r\n", 0},
+                      Answer{"OutsideTheCodePage", L"\u03A9\u4E2D \u20AC", Answer::kEnter,
+                             "O? \x80\r\n", 0},
+                      Answer{"Escape", L"", Answer::kEscape, "\r\n", 1},
+                      Answer{"CancelAfterTyping", L"weg", Answer::kCancelButton, "\r\n", 1},
+                      Answer{"CloseBox", L"", Answer::kCloseBox, "\r\n", 1},
+                      Answer{"SystemMenuClose", L"", Answer::kSysClose, "\r\n", 1}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(InputBoxE2E, TakesAnswersLongerThanTheEditDefault) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", kParams);
+  Program kv(L"erg.txt INPUTBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  const InputBoxView v = Find(box);
+  const std::wstring longest(40000, L'x');
+  SendMessageW(v.entry, EM_SETSEL, 0, -1);
+  SendMessageW(v.entry, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(longest.c_str()));
+  EXPECT_EQ(ControlText(v.entry).size(), 40000u);
+  Press(v.ok);
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), std::string(40000, 'x') + "\r\n");
+}
+
+TEST(InputBoxE2E, LongPromptMakesTheBoxTaller) {
+  const auto dir = FreshWorkDir();
+  int heights[2] = {};
+  for (int lines : {1, 16}) {
+    std::string params = "T\r\nV\r\n";
+    for (int i = 1; i <= lines; ++i) params += "Zeile " + std::to_string(i) + "\r\n";
+    WriteBytes(dir / "p.txt", params);
+    Program kv(L"erg.txt INPUTBOX p.txt", dir);
+    HWND box = kv.WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    const InputBoxView v = Find(box);
+    const RECT prompt = RectInParent(v.prompt), entry = RectInParent(v.entry);
+    heights[lines > 1] = prompt.bottom - prompt.top;
+    EXPECT_GT(entry.top, prompt.bottom);
+    RECT client;
+    GetClientRect(box, &client);
+    EXPECT_LT(entry.bottom, client.bottom);
+    PostMessageW(box, WM_CLOSE, 0, 0);
+    EXPECT_EQ(kv.WaitForExit(), 1u);
+  }
+  // Sixteen lines need about three times the room of the box's usual prompt area.
+  EXPECT_GT(heights[1], heights[0] * 2);
+}
+
+TEST(InputBoxE2E, TwoLinesAreErrorFiveAndNoBox) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "T\r\nV\r\n");
+  Program kv(L"erg.txt INPUTBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.title, L"Kelvari");
+  EXPECT_EQ(view.text,
+            L"Ausf\u00FChrungsfehler:\r\rF\u00FCr das Kommando 'INPUTBOX' wurden\rzu "
+            L"wenig Angaben in der Parameterdatei gemacht.");
+  PressButton(box, L"OK");
+  EXPECT_EQ(kv.WaitForExit(), 2u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kvtest

@@ -1,0 +1,384 @@
+// LISTBOX from the batch file's side: the list dialog's texts, entries, selection mode,
+// buttons and layout, the user's clicks and keys, and the answer in the result file.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+
+#include "driver.h"
+
+namespace kvtest {
+namespace {
+
+constexpr wchar_t kFormClass[] = L"KelvariListe";
+
+struct ListDialogView {
+  HWND form = nullptr, list = nullptr, ok = nullptr, cancel = nullptr, label = nullptr,
+       frame = nullptr;
+};
+
+ListDialogView Find(HWND form) {
+  ListDialogView v;
+  v.form = form;
+  v.list = ChildOfClass(form, L"ListBox");
+  v.ok = ChildByText(form, L"OK");
+  v.cancel = ChildByText(form, L"Abbrechen");
+  v.label = ChildOfClass(form, L"Static");
+  for (HWND c : Children(form)) {
+    if (ClassName(c) == L"Button" && (GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) {
+      v.frame = c;
+    }
+  }
+  return v;
+}
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// The middle of entry `index` of `list`, in the list's client coordinates.
+POINT EntryPoint(HWND list, int index) {
+  RECT r{};
+  SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+const char* const kColours = "Rot\r\n Gr\xFCn \r\nBlau\r\n\r\n  Wei\xDF\r\n";
+
+// Starts LISTBOX with the attribute line `attributes` and the list file `list`; a result file
+// of an earlier call holds ALT.
+struct ListRun {
+  std::filesystem::path dir;
+  std::optional<Program> kv;
+  ListDialogView view;
+
+  ListRun(const std::string& attributes, const std::string& list) {
+    dir = FreshWorkDir();
+    WriteBytes(dir / "p.txt", "Farbwahl\r\nliste.txt\r\n" + attributes +
+                                  "\r\nBitte w\xE4hlen Sie\r\n\r\neine Farbe & mehr.\r\n");
+    WriteBytes(dir / "liste.txt", list);
+    WriteBytes(dir / "erg.txt", "ALT\r\n");
+    kv.emplace(L"erg.txt LISTBOX p.txt", dir);
+    HWND form = kv->WaitForWindow(kFormClass);
+    if (form) view = Find(form);
+  }
+  std::optional<std::string> Result() const { return ReadBytes(dir / "erg.txt"); }
+};
+
+TEST(ListBoxE2E, SingleSelectionShowsTheDialog) {
+  ListRun run("", kColours);
+  const ListDialogView& v = run.view;
+  ASSERT_TRUE(v.form && v.list && v.ok && v.cancel && v.label && v.frame);
+  EXPECT_EQ(Text(v.form), L"Farbwahl");
+  EXPECT_EQ(Text(v.label), L"Bitte w\u00E4hlen Sie\r\n\r\neine Farbe & mehr.");
+  EXPECT_EQ(Text(v.frame), L"");
+  EXPECT_EQ(Text(v.ok), L"&OK");
+  EXPECT_EQ(Text(v.cancel), L"&Abbrechen");
+  EXPECT_EQ(ListEntries(v.list),
+            (std::vector<std::wstring>{L"Rot", L" Gr\u00FCn ", L"Blau", L"", L"  Wei\u00DF"}));
+  EXPECT_FALSE(IsExtendedSelection(v.list));
+  EXPECT_EQ(ChildOfClass(v.form, L"ListBox", 1), nullptr);  // the other list is out of sight
+  EXPECT_TRUE(ListSelection(v.list).empty());
+  EXPECT_TRUE(IsWindowEnabled(v.ok));
+  EXPECT_EQ(FocusOf(v.form), v.list);
+  // Neither button is a default button; the frame is fixed.
+  EXPECT_EQ(GetWindowLongW(v.ok, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+  EXPECT_EQ(GetWindowLongW(v.cancel, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
+  const LONG style = GetWindowLongW(v.form, GWL_STYLE);
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+  EXPECT_NE(style & WS_SYSMENU, 0);
+  // Centred on the screen.
+  RECT r;
+  GetWindowRect(v.form, &r);
+  RECT work;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR((r.left + r.right) / 2, (work.left + work.right) / 2, 1);
+  EXPECT_NEAR((r.top + r.bottom) / 2, (work.top + work.bottom) / 2, 1);
+  Press(v.cancel);
+  EXPECT_EQ(run.kv->WaitForExit(), 1u);
+}
+
+// Sets the display's DPI for the programs started while it lives (0: the prefix's own).
+class DisplayDpi {
+ public:
+  explicit DisplayDpi(DWORD dpi) : set_(dpi != 0) {
+    if (set_) {
+      RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                      sizeof dpi);
+    }
+  }
+  ~DisplayDpi() {
+    if (set_) RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
+  }
+  DisplayDpi(const DisplayDpi&) = delete;
+  DisplayDpi& operator=(const DisplayDpi&) = delete;
+
+ private:
+  bool set_;
+};
+
+class ListBoxLayout : public ::testing::TestWithParam<DWORD> {};
+
+TEST_P(ListBoxLayout, ControlsStandAtTheDesignPositionsForTheDpiInForce) {
+  std::optional<ListRun> started;
+  {
+    DisplayDpi display(GetParam());
+    started.emplace("MULTISELECT", kColours);
+  }
+  ListRun& run = *started;
+  const ListDialogView& v = run.view;
+  ASSERT_TRUE(v.form && v.list && v.ok && v.cancel && v.label && v.frame);
+  // Wine answers GetDpiForWindow with the asking process's DPI, so the set one is taken.
+  const int dpi = static_cast<int>(GetParam() ? GetParam() : GetDpiForWindow(v.form));
+  ASSERT_GE(dpi, 96);
+  std::printf("DPI in force: %d\n", dpi);
+  const auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
+  struct Expected {
+    const char* name;
+    HWND control;
+    int left, top, width, height;  // twips in the form's client area
+  } expected[] = {
+      {"Frame1", v.frame, 60, 0, 6852, 3672},
+      {"List1", v.list, 60 + 120, 240, 4035, 3120},
+      {"Command1(0)", v.ok, 60 + 5580, 3180, 1152, 372},
+      {"Command1(1)", v.cancel, 60 + 4320, 3180, 1152, 372},
+      {"Label1", v.label, 60 + 4320, 240, 2412, 2832},
+  };
+  for (const Expected& e : expected) {
+    const RECT r = RectInParent(e.control);
+    EXPECT_NEAR(r.left, px(e.left), 1) << e.name;
+    EXPECT_NEAR(r.top, px(e.top), 1) << e.name;
+    EXPECT_NEAR(r.right - r.left, px(e.width), 1) << e.name;
+    EXPECT_NEAR(r.bottom - r.top, px(e.height), 1) << e.name;
+  }
+  RECT client;
+  GetClientRect(v.form, &client);
+  EXPECT_NEAR(client.right, px(6960), 1);
+  EXPECT_NEAR(client.bottom, px(3732), 1);
+  PostMessageW(v.form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(run.kv->WaitForExit(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, ListBoxLayout, ::testing::Values(0u, 144u, 192u));
+
+TEST(ListBoxE2E, DoubleClickConfirmsTheEntryUntrimmed) {
+  ListRun run("NUMERIC", kColours);
+  ASSERT_NE(run.view.list, nullptr);
+  ClickAt(run.view.list, EntryPoint(run.view.list, 1), /*double_click=*/true);
+  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), " Gr\xFCn \r\n");
+}
+
+TEST(ListBoxE2E, SingleSelectionWithNothingSelectedWritesAnEmptyLine) {
+  ListRun run("", kColours);
+  ASSERT_NE(run.view.ok, nullptr);
+  ClickAt(run.view.ok, {5, 5});
+  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), "\r\n");
+}
+
+TEST(ListBoxE2E, ArrowKeysSelectAndAltOConfirms) {
+  ListRun run("singleselect", kColours);
+  ASSERT_NE(run.view.list, nullptr);
+  ClickAt(run.view.list, EntryPoint(run.view.list, 0));
+  PressKey(VK_DOWN);
+  PressKey(VK_DOWN);
+  EXPECT_EQ(ListSelection(run.view.list), std::vector<int>{2});
+  PressKey('O', /*with_alt=*/true);
+  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), "Blau\r\n");
+}
+
+struct Multi {
+  const char* name;
+  const char* attributes;
+  std::vector<int> clicks;  // the first a plain click, the others with Ctrl
+  bool range;               // the last click with Shift instead of Ctrl
+  std::string result;
+};
+
+class ListBoxMulti : public ::testing::TestWithParam<Multi> {};
+
+TEST_P(ListBoxMulti, ClicksSelectAndOkWrites) {
+  const Multi& m = GetParam();
+  ListRun run(m.attributes, kColours);
+  ASSERT_NE(run.view.list, nullptr);
+  EXPECT_TRUE(IsExtendedSelection(run.view.list));
+  EXPECT_EQ(ChildOfClass(run.view.form, L"ListBox", 1), nullptr);
+  for (std::size_t i = 0; i < m.clicks.size(); ++i) {
+    const POINT at = EntryPoint(run.view.list, m.clicks[i]);
+    if (i == 0) {
+      ClickAt(run.view.list, at);
+      continue;
+    }
+    const bool shift = m.range && i + 1 == m.clicks.size();
+    const WORD modifier = shift ? VK_SHIFT : VK_CONTROL;
+    INPUT down{};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = modifier;
+    INPUT up = down;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &down, sizeof down);
+    ClickAt(run.view.list, at);
+    SendInput(1, &up, sizeof up);
+  }
+  ClickAt(run.view.ok, {5, 5});
+  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), m.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Selections, ListBoxMulti,
+    ::testing::Values(Multi{"Texts", "MULTISELECT", {0, 1}, false, "Rot Gr\xFCn\r\n"},
+                      Multi{"Numbers", "multiselect numeric", {0, 1}, false, "1 2\r\n"},
+                      Multi{
+                          "Range", "MULTISELECT STRING", {1, 4}, true, "Gr\xFCn Blau  Wei\xDF\r\n"},
+                      Multi{"RangeNumbers", "NUMERIC MULTISELECT", {4, 2}, true, "3 4 5\r\n"},
+                      Multi{"CtrlRemoves", "MULTISELECT", {0, 2, 0}, false, "Blau\r\n"},
+                      Multi{"EmptyEntryFirst", "MULTISELECT", {3, 4}, false, "Wei\xDF\r\n"},
+                      Multi{"Nothing", "MULTISELECT NUMERIC", {}, false, "\r\n"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+struct Leave {
+  const char* name;
+  enum { kCancelButton, kAltA, kCloseBox, kSysClose } how;
+};
+
+class ListBoxLeave : public ::testing::TestWithParam<Leave> {};
+
+TEST_P(ListBoxLeave, EndsWithoutTouchingTheResultFile) {
+  ListRun run("MULTISELECT", kColours);
+  ASSERT_NE(run.view.form, nullptr);
+  ClickAt(run.view.list, EntryPoint(run.view.list, 0));
+  switch (GetParam().how) {
+    case Leave::kCancelButton:
+      ClickAt(run.view.cancel, {5, 5});
+      break;
+    case Leave::kAltA:
+      PressKey('A', /*with_alt=*/true);
+      break;
+    case Leave::kCloseBox:
+      PostMessageW(run.view.form, WM_CLOSE, 0, 0);
+      break;
+    case Leave::kSysClose:
+      PostMessageW(run.view.form, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
+  }
+  EXPECT_EQ(run.kv->WaitForExit(), 1u);
+  EXPECT_EQ(run.Result(), "ALT\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ListBoxLeave,
+                         ::testing::Values(Leave{"CancelButton", Leave::kCancelButton},
+                                           Leave{"AltA", Leave::kAltA},
+                                           Leave{"CloseBox", Leave::kCloseBox},
+                                           Leave{"SystemMenu", Leave::kSysClose}),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+TEST(ListBoxE2E, EnterAndEscapeDoNothing) {
+  ListRun run("", kColours);
+  ASSERT_NE(run.view.list, nullptr);
+  ClickAt(run.view.list, EntryPoint(run.view.list, 2));
+  PressKey(VK_RETURN);
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(run.kv->WaitForExit(500), std::nullopt);
+  EXPECT_EQ(ListSelection(run.view.list), std::vector<int>{2});
+  Press(run.view.ok);
+  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), "Blau\r\n");
+}
+
+TEST(ListBoxE2E, EmptyListDisablesOkButADoubleClickConfirms) {
+  ListRun run("MULTISELECT", "");
+  ASSERT_NE(run.view.list, nullptr);
+  EXPECT_TRUE(ListEntries(run.view.list).empty());
+  EXPECT_FALSE(IsWindowEnabled(run.view.ok));
+  PressKey('O', /*with_alt=*/true);
+  EXPECT_EQ(run.kv->WaitForExit(500), std::nullopt);
+  ClickAt(run.view.list, {10, 10}, /*double_click=*/true);
+  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), "\r\n");
+}
+
+TEST(ListBoxE2E, LongestListOpensAndALongerOneIsRefused) {
+  std::string longest;
+  for (int i = 1; i <= 32767; ++i) longest += "Eintrag Nummer " + std::to_string(i) + "\r\n";
+  // For the notes: how long until the dialog is visible, with a short list for comparison.
+  const auto time_to_visible = [](const std::function<void()>& open) {
+    const auto start = std::chrono::steady_clock::now();
+    open();
+    return static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      std::chrono::steady_clock::now() - start)
+                                      .count());
+  };
+  // A short list before (the first start of a process is slower) and after the long one.
+  long long short_ms = 0;
+  const auto open_short = [&] {
+    std::optional<ListRun> short_run;
+    short_ms = time_to_visible([&] { short_run.emplace("MULTISELECT", kColours); });
+    ASSERT_NE(short_run->view.form, nullptr);
+    PostMessageW(short_run->view.form, WM_CLOSE, 0, 0);
+    EXPECT_EQ(short_run->kv->WaitForExit(), 1u);
+  };
+  open_short();
+  std::optional<ListRun> long_run;
+  const long long long_ms =
+      time_to_visible([&] { long_run.emplace("MULTISELECT NUMERIC", longest); });
+  ListRun& run = *long_run;
+  ASSERT_NE(run.view.list, nullptr);
+  open_short();
+  std::printf(
+      "dialog visible after (process start included): 5 entries %lld ms, "
+      "32767 entries %lld ms\n",
+      short_ms, long_ms);
+  EXPECT_EQ(SendMessageW(run.view.list, LB_GETCOUNT, 0, 0), 32767);
+  SendMessageW(run.view.list, LB_SETSEL, TRUE, 32766);
+  Press(run.view.ok);
+  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), "32767\r\n");
+
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "T\r\nliste.txt\r\n\r\nP\r\n");
+  WriteBytes(dir / "liste.txt", longest + "eins zu viel");
+  Program kv(L"erg.txt LISTBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  const MessageBoxView view = ReadMessageBox(box);
+  EXPECT_EQ(view.text,
+            L"LISTBOX: Die Datei liste.txt mit dem Listeninhalt hat mehr als 32767 Zeilen.\r"
+            L"Eine Liste kann h\u00F6chstens 32767 Eintr\u00E4ge anzeigen.");
+  PressButton(box, L"OK");
+  EXPECT_EQ(kv.WaitForExit(), 2u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), std::nullopt);
+}
+
+TEST(ListBoxE2E, ErrorSevenWinsOverErrorEight) {
+  struct Case {
+    const char* attributes;
+    const char* list_name;
+    std::wstring message;
+  } cases[] = {
+      {"MULTISELECT quer", "fehlt.txt", L"Befehl LISTBOX: Unbekanntes Attribut QUER."},
+      {"MULTISELECT", "fehlt.txt",
+       L"LISTBOX: Die Datei FEHLT.TXT mit dem\rListeninhalt konnte nicht gefunden werden."},
+  };
+  for (const Case& c : cases) {
+    const auto dir = FreshWorkDir();
+    WriteBytes(dir / "p.txt",
+               std::string("T\r\n") + c.list_name + "\r\n" + c.attributes + "\r\nP\r\n");
+    Program kv(L"erg.txt LISTBOX p.txt", dir);
+    HWND box = kv.WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(ReadMessageBox(box).text, L"Ausf\u00FChrungsfehler:\r\r" + c.message);
+    PressButton(box, L"OK");
+    EXPECT_EQ(kv.WaitForExit(), 2u);
+    EXPECT_EQ(ReadBytes(dir / "erg.txt"), std::nullopt);
+  }
+}
+
+}  // namespace
+}  // namespace kvtest

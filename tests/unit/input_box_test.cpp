@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "dialogs/prompt_text.h"
+#include "run_form.h"
+
+namespace kelvari {
+namespace {
+
+using testing::FakeSystem;
+
+struct InputRun {
+  FakeSystem sys;
+  std::optional<int> exit;
+};
+
+InputRun RunInput(const std::string& params, InputBoxAnswer answer) {
+  InputRun run;
+  run.sys.argument_text = L"erg.txt InputBox p.txt";
+  run.sys.files[L"p.txt"].bytes = params;
+  run.sys.files[L"erg.txt"].bytes = "ALT\r\n";
+  run.sys.input_box_answer = std::move(answer);
+  run.exit = testing::RunProgram(run.sys);
+  return run;
+}
+
+TEST(DoInputBox, ShowsTitleProposalAndPrompt) {
+  struct Case {
+    std::string params;
+    std::wstring title, proposal, prompt;
+  } cases[] = {
+      {testing::CrLf({"Titel", "Vorschlag", "Frage"}), L"Titel", L"Vorschlag", L"Frage"},
+      {testing::CrLf({"T", "", "Eins", "", "Drei"}), L"T", L"", L"Eins\r\rDrei"},
+      {testing::CrLf({"T", "; kein Vorschlag", "  V  w  ", "P"}), L"T", L"V  w", L"P"},
+  };
+  for (const Case& c : cases) {
+    auto run = RunInput(c.params, {InputBoxAnswer::kConfirmed, L"x", L""});
+    ASSERT_EQ(run.sys.input_boxes.size(), 1u) << c.params;
+    EXPECT_EQ(run.sys.input_boxes[0].title, c.title);
+    EXPECT_EQ(run.sys.input_boxes[0].proposal, c.proposal);
+    EXPECT_EQ(run.sys.input_boxes[0].prompt, c.prompt);
+  }
+}
+
+TEST(DoInputBox, WritesTheAnswerOrAnEmptyLine) {
+  struct Case {
+    InputBoxAnswer answer;
+    std::string result;
+    int exit;
+  } cases[] = {
+      {{InputBoxAnswer::kConfirmed, L"  mit Blanks  ", L""}, "  mit Blanks  \r\n", kExitAnswered},
+      {{InputBoxAnswer::kConfirmed, L"", L""}, "\r\n", kExitAnswered},
+      {{InputBoxAnswer::kConfirmed, L"Gr\u00FC\u00DFe \u20AC", L""},
+       "Gr\xFC\xDF"
+       "e ?\r\n",
+       kExitAnswered},
+      {{InputBoxAnswer::kCancelled, L"ignoriert", L""}, "\r\n", kExitCancelled},
+      {{InputBoxAnswer::kFailed, L"", L"kaputt"}, "ALT\r\n", kExitFailed},
+  };
+  for (const Case& c : cases) {
+    auto run = RunInput(testing::CrLf({"T", "V", "P"}), c.answer);
+    EXPECT_EQ(run.sys.files[L"erg.txt"].bytes, c.result);
+    EXPECT_EQ(run.exit, c.exit);
+  }
+}
+
+TEST(DoInputBox, TooFewLinesIsErrorFiveWithoutBox) {
+  auto run = RunInput(testing::CrLf({"T", "V", "; Kommentar"}), {});
+  EXPECT_TRUE(run.sys.input_boxes.empty());
+  ASSERT_EQ(run.sys.boxes.size(), 1u);
+  EXPECT_NE(run.sys.boxes[0].text.find(L"'InputBox' wurden\rzu wenig"), std::wstring::npos);
+  EXPECT_EQ(run.exit, kExitFailed);
+  EXPECT_EQ(run.sys.files[L"erg.txt"].bytes, "ALT\r\n");
+}
+
+TEST(PromptForTextControl, EveryBareCrBreaksTheLine) {
+  const std::pair<std::wstring, std::wstring> cases[] = {
+      {L"", L""},
+      {L"a", L"a"},
+      {L"a\rb", L"a\r\nb"},
+      {L"a\r\rb", L"a\r\n\r\nb"},
+      {L"a\r\nb", L"a\r\nb"},
+      {L"a\r", L"a\r\n"},
+      {L"\ra\nb", L"\r\na\nb"},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(PromptForTextControl(in), out);
+}
+
+}  // namespace
+}  // namespace kelvari

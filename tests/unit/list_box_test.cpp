@@ -1,0 +1,229 @@
+#include <gtest/gtest.h>
+
+#include "dialogs/list_file.h"
+#include "run_form.h"
+
+namespace kelvari {
+namespace {
+
+using testing::FakeSystem;
+using testing::ProcessEnded;
+
+// Runs LISTBOX up to the shown dialog. The form stays alive, so its events can be raised.
+struct ListRun {
+  FakeSystem sys;
+  Form1 form{sys};
+  std::optional<int> exit;
+
+  ListRun(const std::string& attributes, const std::string& list_bytes,
+          const std::string& list_name = "liste.txt") {
+    sys.argument_text = L"erg.txt ListBox p.txt";
+    sys.files[L"p.txt"].bytes =
+        testing::CrLf({"Auswahl", list_name.c_str(), attributes.c_str(), "Bitte", "", "w\xE4hlen"});
+    sys.files[L"liste.txt"].bytes = list_bytes;
+    sys.files[L"erg.txt"].bytes = "ALT\r\n";
+    exit = testing::RunProgram(sys, &form);
+  }
+
+  const ListDialogSetup& dialog() const { return sys.list_dialogs.at(0); }
+
+  // Raises a user action and returns the exit code it ends the process with.
+  template <typename Action>
+  std::optional<int> Do(Action action) {
+    try {
+      action();
+    } catch (const ProcessEnded& end) {
+      return end.code;
+    }
+    return std::nullopt;
+  }
+  std::string Result() { return sys.files[L"erg.txt"].bytes; }
+};
+
+TEST(DoListBox, ShowsTheDialogAndReturns) {
+  ListRun run("", "Rot\r\n Gr\xFCn \r\nBlau\r\n");
+  EXPECT_EQ(run.exit, std::nullopt);
+  ASSERT_EQ(run.sys.list_dialogs.size(), 1u);
+  EXPECT_EQ(run.dialog().title, L"Auswahl");
+  EXPECT_EQ(run.dialog().prompt, L"Bitte\r\rw\u00E4hlen");
+  EXPECT_FALSE(run.dialog().multi_select);
+  EXPECT_TRUE(run.dialog().ok_enabled);
+  EXPECT_EQ(run.sys.list_entries_shown,
+            (std::vector<std::wstring>{L"Rot", L" Gr\u00FCn ", L"Blau"}));
+  // The command-line words are back for the result file.
+  EXPECT_EQ(run.form.ParamCountX, 3);
+  EXPECT_EQ(run.form.Word(1), L"erg.txt");
+}
+
+TEST(DoListBox, AttributeLineSetsTheModes) {
+  struct Case {
+    const char* attributes;
+    std::int16_t numeric, multi;
+  } cases[] = {
+      {"", 0, 0},
+      {"   ", 0, 0},
+      {"MULTISELECT", 0, 1},
+      {"multiselect", 0, 1},
+      {"MultiSelect Numeric", -1, 1},
+      {"MULTISELECT SINGLESELECT", 0, 0},
+      {"NUMERIC STRING", 0, 0},
+      {"  numeric   singleselect  ", -1, 0},
+  };
+  for (const Case& c : cases) {
+    ListRun run(c.attributes, "a\r\n");
+    ASSERT_EQ(run.exit, std::nullopt) << c.attributes;
+    EXPECT_EQ(run.form.ListBoxNumeric, c.numeric) << c.attributes;
+    EXPECT_EQ(run.form.ListBoxMultiSelect, c.multi) << c.attributes;
+    EXPECT_EQ(run.dialog().multi_select, c.multi != 0);
+  }
+}
+
+TEST(DoListBox, ErrorsSevenAndEight) {
+  struct Case {
+    const char* attributes;
+    const char* list_name;
+    std::wstring message;
+  } cases[] = {
+      {"MULTISELECT blabla", "liste.txt", L"Befehl LISTBOX: Unbekanntes Attribut BLABLA."},
+      {"blabla MULTISELECT x", "fehlt.txt", L"Befehl LISTBOX: Unbekanntes Attribut BLABLA."},
+      {"MULTI", "fehlt.txt", L"Befehl LISTBOX: Unbekanntes Attribut MULTI."},
+      {"numeric", "fehlt.txt",
+       L"LISTBOX: Die Datei FEHLT.TXT mit dem\rListeninhalt konnte nicht gefunden werden."},
+      {"", "versteckt.txt",
+       L"LISTBOX: Die Datei VERSTECKT.TXT mit dem\rListeninhalt konnte nicht gefunden werden."},
+      {"", "ordner",
+       L"LISTBOX: Die Datei ORDNER mit dem\rListeninhalt konnte nicht gefunden werden."},
+  };
+  for (const Case& c : cases) {
+    FakeSystem sys;
+    sys.argument_text = L"erg.txt LISTBOX p.txt";
+    sys.files[L"p.txt"].bytes = testing::CrLf({"T", c.list_name, c.attributes, "P"});
+    sys.files[L"liste.txt"].bytes = "a\r\n";
+    sys.files[L"versteckt.txt"] = {"a\r\n", true};
+    sys.files[L"ordner"].folder = true;
+    EXPECT_EQ(testing::RunProgram(sys), kExitFailed) << c.attributes;
+    EXPECT_TRUE(sys.list_dialogs.empty());
+    ASSERT_EQ(sys.boxes.size(), 1u);
+    EXPECT_EQ(sys.boxes[0].text, L"Ausf\u00FChrungsfehler:\r\r" + c.message);
+    EXPECT_EQ(sys.files.count(L"erg.txt"), 0u);
+  }
+}
+
+TEST(DoListBox, ThreeLinesAreErrorFive) {
+  FakeSystem sys;
+  sys.argument_text = L"erg.txt listbox p.txt";
+  sys.files[L"p.txt"].bytes = testing::CrLf({"T", "liste.txt", ""});
+  EXPECT_EQ(testing::RunProgram(sys), kExitFailed);
+  ASSERT_EQ(sys.boxes.size(), 1u);
+  EXPECT_NE(sys.boxes[0].text.find(L"'listbox' wurden\rzu wenig"), std::wstring::npos);
+}
+
+TEST(DoListBox, ListFileLinesAreKeptAsTheyAre) {
+  struct Case {
+    std::string bytes;
+    std::vector<std::wstring> entries;
+  } cases[] = {
+      {"", {}},
+      {"\r\n", {L""}},
+      {"a\r\n\r\n   \r\n; Kommentar\r\nREM x\r\n'y\r\n",
+       {L"a", L"", L"   ", L"; Kommentar", L"REM x", L"'y"}},
+      {"a\rb\nc\r\nd", {L"a", L"b\nc", L"d"}},
+      {"\xEF\xBB\xBF"
+       "Gr\xC3\xBCn\r\n",
+       {L"Gr\u00FCn"}},
+      {"Gr\xFCn\r\n", {L"Gr\u00FCn"}},
+      {std::string("\xFF\xFE"
+                   "a\0\r\0\n\0",
+                   8),
+       {L"a"}},
+  };
+  for (const Case& c : cases) {
+    ListRun run("", c.bytes);
+    ASSERT_EQ(run.exit, std::nullopt);
+    EXPECT_EQ(run.sys.list_entries_shown, c.entries) << c.bytes;
+    EXPECT_EQ(run.dialog().ok_enabled, !c.entries.empty()) << c.bytes;
+  }
+}
+
+TEST(DoListBox, TheLongestListOpensALongerOneIsRefused) {
+  std::string longest;
+  for (int i = 1; i <= 32767; ++i) longest += "Eintrag " + std::to_string(i) + "\r\n";
+  ListRun ok("", longest);
+  ASSERT_EQ(ok.exit, std::nullopt);
+  EXPECT_EQ(ok.sys.list_entries_shown.size(), 32767u);
+  EXPECT_EQ(ok.sys.list_entries_shown.back(), L"Eintrag 32767");
+
+  ListRun too_long("", longest + "eins zu viel");
+  EXPECT_EQ(too_long.exit, kExitFailed);
+  EXPECT_TRUE(too_long.sys.list_dialogs.empty());
+  ASSERT_EQ(too_long.sys.boxes.size(), 1u);
+  EXPECT_EQ(too_long.sys.boxes[0].text,
+            L"LISTBOX: Die Datei liste.txt mit dem Listeninhalt hat mehr als 32767 Zeilen.\r"
+            L"Eine Liste kann h\u00F6chstens 32767 Eintr\u00E4ge anzeigen.");
+  EXPECT_EQ(too_long.Result(), "ALT\r\n");
+}
+
+TEST(ReadListFile, UnreadableFileIsReported) {
+  FakeSystem sys;
+  const ListFileContent content = ReadListFile(L"fehlt.txt", sys);
+  EXPECT_EQ(content.outcome, ListFileContent::kUnreadable);
+  EXPECT_EQ(content.reason, L"Datei nicht gefunden");
+}
+
+TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
+  struct Case {
+    const char* attributes;
+    std::vector<int> selection;
+    bool double_click;
+    std::string result;
+  } cases[] = {
+      {"", {1}, false, " Gr\xFCn \r\n"},
+      {"NUMERIC", {1}, true, " Gr\xFCn \r\n"},
+      {"", {}, false, "\r\n"},
+      {"MULTISELECT", {0, 1}, false, "Rot Gr\xFCn\r\n"},
+      {"MULTISELECT NUMERIC", {0, 1}, true, "1 2\r\n"},
+      {"MULTISELECT NUMERIC", {}, false, "\r\n"},
+      {"MULTISELECT", {2, 3, 4}, true, "Blau  x\r\n"},
+  };
+  for (const Case& c : cases) {
+    ListRun run(c.attributes, "Rot\r\n Gr\xFCn \r\nBlau\r\n\r\nx");
+    ASSERT_EQ(run.exit, std::nullopt);
+    run.sys.list_selection = c.selection;
+    const auto code = c.double_click ? run.Do(run.dialog().on_double_click)
+                                     : run.Do([&] { run.dialog().on_button(0); });
+    EXPECT_EQ(code, kExitAnswered) << c.attributes;
+    EXPECT_EQ(run.Result(), c.result) << c.attributes;
+  }
+}
+
+TEST(ListDialogEvents, CancelAndCloseLeaveTheResultFile) {
+  for (int way = 0; way < 2; ++way) {
+    ListRun run("MULTISELECT", "a\r\nb\r\n");
+    run.sys.list_selection = {0};
+    const auto code =
+        way == 0 ? run.Do([&] { run.dialog().on_button(1); }) : run.Do(run.dialog().on_close);
+    EXPECT_EQ(code, kExitCancelled);
+    EXPECT_EQ(run.Result(), "ALT\r\n");
+  }
+}
+
+TEST(ListDialogEvents, DoubleClickConfirmsAnEmptyList) {
+  ListRun run("", "");
+  EXPECT_FALSE(run.dialog().ok_enabled);
+  EXPECT_EQ(run.Do(run.dialog().on_double_click), kExitAnswered);
+  EXPECT_EQ(run.Result(), "\r\n");
+}
+
+TEST(ListDialogEvents, FailingDialogIsReported) {
+  FakeSystem sys;
+  sys.argument_text = L"erg.txt LISTBOX p.txt";
+  sys.files[L"p.txt"].bytes = testing::CrLf({"T", "liste.txt", "", "P"});
+  sys.files[L"liste.txt"].bytes = "a\r\n";
+  sys.list_dialog_status = IoStatus::Failed(L"kein Fenster");
+  EXPECT_EQ(testing::RunProgram(sys), kExitFailed);
+  ASSERT_EQ(sys.boxes.size(), 1u);
+  EXPECT_EQ(sys.boxes[0].text, L"Das Listenfenster konnte nicht angezeigt werden:\rkein Fenster");
+}
+
+}  // namespace
+}  // namespace kelvari

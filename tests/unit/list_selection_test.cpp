@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "dialogs/list_attributes.h"
+#include "dialogs/list_dialog_layout.h"
+#include "dialogs/list_selection.h"
+
+namespace kelvari {
+namespace {
+
+TEST(BuildListResult, AllModes) {
+  const std::vector<std::wstring> colours = {L"Rot", L" Gr\u00FCn ", L"Blau"};
+  const std::vector<std::wstring> gaps = {L"", L"a", L"  ", L"b"};
+  const std::vector<std::wstring> inner = {L"a b", L"a", L"b", L"\tt\t", L" x  y "};
+  struct Case {
+    const std::vector<std::wstring>* entries;
+    std::vector<int> selected;
+    bool multi, numeric;
+    std::wstring result;
+  } cases[] = {
+      // multiple selection, texts and numbers
+      {&colours, {0, 1}, true, false, L"Rot Gr\u00FCn"},
+      {&colours, {0, 1}, true, true, L"1 2"},
+      {&colours, {2, 0}, true, true, L"1 3"},
+      {&colours, {}, true, false, L""},
+      {&colours, {}, true, true, L""},
+      {&colours, {0, 1, 2}, true, true, L"1 2 3"},
+      // the blank goes in before an entry only when the answer is not empty
+      {&gaps, {0, 1, 2, 3}, true, false, L"a  b"},
+      {&gaps, {0}, true, false, L""},
+      {&gaps, {0, 2}, true, false, L""},
+      {&gaps, {1, 2}, true, false, L"a "},
+      {&gaps, {0, 2}, true, true, L"1 3"},
+      // inner blanks stay; only blanks are trimmed, tabs stay
+      {&inner, {0}, true, false, L"a b"},
+      {&inner, {1, 2}, true, false, L"a b"},
+      {&inner, {3}, true, false, L"\tt\t"},
+      {&inner, {4}, true, false, L"x  y"},
+      // single selection: the text as read, NUMERIC has no effect
+      {&colours, {1}, false, false, L" Gr\u00FCn "},
+      {&colours, {1}, false, true, L" Gr\u00FCn "},
+      {&gaps, {2}, false, false, L"  "},
+      // single selection with nothing selected: an empty answer
+      {&colours, {}, false, false, L""},
+      {&colours, {-1}, false, true, L""},
+      // positions the list does not have are ignored
+      {&colours, {7, -1, 2}, true, true, L"3"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(BuildListResult(*c.entries, c.selected, c.multi, c.numeric), c.result)
+        << c.selected.size() << " multi=" << c.multi << " numeric=" << c.numeric;
+  }
+}
+
+TEST(BuildListResult, NumbersOfALongList) {
+  std::vector<std::wstring> entries(32767, L"e");
+  EXPECT_EQ(BuildListResult(entries, {9, 99, 32766}, true, true), L"10 100 32767");
+}
+
+TEST(ApplyListAttribute, WordsSetTheirFlag) {
+  struct Case {
+    std::vector<std::wstring> words;
+    std::int16_t numeric, multi;
+  } cases[] = {
+      {{}, 0, 0},
+      {{L"MULTISELECT"}, 0, 1},
+      {{L"MULTISELECT", L"SINGLESELECT"}, 0, 0},
+      {{L"NUMERIC"}, -1, 0},
+      {{L"NUMERIC", L"STRING"}, 0, 0},
+      {{L"STRING", L"MULTISELECT", L"NUMERIC"}, -1, 1},
+  };
+  for (const Case& c : cases) {
+    std::int16_t numeric = 0, multi = 0;
+    for (const auto& w : c.words) EXPECT_TRUE(ApplyListAttribute(w, numeric, multi));
+    EXPECT_EQ(numeric, c.numeric);
+    EXPECT_EQ(multi, c.multi);
+  }
+}
+
+TEST(ApplyListAttribute, OtherWordsAreRefusedWithoutChange) {
+  for (const wchar_t* word : {L"multiselect", L"MULTI", L"NUMERICS", L"", L"MULTISELECT,",
+                              L"\tSTRING", L"SINGLE SELECT"}) {
+    std::int16_t numeric = -1, multi = 1;
+    EXPECT_FALSE(ApplyListAttribute(word, numeric, multi));
+    EXPECT_EQ(numeric, -1);
+    EXPECT_EQ(multi, 1);
+  }
+}
+
+TEST(TwipsToPixels, FifteenTwipsAPixelAt96Dpi) {
+  struct Case {
+    int twips, dpi, pixels;
+  } cases[] = {
+      {0, 96, 0},      {15, 96, 1},      {1440, 96, 96}, {6960, 96, 464},  {3732, 96, 249},
+      {3672, 96, 245}, {4035, 96, 269},  {372, 96, 25},  {6960, 192, 928}, {3732, 192, 498},
+      {372, 144, 37},  {1440, 120, 120}, {7, 96, 0},     {8, 96, 1},       {-15, 96, -1},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TwipsToPixels(c.twips, c.dpi), c.pixels) << c.twips;
+}
+
+TEST(ListDialogDesign, ControlsLieInsideTheFrameAndTheFrameInsideTheForm) {
+  const ListDialogDesign d;
+  for (const TwipsRect& r : {d.list, d.ok, d.cancel, d.label}) {
+    EXPECT_GE(r.left, d.frame.left);
+    EXPECT_GE(r.top, d.frame.top);
+    EXPECT_LE(r.left + r.width, d.frame.left + d.frame.width);
+    EXPECT_LE(r.top + r.height, d.frame.top + d.frame.height);
+  }
+  EXPECT_LE(d.frame.left + d.frame.width, d.client_width);
+  EXPECT_LE(d.frame.top + d.frame.height, d.client_height);
+  EXPECT_LT(d.cancel.left + d.cancel.width, d.ok.left);  // "Abbrechen" left of "OK"
+}
+
+}  // namespace
+}  // namespace kelvari
