@@ -31,6 +31,10 @@ add_executable(kelvari WIN32
   src/frontend/message_box_win32.cpp
   src/frontend/main_window_win32.cpp
   src/info/shell_win32.cpp
+  src/dialogs/file_dialog_win32.cpp
+  src/info/browse_folder_win32.cpp
+  src/system_queries/drives_win32.cpp
+  src/system_queries/mci_win32.cpp
   src/resources/kelvari.rc
 )
 add_dependencies(kelvari ${KELVARI_DELAY_TARGETS})

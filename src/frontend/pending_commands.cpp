@@ -7,28 +7,10 @@ namespace {
 constexpr std::int16_t kNotAvailable = -1;  // any code outside 0..10 gives the fallback message
 }  // namespace
 
-void Form1::DoQueryFolderBox() {
-  DoInternalError(kNotAvailable);
-}
-void Form1::DoCheckDrive() {
-  DoInternalError(kNotAvailable);
-}
-void Form1::DoCheckLabel() {
-  DoInternalError(kNotAvailable);
-}
 void Form1::DoInputBox() {
   DoInternalError(kNotAvailable);
 }
-void Form1::DoFileOpenBox() {
-  DoInternalError(kNotAvailable);
-}
-void Form1::DoFileSaveBox() {
-  DoInternalError(kNotAvailable);
-}
 void Form1::DoListBox() {
-  DoInternalError(kNotAvailable);
-}
-void Form1::DoPlay() {
   DoInternalError(kNotAvailable);
 }
 void Form1::DoInfo() {

@@ -19,6 +19,15 @@ class Win32System final : public System {
   std::wstring ModulePath() override;
   WindowHandle MainWindow() override;
   void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override;
+  FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
+  bool BeginCom() override;
+  void EndCom() override;
+  ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override;
+  std::string PathFromItemIdList(ItemIdList list) override;
+  void FreeItemIdList(ItemIdList list) override;
+  bool CanListFolder(const std::wstring& folder) override;
+  std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
+  std::uint32_t SendMciCommand(const std::wstring& command) override;
 
  protected:
   void EndProcess(int code) override;

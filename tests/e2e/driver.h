@@ -44,6 +44,7 @@ class Program {
   std::vector<HWND> Windows() const;
 
   DWORD pid() const { return info_.dwProcessId; }
+  HANDLE process() const { return info_.hProcess; }
 
  private:
   PROCESS_INFORMATION info_{};
@@ -68,6 +69,13 @@ struct MessageBoxView {
 MessageBoxView ReadMessageBox(HWND box);
 // Presses the button with `caption` in message box `box`.
 void PressButton(HWND box, const std::wstring& caption);
+
+// A file in the folder of the Wine session (KELVARI_WINE_DIR), e.g. the captured sound.
+std::filesystem::path WineSessionFile(const std::string& name);
+
+// Selects `folder` in the shell's folder-browse dialog `dialog` of `program`, as a click in
+// its tree would. False when the dialog did not take it.
+bool SelectBrowseFolder(const Program& program, HWND dialog, const std::wstring& folder);
 
 // Wide text as UTF-8, for test messages.
 std::string Utf8(const std::wstring& text);

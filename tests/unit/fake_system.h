@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,72 @@ class FakeSystem : public System {
   std::vector<ShellCall> shell_calls;
   void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override {
     shell_calls.push_back({owner, target, show_mode});
+  }
+
+  // ---- File and folder dialogs, drive checks and sound ----
+  std::vector<FileDialogRequest> file_dialogs;         // every showing, in order
+  std::deque<FileDialogOutcome> file_dialog_outcomes;  // empty: the user cancels
+  FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override {
+    file_dialogs.push_back(request);
+    if (file_dialog_outcomes.empty()) return {};
+    FileDialogOutcome outcome = file_dialog_outcomes.front();
+    file_dialog_outcomes.pop_front();
+    return outcome;
+  }
+
+  // The order of the COM and shell calls, e.g. "BeginCom Browse Path Free EndCom".
+  std::vector<std::string> shell_log;
+  bool com_initialised_here = true;
+  bool BeginCom() override {
+    shell_log.push_back("BeginCom");
+    return com_initialised_here;
+  }
+  void EndCom() override { shell_log.push_back("EndCom"); }
+  std::string browse_prompt;  // the ANSI prompt the dialog got
+  WindowHandle browse_owner = nullptr;
+  std::optional<std::string> browse_choice;  // the path buffer's start; nullopt: cancel
+  int lists_alive = 0;
+  ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override {
+    shell_log.push_back("Browse");
+    browse_owner = owner;
+    browse_prompt = ansi_prompt;
+    if (!browse_choice) return nullptr;
+    ++lists_alive;
+    return &lists_alive;
+  }
+  std::string PathFromItemIdList(ItemIdList list) override {
+    shell_log.push_back(list == &lists_alive && lists_alive > 0 ? "Path" : "Path(freed list)");
+    std::string buffer(260, '\0');
+    buffer.replace(0, browse_choice->size(), *browse_choice);
+    return buffer;
+  }
+  void FreeItemIdList(ItemIdList list) override {
+    shell_log.push_back(list == &lists_alive ? "Free" : "Free(bad)");
+    --lists_alive;
+  }
+
+  // Drives by root ("K:\\"): readable roots, and labels of the media that can be read.
+  std::map<std::wstring, bool> listable;
+  std::map<std::wstring, std::wstring> labels;
+  std::vector<std::wstring> drive_queries;
+  bool CanListFolder(const std::wstring& folder) override {
+    drive_queries.push_back(folder);
+    auto it = listable.find(folder);
+    return it != listable.end() && it->second;
+  }
+  std::optional<std::wstring> VolumeLabel(const std::wstring& root) override {
+    drive_queries.push_back(root);
+    auto it = labels.find(root);
+    if (it == labels.end()) return std::nullopt;
+    return it->second;
+  }
+
+  std::vector<std::wstring> mci_commands;
+  std::map<std::wstring, std::uint32_t> mci_errors;  // by command word ("open", "play")
+  std::uint32_t SendMciCommand(const std::wstring& command) override {
+    mci_commands.push_back(command);
+    auto it = mci_errors.find(command.substr(0, command.find(L' ')));
+    return it == mci_errors.end() ? 0 : it->second;
   }
 
  protected:
