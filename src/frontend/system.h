@@ -117,8 +117,11 @@ class System {
   virtual std::optional<std::wstring> VolumeLabel(const std::wstring& root) = 0;
 
   // Sends one command string to the multimedia interface (MCI) without a notify window;
-  // returns the MCI error code, 0 for success.
-  virtual std::uint32_t SendMciCommand(const std::wstring& command) = 0;
+  // returns the MCI error code, 0 for success, and puts the command's answer (e.g. of
+  // "status ... mode") into `answer`.
+  virtual std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) = 0;
+  // Lets `milliseconds` pass.
+  virtual void Pause(int milliseconds) = 0;
 
   // Ends the process at once with `code`; nothing after the call runs.
   [[noreturn]] void ExitProcess(int code) {

@@ -27,7 +27,8 @@ class Win32System final : public System {
   void FreeItemIdList(ItemIdList list) override;
   bool CanListFolder(const std::wstring& folder) override;
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
-  std::uint32_t SendMciCommand(const std::wstring& command) override;
+  std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;
+  void Pause(int milliseconds) override;
 
  protected:
   void EndProcess(int code) override;

@@ -1,6 +1,29 @@
 #include "system_queries/mm_control.h"
 
+#include <cwchar>
+
 namespace kelvari {
+namespace {
+
+// The sound's length in milliseconds from the answer of "status ... length"; -1 when the
+// answer is no number.
+long long LengthMs(const std::wstring& answer) {
+  if (answer.empty()) return -1;
+  wchar_t* end = nullptr;
+  const long long length = std::wcstoll(answer.c_str(), &end, 10);
+  return (end && *end == L'\0' && length >= 0) ? length : -1;
+}
+
+}  // namespace
+
+std::uint32_t MMControl::Send(const std::wstring& command) {
+  std::wstring answer;
+  return Send(command, answer);
+}
+
+std::uint32_t MMControl::Send(const std::wstring& command, std::wstring& answer) {
+  return system_.SendMciCommand(command, answer);
+}
 
 MMControl::~MMControl() {
   if (open_) Close();
@@ -30,20 +53,43 @@ void MMControl::Open() {
   command += L" alias " + std::wstring(kAlias);
   if (Shareable) command += L" shareable";
   if (Wait) command += L" wait";
-  error_ = system_.SendMciCommand(command);
+  error_ = Send(command);
   open_ = error_ == 0;
 }
 
 void MMControl::Play() {
-  std::wstring command = L"play " + std::wstring(kAlias) + L" from 0";
-  if (Wait) command += L" wait";
-  error_ = system_.SendMciCommand(command);
+  if (Wait) {
+    PlayAndWait();
+    return;
+  }
+  error_ = Send(L"play " + std::wstring(kAlias) + L" from 0");
+}
+
+void MMControl::PlayAndWait() {
+  const std::wstring alias(kAlias);
+  std::wstring answer;
+  Send(L"set " + alias + L" time format milliseconds");
+  const long long length =
+      Send(L"status " + alias + L" length", answer) == 0 ? LengthMs(answer) : -1;
+  if (length < 0) {
+    // Without a known length there is no sensible limit: let the device wait.
+    error_ = Send(L"play " + alias + L" from 0 wait");
+    return;
+  }
+  error_ = Send(L"play " + alias + L" from 0");
+  if (error_ != 0) return;
+  for (long long waited = 0; waited <= length + kGraceMs; waited += kPollMs) {
+    if (Send(L"status " + alias + L" mode", answer) != 0 || answer != L"playing") return;
+    system_.Pause(kPollMs);
+  }
+  Send(L"stop " + alias);
+  error_ = kStalled;
 }
 
 void MMControl::Close() {
   std::wstring command = L"close " + std::wstring(kAlias);
   if (Wait) command += L" wait";
-  error_ = system_.SendMciCommand(command);
+  error_ = Send(command);
   open_ = false;
 }
 

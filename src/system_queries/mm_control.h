@@ -26,6 +26,9 @@ class MMControl {
 
   // Carries out a command, named in any case:
   //   "SOUND": opens FileName with DeviceType (when not open yet) and plays it from the start;
+  //            with Wait, it returns when the sound has ended, and at the latest kGraceMs
+  //            after the sound's length has passed: a stalled device is then stopped
+  //            (Error() kStalled) rather than holding the program for ever;
   //   "Close": closes the device.
   // Any other command sets Error() to kUnknownCommand.
   void Command(std::wstring_view command);
@@ -35,6 +38,11 @@ class MMControl {
 
   static constexpr std::uint32_t kUnknownCommand = 0xFFFF0001;  // not an MCI code
   static constexpr std::uint32_t kUnusableName = 0xFFFF0002;    // not an MCI code
+  static constexpr std::uint32_t kStalled = 0xFFFF0003;         // not an MCI code
+
+  // While waiting, the device is asked every kPollMs whether it still plays.
+  static constexpr int kPollMs = 20;
+  static constexpr long long kGraceMs = 5000;
 
   // The alias under which the device is opened.
   static constexpr std::wstring_view kAlias = L"kelvari_mm";
@@ -42,6 +50,9 @@ class MMControl {
  private:
   void Open();
   void Play();
+  void PlayAndWait();
+  std::uint32_t Send(const std::wstring& command);
+  std::uint32_t Send(const std::wstring& command, std::wstring& answer);
   void Close();
 
   System& system_;

@@ -19,13 +19,15 @@ TEST(MMControl, SoundOpensPlaysAndCloseCloses) {
       {L"C:\\T\u00F6ne\\ding dong.wav",
        {},
        {L"open \"C:\\T\u00F6ne\\ding dong.wav\" type WaveAudio alias kelvari_mm wait",
-        L"play kelvari_mm from 0 wait", L"close kelvari_mm wait"}},
+        L"set kelvari_mm time format milliseconds", L"play kelvari_mm from 0",
+        L"close kelvari_mm wait"}},
       {L"fehlt.wav",
        {{L"open", 275}},
        {L"open \"fehlt.wav\" type WaveAudio alias kelvari_mm wait"}},
       {L"x.wav",
        {{L"play", 320}},
-       {L"open \"x.wav\" type WaveAudio alias kelvari_mm wait", L"play kelvari_mm from 0 wait",
+       {L"open \"x.wav\" type WaveAudio alias kelvari_mm wait",
+        L"set kelvari_mm time format milliseconds", L"play kelvari_mm from 0",
         L"close kelvari_mm wait"}},
       {L"x.wav\" alias b", {}, {}},  // a quote never reaches the command
       {L"", {}, {}},
@@ -61,6 +63,35 @@ TEST(MMControl, UnknownCommandAndAnOpenDeviceLeftBehind) {
   EXPECT_EQ(sys.mci_commands, expected);
 }
 
+TEST(MMControl, WaitEndsWithTheSoundAndAStalledDeviceIsStopped) {
+  struct Case {
+    const wchar_t* length;
+    int playing_polls;
+    int paused_ms;
+    std::uint32_t error;
+    std::wstring last_play;
+  };
+  const Case cases[] = {
+      {L"500", 3, 3 * MMControl::kPollMs, 0, L"play kelvari_mm from 0"},
+      {L"500", 0, 0, 0, L"play kelvari_mm from 0"},
+      {L"500", 1000000, 5500 + MMControl::kPollMs, MMControl::kStalled, L"stop kelvari_mm"},
+      {L"", 1000000, 0, 0, L"play kelvari_mm from 0 wait"},  // length unknown: the device waits
+      {L"viel", 1000000, 0, 0, L"play kelvari_mm from 0 wait"},
+  };
+  for (const Case& c : cases) {
+    FakeSystem sys;
+    sys.mci_length = c.length;
+    sys.mci_playing_polls = c.playing_polls;
+    MMControl mm(sys);
+    mm.Wait = true;
+    mm.FileName = L"a.wav";
+    mm.Command(L"SOUND");
+    EXPECT_EQ(mm.Error(), c.error) << ::testing::PrintToString(c.length);
+    EXPECT_EQ(sys.paused_ms, c.paused_ms) << ::testing::PrintToString(c.length);
+    EXPECT_EQ(sys.mci_commands.back(), c.last_play);
+  }
+}
+
 TEST(Play, PlaysLineOneAndEndsWithoutResultOrMessage) {
   for (const std::uint32_t open_error : {0u, 275u}) {
     FakeSystem sys;
@@ -72,7 +103,7 @@ TEST(Play, PlaysLineOneAndEndsWithoutResultOrMessage) {
     ASSERT_FALSE(sys.mci_commands.empty());
     EXPECT_EQ(sys.mci_commands[0],
               L"open \"C:\\Klang mit Blank.wav\" type WaveAudio alias kelvari_mm wait");
-    EXPECT_EQ(sys.mci_commands.size(), open_error ? 1u : 3u);
+    EXPECT_EQ(sys.mci_commands.size(), open_error ? 1u : 4u);
     EXPECT_EQ(sys.files[L"e.txt"].bytes, "ALT\r\n");
     EXPECT_TRUE(sys.boxes.empty());
     EXPECT_EQ(sys.main_window_created, 0);
