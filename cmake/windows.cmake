@@ -43,6 +43,10 @@ add_executable(kelvari WIN32
   src/dialogs/dialog_template_win32.cpp
   src/dialogs/input_box_win32.cpp
   src/dialogs/list_dialog_win32.cpp
+  src/dialogs/file_dialog_win32.cpp
+  src/info/browse_folder_win32.cpp
+  src/system_queries/drives_win32.cpp
+  src/system_queries/mci_win32.cpp
   src/resources/kelvari.rc
 )
 add_dependencies(kelvari ${KELVARI_DELAY_TARGETS})

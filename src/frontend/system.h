@@ -9,9 +9,12 @@
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "frontend/platform_requests.h"
 
 namespace kelvari {
 
@@ -137,6 +140,38 @@ class System {
   // Serves the list dialog until one of its callbacks ends the process; returns at once when
   // no list dialog is shown.
   virtual void RunEventLoop() = 0;
+  // ---- File and folder dialogs, drive checks and sound ----
+
+  // Shows the file-open or file-save dialog once, modal, and tells how it ended.
+  virtual FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) = 0;
+
+  // COM for the calling thread: true when it was initialised here and EndCom must follow.
+  virtual bool BeginCom() = 0;
+  virtual void EndCom() = 0;
+
+  // An item identifier list of the shell (a PIDL); nullptr for none.
+  using ItemIdList = void*;
+  // Shows the shell's folder-browse dialog (ANSI form, file-system folders only) with
+  // `ansi_prompt` above the tree; nullptr when the user cancelled. The caller frees the list.
+  virtual ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) = 0;
+  // The 260-byte ANSI buffer, zeroed before, that the shell fills with the list's path.
+  virtual std::string PathFromItemIdList(ItemIdList list) = 0;
+  // Frees a list that BrowseForFolder returned (the task allocator's free).
+  virtual void FreeItemIdList(ItemIdList list) = 0;
+
+  // True when the first entry of `folder` (e.g. "K:\") can be looked up, whatever its
+  // attributes; also true for a readable folder that holds nothing. Never shows a window.
+  virtual bool CanListFolder(const std::wstring& folder) = 0;
+  // The volume label of the drive with root `root`, empty when the medium has none; nullopt
+  // when it cannot be read (no such drive, no medium). Never shows a window.
+  virtual std::optional<std::wstring> VolumeLabel(const std::wstring& root) = 0;
+
+  // Sends one command string to the multimedia interface (MCI) without a notify window;
+  // returns the MCI error code, 0 for success, and puts the command's answer (e.g. of
+  // "status ... mode") into `answer`.
+  virtual std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) = 0;
+  // Lets `milliseconds` pass.
+  virtual void Pause(int milliseconds) = 0;
 
   // Ends the process at once with `code`; nothing after the call runs.
   [[noreturn]] void ExitProcess(int code) {

@@ -27,6 +27,16 @@ class Win32System final : public System {
   IoStatus ShowListDialog(const ListDialogSetup& setup) override;
   std::vector<int> ListDialogSelection() override;
   void RunEventLoop() override;
+  FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
+  bool BeginCom() override;
+  void EndCom() override;
+  ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override;
+  std::string PathFromItemIdList(ItemIdList list) override;
+  void FreeItemIdList(ItemIdList list) override;
+  bool CanListFolder(const std::wstring& folder) override;
+  std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
+  std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;
+  void Pause(int milliseconds) override;
 
  protected:
   void EndProcess(int code) override;

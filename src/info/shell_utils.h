@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,5 +33,12 @@ void ShellOpen(System& system, WindowHandle owner, const std::wstring& target,
 // Where a form goes when it is centred: (screen − form) rounded to a whole number, ties to
 // even, then halved with truncation toward zero. Negative for a form larger than the screen.
 float CenteredPosition(float screen_twips, float form_twips);
+
+// The shell's folder-browse dialog, owned by `owner`, with `prompt` above the tree (only
+// file-system folders can be confirmed). The chosen folder's path as the shell gives it (a
+// drive's root with its backslash); the empty text for a confirmed item without a path;
+// nullopt when the user cancelled.
+std::optional<std::wstring> BrowseFolder(System& system, WindowHandle owner,
+                                         const std::wstring& prompt);
 
 }  // namespace kelvari

@@ -255,4 +255,27 @@ void PressButton(HWND box, const std::wstring& caption) {
   Press(button);
 }
 
+std::filesystem::path WineSessionFile(const std::string& name) {
+  return std::filesystem::path(WinePath(KELVARI_WINE_UNIX_DIR)) / name;
+}
+
+bool SelectBrowseFolder(const Program& program, HWND dialog, const std::wstring& folder) {
+  // The dialog reads the path from its own memory: put it there.
+  const SIZE_T bytes = (folder.size() + 1) * sizeof(wchar_t);
+  void* remote =
+      VirtualAllocEx(program.process(), nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  if (!remote) return false;
+  SIZE_T written = 0;
+  bool ok = WriteProcessMemory(program.process(), remote, folder.c_str(), bytes, &written) &&
+            written == bytes;
+  if (ok) {
+    constexpr UINT kSetSelectionW = WM_USER + 103;  // BFFM_SETSELECTIONW
+    DWORD_PTR answer = 0;
+    ok = SendMessageTimeoutW(dialog, kSetSelectionW, TRUE, reinterpret_cast<LPARAM>(remote),
+                             SMTO_ABORTIFHUNG, 10000, &answer) != 0;
+  }
+  VirtualFreeEx(program.process(), remote, 0, MEM_RELEASE);
+  return ok;
+}
+
 }  // namespace kvtest

@@ -44,6 +44,7 @@ class Program {
   std::vector<HWND> Windows() const;
 
   DWORD pid() const { return info_.dwProcessId; }
+  HANDLE process() const { return info_.hProcess; }
 
  private:
   PROCESS_INFORMATION info_{};
@@ -86,6 +87,12 @@ void ClickAt(HWND window, POINT client_point, bool double_click = false);
 void PressKey(WORD virtual_key, bool with_alt = false, bool with_ctrl = false,
               bool with_shift = false);
 void TypeText(const std::wstring& text);
+// A file in the folder of the Wine session (KELVARI_WINE_DIR), e.g. the captured sound.
+std::filesystem::path WineSessionFile(const std::string& name);
+
+// Selects `folder` in the shell's folder-browse dialog `dialog` of `program`, as a click in
+// its tree would. False when the dialog did not take it.
+bool SelectBrowseFolder(const Program& program, HWND dialog, const std::wstring& folder);
 
 // Wide text as UTF-8, for test messages.
 std::string Utf8(const std::wstring& text);

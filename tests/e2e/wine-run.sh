@@ -8,4 +8,5 @@ if ! [ -f "$dir/display" ] || ! xdpyinfo -display "$(cat "$dir/display")" >/dev/
 fi
 export WINEPREFIX=$dir/prefix WINEDEBUG=-all LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=$(cat "$dir/display")
+export ALSA_CONFIG_PATH=$dir/asound.conf
 exec wine "$@"

@@ -9,6 +9,8 @@ dir=$(realpath -m "$2")
 mkdir -p "$dir"
 export WINEPREFIX=$dir/prefix WINEDEBUG=-all LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# Sound goes to an ALSA file device: its samples land in $dir/sound-capture.raw.
+export ALSA_CONFIG_PATH=$dir/asound.conf
 
 case $cmd in
 start)
@@ -27,8 +29,23 @@ start)
     wineboot -i </dev/null >/dev/null 2>&1
     # Without a window manager every hidden window would stall for two seconds.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+    # Sound through ALSA (the default device is set up below).
+    wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f </dev/null >/dev/null 2>&1
     wineserver -w
   fi
+  # Drives for the drive checks: K: a folder with files, L: an empty folder, M: a drive
+  # without a medium (a dangling link), N: a medium with a volume label.
+  mkdir -p "$dir/drives/files/ordner" "$dir/drives/empty" "$dir/drives/labelled"
+  echo "Inhalt" > "$dir/drives/files/datei.txt"
+  printf 'Backup\xc3\x84\n' > "$dir/drives/labelled/.windows-label"
+  ln -sfn "$dir/drives/files" "$WINEPREFIX/dosdevices/k:"
+  ln -sfn "$dir/drives/empty" "$WINEPREFIX/dosdevices/l:"
+  ln -sfn "$dir/drives/no-medium" "$WINEPREFIX/dosdevices/m:"
+  ln -sfn "$dir/drives/labelled" "$WINEPREFIX/dosdevices/n:"
+  cat > "$ALSA_CONFIG_PATH" <<ALSA
+</usr/share/alsa/alsa.conf>
+pcm.!default { type file slave.pcm "null" file "$dir/sound-capture.raw" format "raw" }
+ALSA
   setsid wineserver -p </dev/null >/dev/null 2>&1
   # Start Wine's own background processes now, detached from any test's output pipe.
   setsid wine cmd /c exit </dev/null >/dev/null 2>&1

@@ -5,6 +5,7 @@
 #include <cwctype>
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,84 @@ class FakeSystem : public System {
   }
   std::vector<int> ListDialogSelection() override { return list_selection; }
   void RunEventLoop() override { ++event_loops; }
+  // ---- File and folder dialogs, drive checks and sound ----
+  std::vector<FileDialogRequest> file_dialogs;         // every showing, in order
+  std::deque<FileDialogOutcome> file_dialog_outcomes;  // empty: the user cancels
+  FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override {
+    file_dialogs.push_back(request);
+    if (file_dialog_outcomes.empty()) return {};
+    FileDialogOutcome outcome = file_dialog_outcomes.front();
+    file_dialog_outcomes.pop_front();
+    return outcome;
+  }
+
+  // The order of the COM and shell calls, e.g. "BeginCom Browse Path Free EndCom".
+  std::vector<std::string> shell_log;
+  bool com_initialised_here = true;
+  bool BeginCom() override {
+    shell_log.push_back("BeginCom");
+    return com_initialised_here;
+  }
+  void EndCom() override { shell_log.push_back("EndCom"); }
+  std::string browse_prompt;  // the ANSI prompt the dialog got
+  WindowHandle browse_owner = nullptr;
+  std::optional<std::string> browse_choice;  // the path buffer's start; nullopt: cancel
+  int lists_alive = 0;
+  ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override {
+    shell_log.push_back("Browse");
+    browse_owner = owner;
+    browse_prompt = ansi_prompt;
+    if (!browse_choice) return nullptr;
+    ++lists_alive;
+    return &lists_alive;
+  }
+  std::string PathFromItemIdList(ItemIdList list) override {
+    shell_log.push_back(list == &lists_alive && lists_alive > 0 ? "Path" : "Path(freed list)");
+    std::string buffer(260, '\0');
+    buffer.replace(0, browse_choice->size(), *browse_choice);
+    return buffer;
+  }
+  void FreeItemIdList(ItemIdList list) override {
+    shell_log.push_back(list == &lists_alive ? "Free" : "Free(bad)");
+    --lists_alive;
+  }
+
+  // Drives by root ("K:\\"): readable roots, and labels of the media that can be read.
+  std::map<std::wstring, bool> listable;
+  std::map<std::wstring, std::wstring> labels;
+  std::vector<std::wstring> drive_queries;
+  bool CanListFolder(const std::wstring& folder) override {
+    drive_queries.push_back(folder);
+    auto it = listable.find(folder);
+    return it != listable.end() && it->second;
+  }
+  std::optional<std::wstring> VolumeLabel(const std::wstring& root) override {
+    drive_queries.push_back(root);
+    auto it = labels.find(root);
+    if (it == labels.end()) return std::nullopt;
+    return it->second;
+  }
+
+  std::vector<std::wstring> mci_commands;            // without the "status" queries
+  std::map<std::wstring, std::uint32_t> mci_errors;  // by command word ("open", "play")
+  std::wstring mci_length = L"500";                  // "status ... length"; empty: error
+  int mci_playing_polls = 3;  // "status ... mode" says "playing" this many times
+  int paused_ms = 0;
+  std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override {
+    answer.clear();
+    if (command.starts_with(L"status ")) {
+      if (command.ends_with(L" length")) {
+        answer = mci_length;
+        return mci_length.empty() ? 263 : 0;
+      }
+      answer = mci_playing_polls-- > 0 ? L"playing" : L"stopped";
+      return 0;
+    }
+    mci_commands.push_back(command);
+    auto it = mci_errors.find(command.substr(0, command.find(L' ')));
+    return it == mci_errors.end() ? 0 : it->second;
+  }
+  void Pause(int milliseconds) override { paused_ms += milliseconds; }
 
  protected:
   void EndProcess(int code) override { throw ProcessEnded{code}; }

@@ -1,0 +1,21 @@
+// The file-type list of the file dialogs: the batch file's "|"-separated text
+// ("Text (*.txt)|*.txt|Bilder|*.bmp;*.ico") as the system's list of NUL-ended strings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelvari {
+
+// Turns `filter` into "description NUL patterns NUL ... NUL"; the system adds the final NUL.
+// Parts are taken in pairs, in order. Damaged texts get a fixed meaning, never a cut list:
+//   - one "|" at the very end is ignored ("A|*.a|" is "A|*.a");
+//   - a description without patterns (a lone last part, or an empty pattern part) gets "*.*";
+//   - an empty description shows its patterns instead;
+//   - a pair whose two parts are both empty is left out;
+//   - NUL characters in the text are dropped;
+//   - an empty text, or one of separators only, gives the empty list: no file-type choice,
+//     every file is shown.
+std::wstring FilterList(std::wstring_view filter);
+
+}  // namespace kelvari

@@ -1,0 +1,30 @@
+// The records that the file dialogs hand to and get back from the system: what one showing
+// of the file-open or file-save dialog asks for, and how it ended.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace kelvari {
+
+enum class FileDialogKind { kOpen, kSave };
+
+struct FileDialogRequest {
+  FileDialogKind kind = FileDialogKind::kOpen;
+  void* owner = nullptr;         // the owning window, nullptr for none
+  std::wstring title;            // empty: the dialog's own title
+  std::wstring file_name;        // the proposal in the name field
+  std::wstring initial_dir;      // empty: the system chooses
+  std::wstring filter;           // "description NUL patterns NUL ... NUL"; empty: no filter
+  std::size_t buffer_chars = 0;  // room for the chosen path, its ending NUL included
+};
+
+struct FileDialogOutcome {
+  enum Kind { kConfirmed, kCancelled, kBufferTooSmall, kFailed };
+  Kind kind = kCancelled;
+  std::wstring path;             // kConfirmed: the full path of the chosen file
+  std::size_t needed_chars = 0;  // kBufferTooSmall: the room the path needs, when known
+  std::wstring reason;           // kFailed: what the system reported
+};
+
+}  // namespace kelvari

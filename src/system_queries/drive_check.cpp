@@ -1,0 +1,16 @@
+#include "system_queries/drive_check.h"
+
+namespace kelvari {
+
+std::wstring DriveRoot(std::wstring_view word) {
+  if (word.empty()) return {};
+  return std::wstring(1, word.front()) + L":\\";
+}
+
+bool LabelMatches(System& system, const std::optional<std::wstring>& label,
+                  std::wstring_view expected) {
+  if (!label) return false;
+  return system.UpperCase(*label) == system.UpperCase(expected);
+}
+
+}  // namespace kelvari

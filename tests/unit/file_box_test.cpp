@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include "dialogs/file_filter.h"
+#include "run_form.h"
+
+namespace kelvari {
+namespace {
+
+using testing::CrLf;
+using testing::FakeSystem;
+
+std::wstring Nul(std::wstring_view with_bars) {
+  std::wstring s(with_bars);
+  for (auto& c : s)
+    if (c == L'#') c = L'\0';
+  return s;
+}
+
+TEST(FilterList, BarsBecomeNulEndedStrings) {
+  struct Case {
+    const wchar_t* filter;
+    const wchar_t* list;  // '#' stands for NUL
+  };
+  const Case cases[] = {
+      {L"Text (*.txt)|*.txt|Bilder(*.bmp;*.ico)|*.bmp;*.ico",
+       L"Text (*.txt)#*.txt#Bilder(*.bmp;*.ico)#*.bmp;*.ico#"},
+      {L"Alle|*.*", L"Alle#*.*#"},
+      {L"Text|*.txt|", L"Text#*.txt#"},               // one bar at the end is ignored
+      {L"Text|*.txt|Rest", L"Text#*.txt#Rest#*.*#"},  // lone description: every file
+      {L"Nur Text", L"Nur Text#*.*#"},
+      {L"Text||Bilder|*.bmp", L"Text#*.*#Bilder#*.bmp#"},  // empty patterns never end the list
+      {L"|*.txt", L"*.txt#*.txt#"},                        // empty description shows patterns
+      {L"||Text|*.txt", L"Text#*.txt#"},                   // empty pair left out
+      {L"", L""},
+      {L"|", L""},
+      {L"|||", L""},
+      {L"Te#xt|*.t#xt", L"Text#*.txt#"},  // NULs inside parts are dropped
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FilterList(Nul(c.filter)), Nul(c.list)) << ::testing::PrintToString(c.filter);
+  }
+}
+
+struct FileBoxRun {
+  FakeSystem sys;
+  std::optional<int> exit;
+  std::string result() { return sys.files.count(L"e.txt") ? sys.files[L"e.txt"].bytes : "<none>"; }
+};
+
+void RunFileBox(FileBoxRun& run, const wchar_t* command, const std::string& param_file) {
+  run.sys.argument_text = std::wstring(L"e.txt ") + command + L" p.txt";
+  run.sys.files[L"p.txt"].bytes = param_file;
+  run.exit = testing::RunProgram(run.sys);
+}
+
+const std::string kParams = CrLf({"; Kommentar", "Datei w\xE4hlen", "vorschlag.txt", "C:\\Daten",
+                                  "Text|*.txt", "Zeile 5 wird nicht gelesen"});
+
+TEST(FileBox, SetsTheFourTextsAndAnswersWithTheChosenPath) {
+  for (const wchar_t* command : {L"FILEOPENBOX", L"filesavebox"}) {
+    FileBoxRun run;
+    FileDialogOutcome chosen;
+    chosen.kind = FileDialogOutcome::kConfirmed;
+    chosen.path = L"C:\\Daten\\gew\u00E4hlt.txt";
+    run.sys.file_dialog_outcomes.push_back(chosen);
+    RunFileBox(run, command, kParams);
+    ASSERT_EQ(run.sys.file_dialogs.size(), 1u);
+    const FileDialogRequest& r = run.sys.file_dialogs[0];
+    EXPECT_EQ(r.kind, command[4] == L'O' ? FileDialogKind::kOpen : FileDialogKind::kSave);
+    EXPECT_EQ(r.title, L"Datei w\u00E4hlen");
+    EXPECT_EQ(r.file_name, L"vorschlag.txt");
+    EXPECT_EQ(r.initial_dir, L"C:\\Daten");
+    EXPECT_EQ(r.filter, Nul(L"Text#*.txt#"));
+    EXPECT_EQ(r.owner, reinterpret_cast<WindowHandle>(0x1000));
+    EXPECT_GE(r.buffer_chars, 32768u);
+    EXPECT_EQ(run.exit, kExitAnswered);
+    EXPECT_EQ(run.result(), "C:\\Daten\\gew\xE4hlt.txt\r\n");
+    EXPECT_TRUE(run.sys.boxes.empty());
+  }
+}
+
+TEST(FileBox, CancelAnswersTheProposalUnchangedWithExitOne) {
+  struct Case {
+    const char* proposal;
+    const char* result;
+  };
+  for (const Case& c : {Case{"vorschlag.txt", "vorschlag.txt\r\n"}, Case{"", "\r\n"},
+                        Case{"  mit Blanks  ", "mit Blanks\r\n"}}) {
+    FileBoxRun run;
+    RunFileBox(run, L"FILEOPENBOX", CrLf({"", c.proposal, "", ""}));
+    EXPECT_EQ(run.exit, kExitCancelled);
+    EXPECT_EQ(run.result(), c.result);
+    ASSERT_EQ(run.sys.file_dialogs.size(), 1u);
+    EXPECT_EQ(run.sys.file_dialogs[0].filter, L"");
+    EXPECT_EQ(run.sys.file_dialogs[0].title, L"");
+  }
+}
+
+TEST(FileBox, APathTooLongForTheBufferIsAskedForAgainNeverCut) {
+  FileBoxRun run;
+  FileDialogOutcome too_small;
+  too_small.kind = FileDialogOutcome::kBufferTooSmall;
+  too_small.needed_chars = 70000;
+  FileDialogOutcome chosen;
+  chosen.kind = FileDialogOutcome::kConfirmed;
+  chosen.path = L"C:\\" + std::wstring(69000, L'a');
+  run.sys.file_dialog_outcomes = {too_small, chosen};
+  RunFileBox(run, L"FILESAVEBOX", kParams);
+  ASSERT_EQ(run.sys.file_dialogs.size(), 2u);
+  EXPECT_GE(run.sys.file_dialogs[1].buffer_chars, 70000u);
+  EXPECT_EQ(run.sys.file_dialogs[1].file_name, L"vorschlag.txt");
+  EXPECT_EQ(run.result(), "C:\\" + std::string(69000, 'a') + "\r\n");
+}
+
+TEST(FileBox, ALongProposalGetsRoomInTheBuffer) {
+  FileBoxRun run;
+  const std::string name(40000, 'n');
+  RunFileBox(run, L"FILEOPENBOX", CrLf({"T", name.c_str(), "", ""}));
+  ASSERT_EQ(run.sys.file_dialogs.size(), 1u);
+  EXPECT_GT(run.sys.file_dialogs[0].buffer_chars, 40000u);
+  EXPECT_EQ(run.result(), name + "\r\n");
+}
+
+TEST(FileBox, FailuresOfTheDialogAreFaultsWithoutResult) {
+  FileDialogOutcome failed;
+  failed.kind = FileDialogOutcome::kFailed;
+  failed.reason = L"Code 0x3002";
+  FileDialogOutcome too_small;
+  too_small.kind = FileDialogOutcome::kBufferTooSmall;
+  for (const auto& outcomes :
+       {std::deque<FileDialogOutcome>{failed}, std::deque<FileDialogOutcome>(10, too_small)}) {
+    FileBoxRun run;
+    run.sys.file_dialog_outcomes = outcomes;
+    RunFileBox(run, L"FILEOPENBOX", kParams);
+    EXPECT_EQ(run.exit, kExitFailed);
+    EXPECT_EQ(run.result(), "<none>");
+    ASSERT_EQ(run.sys.boxes.size(), 1u);
+    EXPECT_TRUE(run.sys.boxes[0].text.starts_with(L"Der Dateidialog konnte nicht angezeigt"));
+    EXPECT_LE(run.sys.file_dialogs.size(), 4u);
+  }
+}
+
+TEST(FileBox, ThreeLinesAreErrorFiveAndNoDialog) {
+  FileBoxRun run;
+  RunFileBox(run, L"FileOpenBox", CrLf({"T", "n", "d"}));
+  EXPECT_EQ(run.exit, kExitFailed);
+  EXPECT_TRUE(run.sys.file_dialogs.empty());
+  ASSERT_EQ(run.sys.boxes.size(), 1u);
+  EXPECT_NE(run.sys.boxes[0].text.find(L"'FileOpenBox' wurden\rzu wenig"), std::wstring::npos);
+}
+
+}  // namespace
+}  // namespace kelvari

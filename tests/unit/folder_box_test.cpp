@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "dialogs/folder_prompt.h"
+#include "info/shell_utils.h"
+#include "run_form.h"
+
+namespace kelvari {
+namespace {
+
+using testing::CrLf;
+using testing::FakeSystem;
+
+TEST(FolderPrompt, EveryKeptLineEndsWithCrLf) {
+  struct Case {
+    std::vector<std::wstring> lines;
+    std::wstring prompt;
+  };
+  const Case cases[] = {
+      {{L"", L"Eine Zeile"}, L"Eine Zeile\r\n"},
+      {{L"", L"Eins", L"", L"Drei"}, L"Eins\r\n\r\nDrei\r\n"},
+      {{L"", L""}, L"\r\n"},
+      {{L""}, L""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FolderPrompt(c.lines), c.prompt);
+}
+
+TEST(BrowseFolder, FreesTheListOnceAfterReadingItsPath) {
+  struct Case {
+    std::optional<std::string> choice;
+    bool com_here;
+    std::optional<std::wstring> result;
+    std::vector<std::string> log;
+  };
+  const Case cases[] = {
+      {"C:\\Daten\\Unter",
+       true,
+       L"C:\\Daten\\Unter",
+       {"BeginCom", "Browse", "Path", "Free", "EndCom"}},
+      {"K:\\", false, L"K:\\", {"BeginCom", "Browse", "Path", "Free"}},
+      {"", true, L"", {"BeginCom", "Browse", "Path", "Free", "EndCom"}},  // no file-system path
+      {std::nullopt,
+       true,
+       std::nullopt,
+       {"BeginCom", "Browse", "EndCom"}},  // cancel: nothing freed
+      {"Gr\xFCn", true, L"Gr\u00FCn", {"BeginCom", "Browse", "Path", "Free", "EndCom"}},
+  };
+  for (const Case& c : cases) {
+    FakeSystem sys;
+    sys.browse_choice = c.choice;
+    sys.com_initialised_here = c.com_here;
+    const auto owner = reinterpret_cast<WindowHandle>(0x77);
+    EXPECT_EQ(BrowseFolder(sys, owner, L"W\u00E4hlen\r\n"), c.result);
+    EXPECT_EQ(sys.shell_log, c.log);
+    EXPECT_EQ(sys.lists_alive, 0);
+    EXPECT_EQ(sys.browse_prompt, "W\xE4hlen\r\n");
+    EXPECT_EQ(sys.browse_owner, owner);
+  }
+}
+
+TEST(QueryFolderBox, AnswersTheFolderOrAnEmptyLineAfterCancel) {
+  struct Case {
+    std::optional<std::string> choice;
+    const char* result;
+    int exit;
+  };
+  for (const Case& c : {Case{"C:\\Daten", "C:\\Daten\r\n", kExitAnswered},
+                        Case{std::nullopt, "\r\n", kExitCancelled}}) {
+    FakeSystem sys;
+    sys.argument_text = L"e.txt queryfolderbox p.txt";
+    sys.files[L"p.txt"].bytes =
+        CrLf({"REM Kommentar", "  Bitte w\xE4hlen  ", "", "; noch einer", "den Ordner"});
+    sys.browse_choice = c.choice;
+    EXPECT_EQ(testing::RunProgram(sys), c.exit);
+    EXPECT_EQ(sys.browse_prompt, "Bitte w\xE4hlen\r\n\r\nden Ordner\r\n");
+    EXPECT_EQ(sys.browse_owner, reinterpret_cast<WindowHandle>(0x1000));
+    EXPECT_EQ(sys.files[L"e.txt"].bytes, c.result);
+    EXPECT_TRUE(sys.boxes.empty());
+  }
+}
+
+TEST(QueryFolderBox, OnlyCommentsIsErrorFiveAndNoDialog) {
+  FakeSystem sys;
+  sys.argument_text = L"e.txt QUERYFOLDERBOX p.txt";
+  sys.files[L"p.txt"].bytes = CrLf({"; nur", "rem Kommentare"});
+  EXPECT_EQ(testing::RunProgram(sys), kExitFailed);
+  EXPECT_TRUE(sys.shell_log.empty());
+  EXPECT_EQ(sys.files.count(L"e.txt"), 0u);
+  ASSERT_EQ(sys.boxes.size(), 1u);
+}
+
+}  // namespace
+}  // namespace kelvari
