@@ -1,0 +1,20 @@
+// The file dialogs' filter text: any text becomes a list of pairs of non-empty strings, each
+// ended by one NUL, or the empty list.
+#include "dialogs/file_filter.h"
+#include "fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace kelvari;
+  const std::wstring list = FilterList(fuzz::WideFrom(data, size));
+  if (list.empty()) return 0;
+  fuzz::Require(list.back() == L'\0');
+  std::size_t parts = 0, start = 0;
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (list[i] != L'\0') continue;
+    fuzz::Require(i > start);  // no empty string: the system would read it as the list's end
+    ++parts;
+    start = i + 1;
+  }
+  fuzz::Require(parts % 2 == 0);
+  return 0;
+}
