@@ -74,3 +74,21 @@ add_custom_target(kelvari_user_files ALL
 if(BUILD_TESTING)
   add_subdirectory(tests/e2e)
 endif()
+
+# The release: kelvari-<version>-win64.zip with the program, its manual, kv.cmd and the
+# examples, and its SHA-256 beside it.   cmake --build --preset windows --target release
+set(KELVARI_RELEASE_NAME kelvari-${PROJECT_VERSION}-win64)
+set(KELVARI_RELEASE_DIR ${CMAKE_BINARY_DIR}/release)
+add_custom_target(release
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${KELVARI_RELEASE_DIR}/${KELVARI_RELEASE_NAME}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${KELVARI_RELEASE_DIR}/${KELVARI_RELEASE_NAME}
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:kelvari> ${CMAKE_SOURCE_DIR}/docs/Kelvari.htm
+          ${CMAKE_SOURCE_DIR}/batch/kv.cmd ${KELVARI_RELEASE_DIR}/${KELVARI_RELEASE_NAME}
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_SOURCE_DIR}/examples
+          ${KELVARI_RELEASE_DIR}/${KELVARI_RELEASE_NAME}/examples
+  COMMAND ${CMAKE_COMMAND} -E chdir ${KELVARI_RELEASE_DIR}
+          ${CMAKE_COMMAND} -E tar cf ${KELVARI_RELEASE_NAME}.zip --format=zip ${KELVARI_RELEASE_NAME}
+  COMMAND ${CMAKE_COMMAND} -E chdir ${KELVARI_RELEASE_DIR}
+          sh -c "sha256sum ${KELVARI_RELEASE_NAME}.zip > ${KELVARI_RELEASE_NAME}.zip.sha256"
+  DEPENDS kelvari
+  VERBATIM)
