@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "window_picture.h"
+
 namespace {
 
 std::wstring Text(HWND w) {
@@ -73,40 +75,12 @@ std::vector<HWND> DialogsOf(const std::set<DWORD>& pids) {
   return search.found;
 }
 
-// Saves the window as it is on the screen as a 24-bit BMP file.
+// Saves the window as it is on the screen as a BMP file.
 void SavePicture(HWND w, const std::wstring& path) {
-  RECT r;
-  GetWindowRect(w, &r);
-  const int width = r.right - r.left, height = r.bottom - r.top;
-  if (width <= 0 || height <= 0) return;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  const DWORD stride = static_cast<DWORD>((width * 3 + 3) & ~3);
-  std::vector<char> pixels(stride * static_cast<DWORD>(height));
-  GetDIBits(mem, bmp, 0, static_cast<UINT>(height), pixels.data(),
-            reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  const std::string bytes = kvtest::WindowPicture(w);
   FILE* out = _wfopen(path.c_str(), L"wb");
   if (!out) return;
-  std::fwrite(&file, sizeof file, 1, out);
-  std::fwrite(&info, sizeof info, 1, out);
-  std::fwrite(pixels.data(), 1, pixels.size(), out);
+  std::fwrite(bytes.data(), 1, bytes.size(), out);
   std::fclose(out);
 }
 

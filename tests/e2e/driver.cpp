@@ -216,6 +216,13 @@ HWND ChildByText(HWND parent, const std::wstring& text) {
   return nullptr;
 }
 
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
 void Press(HWND button) {
   PostMessageW(button, BM_CLICK, 0, 0);
 }

@@ -55,6 +55,8 @@ std::wstring ClassName(HWND window);
 std::vector<HWND> Children(HWND window);
 // The child whose text, without "&", is `text`; nullptr when there is none.
 HWND ChildByText(HWND parent, const std::wstring& text);
+// The control that has the keyboard focus in the thread of `window`.
+HWND FocusOf(HWND window);
 // Clicks a button the way the user's mouse does.
 void Press(HWND button);
 

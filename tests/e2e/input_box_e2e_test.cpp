@@ -21,13 +21,6 @@ InputBoxView Find(HWND box) {
   return v;
 }
 
-HWND FocusOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
-}
-
 const char* const kParams =
     "Eingabe \xFC\r\n; Kommentar\r\nVorschlag  \r\nWie hei\xDF"
     "t die Datei?\r\n\r\nDritte Zeile\r\n";

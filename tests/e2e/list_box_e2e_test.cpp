@@ -33,13 +33,6 @@ ListDialogView Find(HWND form) {
   return v;
 }
 
-HWND FocusOf(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndFocus;
-}
-
 // The middle of entry `index` of `list`, in the list's client coordinates.
 POINT EntryPoint(HWND list, int index) {
   RECT r{};

@@ -11,6 +11,7 @@
 
 #include "driver.h"
 #include "shell_recorder.h"
+#include "window_picture.h"
 
 namespace kvtest {
 namespace {
@@ -24,39 +25,7 @@ std::optional<fs::path> ShotDir() {
 }
 
 // Saves what the screen shows of `window` as a 24-bit BMP.
-void SaveWindow(HWND window, const fs::path& file) {
-  RECT r;
-  GetWindowRect(window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  SelectObject(mem, old);
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = w;
-  info.biHeight = h;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
-  const int stride = ((w * 3 + 3) / 4) * 4;
-  std::string pixels(static_cast<std::size_t>(stride * h), '\0');
-  GetDIBits(mem, bmp, 0, static_cast<UINT>(h), pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER head{};
-  head.bfType = 0x4D42;
-  head.bfOffBits = sizeof head + sizeof info;
-  head.bfSize = static_cast<DWORD>(head.bfOffBits + pixels.size());
-  std::string bytes(reinterpret_cast<const char*>(&head), sizeof head);
-  bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-  bytes += pixels;
-  WriteBytes(file, bytes);
-}
+void SaveWindow(HWND window, const fs::path& file) { WriteBytes(file, WindowPicture(window)); }
 
 struct Shot {
   const char* name;
