@@ -112,12 +112,25 @@ bool LooksLikeUtf8(std::string_view bytes) {
   return multi_byte;
 }
 
-std::wstring DecodeTextFile(std::string_view bytes, System& system) {
+namespace {
+
+std::wstring DecodeWithNuls(std::string_view bytes, System& system) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return DecodeUtf8(bytes.substr(3));
   if (bytes.substr(0, 2) == "\xFF\xFE") return DecodeUtf16(bytes.substr(2), false);
   if (bytes.substr(0, 2) == "\xFE\xFF") return DecodeUtf16(bytes.substr(2), true);
   if (LooksLikeUtf8(bytes)) return DecodeUtf8(bytes);
   return system.FromAnsi(bytes);
+}
+
+}  // namespace
+
+std::wstring DecodeTextFile(std::string_view bytes, System& system) {
+  std::wstring text = DecodeWithNuls(bytes, system);
+  // A window shows a text only up to its first NUL, so an entry or title with one would show
+  // less than the program answers or uses. NUL is no character of any text: drop it. This also
+  // reads a UTF-16 file without a mark, whose every other byte is NUL, as its plain text.
+  std::erase(text, L'\0');
+  return text;
 }
 
 std::vector<std::wstring> SplitLines(std::wstring_view text) {

@@ -4,7 +4,8 @@
 // recognised as well: a file that starts with a UTF-8 or UTF-16 byte-order mark is read in that
 // encoding (the mark is not part of the first line), and a file without a mark whose bytes are
 // valid UTF-8 holding at least one multi-byte sequence is read as UTF-8. An ANSI text with
-// umlauts is never valid UTF-8, so such files read as ANSI.
+// umlauts is never valid UTF-8, so such files read as ANSI. NUL characters are dropped: no
+// window can show them, and no text of a batch file holds them.
 #pragma once
 
 #include <string>

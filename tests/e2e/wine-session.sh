@@ -29,8 +29,6 @@ start)
     wineboot -i </dev/null >/dev/null 2>&1
     # Without a window manager every hidden window would stall for two seconds.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
-    # Sound through ALSA (the default device is set up below).
-    wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f </dev/null >/dev/null 2>&1
     wineserver -w
   fi
   # Drives for the drive checks: K: a folder with files, L: an empty folder, M: a drive
@@ -47,6 +45,9 @@ start)
 pcm.!default { type file slave.pcm "null" file "$dir/sound-capture.raw" format "raw" }
 ALSA
   setsid wineserver -p </dev/null >/dev/null 2>&1
+  # Sound through ALSA (the default device is set up above); set on every start, since a test
+  # that switches the sound off for a while may have been stopped before it switched it back.
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f </dev/null >/dev/null 2>&1
   # Start Wine's own background processes now, detached from any test's output pipe.
   setsid wine cmd /c exit </dev/null >/dev/null 2>&1
   echo "Wine session: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"

@@ -31,8 +31,26 @@ TEST(DecodeTextFile, AnsiUtf8AndUtf16AreTold) {
   // UTF-16 little and big endian with a mark.
   EXPECT_EQ(DecodeTextFile(std::string("\xFF\xFEO\0K\0\x20\x20", 8), sys), L"OK\u2020");
   EXPECT_EQ(DecodeTextFile(std::string("\xFE\xFF\0O\0K", 6), sys), L"OK");
-  // Pure ASCII and NUL bytes go through the ANSI path unchanged.
-  EXPECT_EQ(DecodeTextFile(std::string("a\0b", 3), sys), std::wstring(L"a\0b", 3));
+  // Pure ASCII goes through the ANSI path unchanged.
+  EXPECT_EQ(DecodeTextFile("a b", sys), L"a b");
+}
+
+TEST(DecodeTextFile, NulCharactersAreDropped) {
+  testing::FakeSystem sys;
+  struct Case {
+    std::string bytes;
+    std::wstring text;
+  } cases[] = {
+      {std::string("a\0b", 3), L"ab"},
+      {std::string(1000, '\0'), L""},
+      {std::string("Ro\0t\r\n\0\0Blau\0", 13), L"Rot\r\nBlau"},
+      // UTF-16 without a mark: every other byte is NUL.
+      {std::string("R\0o\0t\0\r\0\n\0G\0r\0\xFC\0n\0", 18), L"Rot\r\nGr\u00FCn"},
+      // With a mark, and NUL characters in UTF-8 and UTF-16 text.
+      {std::string("\xEF\xBB\xBF\0x\0", 6), L"x"},
+      {std::string("\xFF\xFEO\0\0\0K\0", 8), L"OK"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DecodeTextFile(c.bytes, sys), c.text);
 }
 
 TEST(DecodeTextFile, BrokenUtf8WithAMarkGivesReplacementCharacters) {
