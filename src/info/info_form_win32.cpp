@@ -7,6 +7,7 @@
 #include <cmath>
 #include <exception>
 
+#include "dialogs/dialog_font_win32.h"
 #include "frontend/handle_win32.h"
 #include "frontend/system_win32.h"
 #include "info/info_form.h"
@@ -111,11 +112,10 @@ void InitDialog(HWND dialog, AboutBox& box) {
   ::SetWindowPos(separator, nullptr, 0, 0, Pixels(line.width, dpi), 2,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  // The buttons' captions take two lines each in an 8-point sans-serif font.
-  box.button_font.reset(::CreateFontW(-::MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                      FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                      DEFAULT_PITCH | FF_SWISS, L"Arial"));
+  // The buttons' captions take two lines each in the system's message font, as in every other
+  // window of the program.
+  const LOGFONTW message_font = MessageFontAt(static_cast<UINT>(dpi));
+  box.button_font.reset(::CreateFontIndirectW(&message_font));
   for (int i = 0; i < 3; ++i) {
     HWND button = AddControl(dialog, L"BUTTON", form.BtnCaption[static_cast<std::size_t>(i)],
                              BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
