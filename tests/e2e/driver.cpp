@@ -216,6 +216,30 @@ HWND ChildByText(HWND parent, const std::wstring& text) {
   return nullptr;
 }
 
+HWND WaitForAnotherBox(Program& program, HWND besides, int timeout_ms) {
+  for (int waited = 0; waited < timeout_ms; waited += 20) {
+    for (HWND w : program.Windows()) {
+      if (w != besides && ClassName(w) == L"#32770") return w;
+    }
+    if (program.WaitForExit(0)) return nullptr;
+    Sleep(20);
+  }
+  return nullptr;
+}
+
+std::string WaveFileOf(const std::string& samples) {
+  auto u32 = [](std::uint32_t v) {
+    return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+                       static_cast<char>(v >> 24)};
+  };
+  auto u16 = [](std::uint16_t v) {
+    return std::string{static_cast<char>(v), static_cast<char>(v >> 8)};
+  };
+  return "RIFF" + u32(36 + static_cast<std::uint32_t>(samples.size())) + "WAVEfmt " + u32(16) +
+         u16(1) + u16(1) + u32(22050) + u32(44100) + u16(2) + u16(16) + "data" +
+         u32(static_cast<std::uint32_t>(samples.size())) + samples;
+}
+
 HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;

@@ -55,6 +55,13 @@ std::wstring ClassName(HWND window);
 std::vector<HWND> Children(HWND window);
 // The child whose text, without "&", is `text`; nullptr when there is none.
 HWND ChildByText(HWND parent, const std::wstring& text);
+// Waits for a second dialog of `program` beside `besides` (the fault box that follows a
+// question, say). nullptr after `timeout_ms` or when the process has ended.
+HWND WaitForAnotherBox(Program& program, HWND besides, int timeout_ms = 20000);
+
+// A mono 16-bit 22,050 Hz wave file holding `samples` (little-endian 16-bit values).
+std::string WaveFileOf(const std::string& samples);
+
 // The control that has the keyboard focus in the thread of `window`.
 HWND FocusOf(HWND window);
 // Clicks a button the way the user's mouse does.

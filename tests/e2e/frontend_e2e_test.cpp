@@ -107,13 +107,7 @@ TEST(FrontEnd, AResultFileThatCannotBeWrittenIsReportedAndKept) {
     HWND box = kv.WaitForWindow(L"#32770");
     ASSERT_NE(box, nullptr);
     PressButton(box, L"OK");  // the question itself
-    HWND fault = nullptr;
-    for (int i = 0; i < 500 && !fault; ++i) {
-      for (HWND w : kv.Windows()) {
-        if (w != box && ClassName(w) == L"#32770") fault = w;
-      }
-      Sleep(20);
-    }
+    HWND fault = WaitForAnotherBox(kv, box);
     ASSERT_NE(fault, nullptr) << Utf8(path);
     const MessageBoxView view = ReadMessageBox(fault);
     EXPECT_EQ(view.title, L"Kelvari");

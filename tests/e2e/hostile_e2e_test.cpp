@@ -39,12 +39,7 @@ TEST(Hostile, DevicesAsResultFile) {
     HWND box = kv.WaitForWindow(L"#32770");
     ASSERT_NE(box, nullptr);
     PressButton(box, L"Ja");
-    HWND fault = nullptr;
-    for (int i = 0; i < 500 && !fault; ++i, Sleep(20)) {
-      for (HWND w : kv.Windows()) {
-        if (w != box && ClassName(w) == L"#32770") fault = w;
-      }
-    }
+    HWND fault = WaitForAnotherBox(kv, box);
     ASSERT_NE(fault, nullptr) << Utf8(device);
     EXPECT_NE(ReadMessageBox(fault).text.find(L"Die Ergebnisdatei '" + std::wstring(device) + L"'"),
               std::wstring::npos);

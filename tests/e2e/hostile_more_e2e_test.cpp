@@ -256,13 +256,7 @@ TEST(HostileDrives, ResultFileOnADriveWithoutMediumOrAMissingDrive) {
     HWND question = kv.WaitForWindow(L"#32770");
     ASSERT_NE(question, nullptr);
     PressButton(question, L"Ja");
-    HWND fault = nullptr;
-    for (int i = 0; i < 1000 && !fault; ++i, Sleep(20)) {
-      for (HWND w : kv.Windows()) {
-        if (w != question && ClassName(w) == L"#32770") fault = w;
-      }
-      if (kv.WaitForExit(0)) break;
-    }
+    HWND fault = WaitForAnotherBox(kv, question);
     ASSERT_NE(fault, nullptr);
     const MessageBoxView view = ReadMessageBox(fault);
     EXPECT_EQ(view.title, L"Kelvari");
@@ -347,16 +341,7 @@ std::string OneSecondWave() {
     samples.push_back(static_cast<char>(v & 0xFF));
     samples.push_back(static_cast<char>(v >> 8));
   }
-  auto u32 = [](std::uint32_t v) {
-    return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                       static_cast<char>(v >> 24)};
-  };
-  auto u16 = [](std::uint16_t v) {
-    return std::string{static_cast<char>(v), static_cast<char>(v >> 8)};
-  };
-  return "RIFF" + u32(36 + static_cast<std::uint32_t>(samples.size())) + "WAVEfmt " + u32(16) +
-         u16(1) + u16(1) + u32(22050) + u32(44100) + u16(2) + u16(16) + "data" +
-         u32(static_cast<std::uint32_t>(samples.size())) + samples;
+  return WaveFileOf(samples);
 }
 
 // PLAY on a machine whose sound cannot be heard: it ends as always, without a message and
@@ -434,13 +419,7 @@ TEST(HostileLocks, LockedFilesGiveAMessage) {
     ASSERT_NE(box, nullptr);
     if (std::string(c.locked) == "erg.txt") {  // the question comes first, then the fault
       PressButton(box, L"Ja");
-      HWND fault = nullptr;
-      for (int i = 0; i < 1000 && !fault; ++i, Sleep(20)) {
-        for (HWND w : kv.Windows()) {
-          if (w != box && ClassName(w) == L"#32770") fault = w;
-        }
-        if (kv.WaitForExit(0)) break;
-      }
+      HWND fault = WaitForAnotherBox(kv, box);
       ASSERT_NE(fault, nullptr);
       box = fault;
     }

@@ -61,16 +61,7 @@ std::string WaveFile(std::string& samples) {
     samples.push_back(static_cast<char>(v & 0xFF));
     samples.push_back(static_cast<char>(v >> 8));
   }
-  auto u32 = [](std::uint32_t v) {
-    return std::string{static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-                       static_cast<char>(v >> 24)};
-  };
-  auto u16 = [](std::uint16_t v) {
-    return std::string{static_cast<char>(v), static_cast<char>(v >> 8)};
-  };
-  return "RIFF" + u32(36 + static_cast<std::uint32_t>(samples.size())) + "WAVEfmt " + u32(16) +
-         u16(1) + u16(1) + u32(22050) + u32(44100) + u16(2) + u16(16) + "data" +
-         u32(static_cast<std::uint32_t>(samples.size())) + samples;
+  return WaveFileOf(samples);
 }
 
 TEST(PlayE2E, PlaysTheWaveFileToTheDeviceAndWritesNoResult) {
