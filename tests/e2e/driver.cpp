@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -290,23 +291,94 @@ std::filesystem::path WineSessionFile(const std::string& name) {
   return std::filesystem::path(WinePath(KELVARI_WINE_UNIX_DIR)) / name;
 }
 
+namespace {
+
+// A block of memory in another process, for messages whose data the receiver reads from its
+// own address space.
+class RemoteMemory {
+ public:
+  RemoteMemory(HANDLE process, SIZE_T bytes)
+      : process_(process),
+        base_(VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+  ~RemoteMemory() {
+    if (base_ && !keep_) VirtualFreeEx(process_, base_, 0, MEM_RELEASE);
+  }
+  char* get() const { return static_cast<char*>(base_); }
+  bool Write(SIZE_T offset, const void* data, SIZE_T bytes) const {
+    SIZE_T done = 0;
+    return base_ && WriteProcessMemory(process_, get() + offset, data, bytes, &done) &&
+           done == bytes;
+  }
+  bool Read(SIZE_T offset, void* data, SIZE_T bytes) const {
+    SIZE_T done = 0;
+    return base_ && ReadProcessMemory(process_, get() + offset, data, bytes, &done) &&
+           done == bytes;
+  }
+  // A message that timed out may still be read by the receiver later: then the block stays.
+  void Keep() { keep_ = true; }
+
+ private:
+  HANDLE process_;
+  void* base_;
+  bool keep_ = false;
+};
+
+// The label of the item selected in tree view `tree` of `program`.
+std::wstring SelectedTreeLabel(const Program& program, HWND tree) {
+  const auto item = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  if (!item) return {};
+  constexpr int kChars = 512;
+  RemoteMemory remote(program.process(), sizeof(TVITEMW) + kChars * sizeof(wchar_t));
+  TVITEMW query{};
+  query.mask = TVIF_HANDLE | TVIF_TEXT;
+  query.hItem = item;
+  query.pszText = reinterpret_cast<LPWSTR>(remote.get() + sizeof(TVITEMW));
+  query.cchTextMax = kChars;
+  if (!remote.Write(0, &query, sizeof query)) return {};
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote.get()),
+                           SMTO_ABORTIFHUNG, 10000, &answer)) {
+    remote.Keep();
+    return {};
+  }
+  std::wstring label(kChars, L'\0');
+  if (!remote.Read(sizeof(TVITEMW), label.data(), kChars * sizeof(wchar_t))) return {};
+  label.resize(std::min(label.find(L'\0'), label.size()));
+  return label;
+}
+
+// Whether a tree label names `folder`: the drive for a drive's root ("... (K:)"), else the
+// folder's own name.
+bool LabelNames(const std::wstring& label, const std::wstring& folder) {
+  if (folder.size() <= 3) return label.find(folder.substr(0, 2)) != std::wstring::npos;
+  return label == folder.substr(folder.find_last_of(L'\\') + 1);
+}
+
+}  // namespace
+
 bool SelectBrowseFolder(const Program& program, HWND dialog, const std::wstring& folder) {
-  // The dialog reads the path from its own memory: put it there.
+  HWND tree = ChildOfClass(dialog, L"SysTreeView32");
   const SIZE_T bytes = (folder.size() + 1) * sizeof(wchar_t);
-  void* remote =
-      VirtualAllocEx(program.process(), nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-  if (!remote) return false;
-  SIZE_T written = 0;
-  bool ok = WriteProcessMemory(program.process(), remote, folder.c_str(), bytes, &written) &&
-            written == bytes;
-  if (ok) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  // The dialog may still be filling its tree: ask again until the tree shows the folder.
+  while (std::chrono::steady_clock::now() < until) {
+    RemoteMemory path(program.process(), bytes);  // the dialog reads the path from its memory
+    if (!path.Write(0, folder.c_str(), bytes)) return false;
     constexpr UINT kSetSelectionW = WM_USER + 103;  // BFFM_SETSELECTIONW
     DWORD_PTR answer = 0;
-    ok = SendMessageTimeoutW(dialog, kSetSelectionW, TRUE, reinterpret_cast<LPARAM>(remote),
-                             SMTO_ABORTIFHUNG, 10000, &answer) != 0;
+    if (!SendMessageTimeoutW(dialog, kSetSelectionW, TRUE, reinterpret_cast<LPARAM>(path.get()),
+                             SMTO_ABORTIFHUNG, 10000, &answer)) {
+      path.Keep();
+      continue;
+    }
+    if (tree && LabelNames(SelectedTreeLabel(program, tree), folder)) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
   }
-  VirtualFreeEx(program.process(), remote, 0, MEM_RELEASE);
-  return ok;
+  ADD_FAILURE() << "the folder dialog shows " << Utf8(tree ? SelectedTreeLabel(program, tree) : L"")
+                << " instead of " << Utf8(folder);
+  return false;
 }
 
 }  // namespace kvtest

@@ -35,10 +35,10 @@ class Program {
 
   // Waits for a visible top-level window of the process (of `window_class`, when given).
   // Returns nullptr after the timeout or when the process has ended.
-  HWND WaitForWindow(const wchar_t* window_class = nullptr, int timeout_ms = 15000);
+  HWND WaitForWindow(const wchar_t* window_class = nullptr, int timeout_ms = 60000);
 
   // Waits for the process to end and returns its exit code; nullopt after the timeout.
-  std::optional<DWORD> WaitForExit(int timeout_ms = 15000);
+  std::optional<DWORD> WaitForExit(int timeout_ms = 60000);
 
   // All visible top-level windows of the process right now.
   std::vector<HWND> Windows() const;
@@ -57,7 +57,7 @@ std::vector<HWND> Children(HWND window);
 HWND ChildByText(HWND parent, const std::wstring& text);
 // Waits for a second dialog of `program` beside `besides` (the fault box that follows a
 // question, say). nullptr after `timeout_ms` or when the process has ended.
-HWND WaitForAnotherBox(Program& program, HWND besides, int timeout_ms = 20000);
+HWND WaitForAnotherBox(Program& program, HWND besides, int timeout_ms = 60000);
 
 // A mono 16-bit 22,050 Hz wave file holding `samples` (little-endian 16-bit values).
 std::string WaveFileOf(const std::string& samples);
@@ -102,6 +102,17 @@ std::filesystem::path WineSessionFile(const std::string& name);
 // Selects `folder` in the shell's folder-browse dialog `dialog` of `program`, as a click in
 // its tree would. False when the dialog did not take it.
 bool SelectBrowseFolder(const Program& program, HWND dialog, const std::wstring& folder);
+
+// Asks `condition` until it holds (true) or `timeout_ms` has passed (false): for what a window
+// shows after input that its thread handles in its own time.
+template <class Condition>
+bool Eventually(Condition condition, int timeout_ms = 10000) {
+  for (int waited = 0; !condition(); waited += 20) {
+    if (waited >= timeout_ms) return false;
+    Sleep(20);
+  }
+  return true;
+}
 
 // Wide text as UTF-8, for test messages.
 std::string Utf8(const std::wstring& text);

@@ -180,7 +180,7 @@ TEST(ListBoxE2E, ArrowKeysSelectAndAltOConfirms) {
   ClickAt(run.view.list, EntryPoint(run.view.list, 0));
   PressKey(VK_DOWN);
   PressKey(VK_DOWN);
-  EXPECT_EQ(ListSelection(run.view.list), std::vector<int>{2});
+  EXPECT_TRUE(Eventually([&] { return ListSelection(run.view.list) == std::vector<int>{2}; }));
   PressKey('O', /*with_alt=*/true);
   EXPECT_EQ(run.kv->WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), "Blau\r\n");

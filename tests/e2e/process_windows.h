@@ -16,7 +16,7 @@ std::vector<HWND> WindowsOfImage(const std::wstring& image);
 // Waits until a visible top-level window of such a process has the title `title`; nullptr
 // after the timeout.
 HWND WaitForWindowOfImage(const std::wstring& image, const std::wstring& title,
-                          int timeout_ms = 20000);
+                          int timeout_ms = 60000);
 
 // The number of running processes whose image is `image`.
 int CountProcesses(const std::wstring& image);

@@ -14,7 +14,7 @@ void UseShellRecorder();
 std::vector<std::wstring> RecordedShellCalls();
 
 // Waits until at least `count` calls are recorded (or a timeout) and returns them all.
-std::vector<std::wstring> WaitForShellCalls(std::size_t count, int timeout_ms = 15000);
+std::vector<std::wstring> WaitForShellCalls(std::size_t count, int timeout_ms = 60000);
 
 // The path of the recorder program.
 std::wstring RecorderExe();
