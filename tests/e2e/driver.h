@@ -96,6 +96,8 @@ void ClickAt(HWND window, POINT client_point, bool double_click = false);
 void PressKey(WORD virtual_key, bool with_alt = false, bool with_ctrl = false,
               bool with_shift = false);
 void TypeText(const std::wstring& text);
+// Presses (down) or releases a key without anything else, e.g. Ctrl around a click.
+void HoldKey(WORD virtual_key, bool down);
 // A file in the folder of the Wine session (KELVARI_WINE_DIR), e.g. the captured sound.
 std::filesystem::path WineSessionFile(const std::string& name);
 

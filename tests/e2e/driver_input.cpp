@@ -123,6 +123,10 @@ void PressKey(WORD virtual_key, bool with_alt, bool with_ctrl, bool with_shift) 
   Send(inputs);
 }
 
+void HoldKey(WORD virtual_key, bool down) {
+  Send({Key(virtual_key, !down)});
+}
+
 void TypeText(const std::wstring& text) {
   std::vector<INPUT> inputs;
   for (wchar_t c : text) {
