@@ -42,6 +42,13 @@ POINT EntryPoint(HWND list, int index) {
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// Clicks entry `index` alone and waits until the list shows it selected, so that keys after
+// it reach a list that has taken the click and the focus.
+void ClickEntry(HWND list, int index) {
+  ClickAt(list, EntryPoint(list, index));
+  EXPECT_TRUE(Eventually([&] { return ListSelection(list) == std::vector<int>{index}; }));
+}
+
 const char* const kColours = "Rot\r\n Gr\xFCn \r\nBlau\r\n\r\n  Wei\xDF\r\n";
 
 // Starts LISTBOX with the attribute line `attributes` and the list file `list`; a result file
@@ -179,7 +186,7 @@ TEST(ListBoxE2E, SingleSelectionWithNothingSelectedWritesAnEmptyLine) {
 TEST(ListBoxE2E, ArrowKeysSelectAndAltOConfirms) {
   ListRun run("singleselect", kColours);
   ASSERT_NE(run.view.list, nullptr);
-  ClickAt(run.view.list, EntryPoint(run.view.list, 0));
+  ClickEntry(run.view.list, 0);
   PressKey(VK_DOWN);
   PressKey(VK_DOWN);
   EXPECT_TRUE(Eventually([&] { return ListSelection(run.view.list) == std::vector<int>{2}; }));
@@ -266,7 +273,7 @@ class ListBoxLeave : public ::testing::TestWithParam<Leave> {};
 TEST_P(ListBoxLeave, EndsWithoutTouchingTheResultFile) {
   ListRun run("MULTISELECT", kColours);
   ASSERT_NE(run.view.form, nullptr);
-  ClickAt(run.view.list, EntryPoint(run.view.list, 0));
+  ClickEntry(run.view.list, 0);
   switch (GetParam().how) {
     case Leave::kCancelButton:
       ClickAt(run.view.cancel, {5, 5});
@@ -295,7 +302,7 @@ INSTANTIATE_TEST_SUITE_P(Ways, ListBoxLeave,
 TEST(ListBoxE2E, EnterAndEscapeDoNothing) {
   ListRun run("", kColours);
   ASSERT_NE(run.view.list, nullptr);
-  ClickAt(run.view.list, EntryPoint(run.view.list, 2));
+  ClickEntry(run.view.list, 2);
   PressKey(VK_RETURN);
   PressKey(VK_ESCAPE);
   EXPECT_EQ(run.kv->WaitForExit(500), std::nullopt);
