@@ -21,6 +21,6 @@ for attempt in 1 2 3; do
   if [ "$rc" -eq 0 ] || [ "$ms" -ge 2000 ] || grep -qv '^wine' "$log"; then break; fi
   echo "wine-run: Wine ended after $ms ms with exit code $rc before the program ran" \
     "(attempt $attempt)" >&2
-  sleep 1
+  [ "$attempt" -lt 3 ] && sleep 1
 done
 exit "$rc"
