@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 start=$(date +%s)
-cmake --preset native >/dev/null
+cmake --preset native -DKELVARI_REQUIRE_CHROMIUM=ON >/dev/null
 cmake --build --preset native
 ctest --preset native
 cmake --preset fuzz >/dev/null

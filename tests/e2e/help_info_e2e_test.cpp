@@ -9,6 +9,7 @@
 
 #include "driver.h"
 #include "shell_recorder.h"
+#include "version.h"
 
 namespace kvtest {
 namespace {
@@ -77,7 +78,7 @@ constexpr int kLabelId = 200;
 std::wstring ExpectedAboutText() {
   SYSTEMTIME now{};
   GetLocalTime(&now);
-  return L"Kelvari \u2013 Windows-Zusatzkommandos f\u00FCr Stapeldateien (V2.7.13)\r\r"
+  return L"Kelvari \u2013 Windows-Zusatzkommandos f\u00FCr Stapeldateien (V" KELVARI_VERSION_WTEXT L")\r\r"
          L"\u00A9 2019 - " +
          std::to_wstring(now.wYear) +
          L" Das Kelvari-Projekt\r\r"
@@ -185,7 +186,8 @@ TEST(Info, ShowsTheAboutBoxAndItsButtonsUseTheShell) {
   const auto calls = WaitForShellCalls(3);
   ASSERT_EQ(calls.size(), 3u);
   for (int i : {0, 1}) {
-    EXPECT_TRUE(EndsWith(calls[i], L"\"mailto:kelvari@example.org?subject=Kelvari (V2.7.13)\""))
+    EXPECT_TRUE(EndsWith(
+        calls[i], L"\"mailto:kelvari@example.org?subject=Kelvari (V" KELVARI_VERSION_WTEXT L")\""))
         << Utf8(calls[i]);
   }
   EXPECT_TRUE(EndsWith(calls[2], L"\"https://www.example.org/kelvari/news.htm\""))

@@ -4,6 +4,7 @@
 
 #include "info/maker.h"
 #include "run_form.h"
+#include "version.h"
 
 namespace kelvari {
 namespace {
@@ -27,13 +28,14 @@ TEST(InfoForm, AboutTextHasThreeParagraphsAndTheYearOfTheSystemDate) {
   testing::RunProgram(sys);
   ASSERT_EQ(sys.shown_info.size(), 1u);
   EXPECT_EQ(sys.shown_info[0].LabelText,
-            L"Kelvari \u2013 Windows-Zusatzkommandos f\u00FCr Stapeldateien (V2.7.13)\r\r"
+            L"Kelvari \u2013 Windows-Zusatzkommandos f\u00FCr Stapeldateien (V" KELVARI_VERSION_WTEXT L")\r\r"
             L"\u00A9 2019 - 2031 Das Kelvari-Projekt\r\r"
             L"Verbesserungsvorschl\u00E4ge sind mir immer gern willkommen. Weitere interessante "
             L"Tools und Infos finden Sie auf meiner Web-Site unter "
             L"https://www.example.org/kelvari/");
   EXPECT_EQ(sys.shown_info[0].LabelText.find(L'\n'), std::wstring::npos);
-  EXPECT_NE(AboutText(2099).find(L"(V2.7.13)\r\r\u00A9 2019 - 2099 "), std::wstring::npos);
+  EXPECT_NE(AboutText(2099).find(L"(V" KELVARI_VERSION_WTEXT L")\r\r\u00A9 2019 - 2099 "),
+            std::wstring::npos);
 }
 
 TEST(InfoForm, CaptionButtonsAndTooltips) {
@@ -57,7 +59,8 @@ TEST(InfoForm, ButtonsOpenMailAndNewsAndKeepTheBoxOpen) {
   const FakeSystem sys = RunInfo({kBtnMail, kBtnMail, kBtnNews, kBtnClose, kBtnNews});
   ASSERT_EQ(sys.shell_calls.size(), 3u);  // nothing after Close
   for (int i : {0, 1}) {
-    EXPECT_EQ(sys.shell_calls[i].target, L"mailto:kelvari@example.org?subject=Kelvari (V2.7.13)");
+    EXPECT_EQ(sys.shell_calls[i].target,
+              L"mailto:kelvari@example.org?subject=Kelvari (V" KELVARI_VERSION_WTEXT L")");
     EXPECT_EQ(sys.shell_calls[i].show_mode, 1);
     EXPECT_EQ(sys.shell_calls[i].owner, sys.info_window);
   }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "run_form.h"
+#include "version.h"
 
 namespace kelvari {
 namespace {
@@ -24,7 +25,7 @@ TEST(ShellUtils, TrimAtNull) {
 }
 
 TEST(ShellUtils, VersionStringIsTenCharacters) {
-  EXPECT_EQ(VersionString(), L" (V2.7.13)");
+  EXPECT_EQ(VersionString(), L" (V" KELVARI_VERSION_WTEXT L")");
   EXPECT_EQ(VersionString().size(), 10u);
 }
 
