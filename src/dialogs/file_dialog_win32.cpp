@@ -87,10 +87,12 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
   if (request.kind == FileDialogKind::kSave) ofn.Flags |= OFN_NODEREFERENCELINKS;
 
   g_centred = nullptr;
-  const UniqueHook centring(
+  UniqueHook centring(
       ::SetWindowsHookExW(WH_CBT, CentreOnFirstActivation, nullptr, ::GetCurrentThreadId()));
   const BOOL ok =
       request.kind == FileDialogKind::kOpen ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn);
+  centring.reset();
+  g_centred = nullptr;  // a timer still waiting finds no dialog to move
   if (ok) {
     outcome.kind = FileDialogOutcome::kConfirmed;
     outcome.path = buffer.substr(0, buffer.find(L'\0'));
