@@ -1,4 +1,5 @@
 // INPUTBOX: asks for one line of text; the answer is the text as typed.
+#include "dialogs/prompt_text.h"
 #include "frontend/form1.h"
 
 namespace kelvari {
@@ -6,7 +7,7 @@ namespace kelvari {
 void Form1::DoInputBox() {
   ChkParamFileName(3);
   const std::wstring prompt = PromptString(3);
-  const InputBoxAnswer answer = system().InputBox(prompt, ParamLines[1], ParamLines[2]);
+  const InputBoxAnswer answer = system().InputBox(prompt, BoxTitle(ParamLines[1]), ParamLines[2]);
   switch (answer.kind) {
     case InputBoxAnswer::kConfirmed:
       SaveResultAndExit(answer.text);

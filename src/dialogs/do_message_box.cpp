@@ -1,5 +1,6 @@
 // MESSAGEBOX: a standard message box; the answer is the pressed button as a German word.
 #include "dialogs/message_box_style.h"
+#include "dialogs/prompt_text.h"
 #include "frontend/form1.h"
 
 namespace kelvari {
@@ -23,7 +24,7 @@ void Form1::DoMessageBox() {
 
   const std::wstring text = PromptString(3);
   const int pressed =
-      system().MessageBox(text, ParamLines[1], static_cast<std::uint16_t>(style.Value()));
+      system().MessageBox(text, BoxTitle(ParamLines[1]), static_cast<std::uint16_t>(style.Value()));
   SaveResultAndExit(MessageBoxResultWord(pressed));
 }
 

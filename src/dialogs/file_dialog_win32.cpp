@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "frontend/handle_win32.h"
 #include "frontend/system_win32.h"
 
 namespace kelvari {
@@ -14,6 +15,49 @@ namespace {
 
 const wchar_t* OrNull(const std::wstring& text) {
   return text.empty() ? nullptr : text.c_str();
+}
+
+HHOOK NullHook() {
+  return nullptr;
+}
+using UniqueHook = UniqueHandle<HHOOK, ::UnhookWindowsHookEx, NullHook>;
+
+// The file dialog opens at its owner's corner, and its size is known only once it is built:
+// it is centred on its monitor's work area when it first becomes active, and once more when
+// its thread first falls idle, after the dialog has fitted its controls (which can change its
+// height). Later activations (after a question of the dialog's own) leave it where the user
+// put it.
+HWND g_centred = nullptr;
+
+void CentreOnWorkArea(HWND dialog) {
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  RECT frame;
+  if (!::IsWindow(dialog) || !::GetWindowRect(dialog, &frame) ||
+      !::GetMonitorInfoW(::MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+    return;
+  }
+  const RECT& work = monitor.rcWork;
+  // A dialog larger than the work area keeps its top left corner in view.
+  const LONG x =
+      work.left + std::max(0L, (work.right - work.left - (frame.right - frame.left)) / 2);
+  const LONG y = work.top + std::max(0L, (work.bottom - work.top - (frame.bottom - frame.top)) / 2);
+  ::SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CALLBACK CentreWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+  ::KillTimer(nullptr, timer);
+  CentreOnWorkArea(g_centred);
+}
+
+LRESULT CALLBACK CentreOnFirstActivation(int code, WPARAM wparam, LPARAM lparam) noexcept {
+  if (code == HCBT_ACTIVATE && g_centred == nullptr) {
+    g_centred = reinterpret_cast<HWND>(wparam);
+    CentreOnWorkArea(g_centred);
+    // A timer message comes only when no other message waits.
+    ::SetTimer(nullptr, 0, 0, CentreWhenIdle);
+  }
+  return ::CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
 }  // namespace
@@ -38,9 +82,17 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
   ofn.lpstrTitle = OrNull(request.title);
   // The current folder stays: a relative result file belongs to the calling batch file's.
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  // The batch file writes to the answer of a save dialog: a shortcut picked there is the file
+  // it names, not the shortcut's target.
+  if (request.kind == FileDialogKind::kSave) ofn.Flags |= OFN_NODEREFERENCELINKS;
 
+  g_centred = nullptr;
+  UniqueHook centring(
+      ::SetWindowsHookExW(WH_CBT, CentreOnFirstActivation, nullptr, ::GetCurrentThreadId()));
   const BOOL ok =
       request.kind == FileDialogKind::kOpen ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn);
+  centring.reset();
+  g_centred = nullptr;  // a timer still waiting finds no dialog to move
   if (ok) {
     outcome.kind = FileDialogOutcome::kConfirmed;
     outcome.path = buffer.substr(0, buffer.find(L'\0'));

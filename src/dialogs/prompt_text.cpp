@@ -12,4 +12,8 @@ std::wstring PromptForTextControl(std::wstring_view prompt) {
   return text;
 }
 
+std::wstring BoxTitle(const std::wstring& title_line) {
+  return title_line.empty() ? std::wstring(L"KELVARI") : title_line;
+}
+
 }  // namespace kelvari

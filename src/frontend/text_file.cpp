@@ -5,49 +5,57 @@
 namespace kelvari {
 namespace {
 
+// One step of UTF-8 reading: the code point at a position and the bytes it takes. An invalid
+// sequence takes its longest beginning that could still have become valid (at least one byte),
+// so the byte that broke it is read again as the start of what follows.
+struct Utf8Step {
+  char32_t code_point;
+  std::size_t length;
+  bool valid;
+};
+
+Utf8Step ReadUtf8(std::string_view bytes, std::size_t i) {
+  const auto b = static_cast<unsigned char>(bytes[i]);
+  if (b < 0x80) return {b, 1, true};
+  int extra = 0;
+  unsigned char low = 0x80;   // the range of the second byte: shortest forms only, no
+  unsigned char high = 0xBF;  // surrogates, nothing above U+10FFFF
+  if (b >= 0xC2 && b <= 0xDF) {
+    extra = 1;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    extra = 2;
+    if (b == 0xE0) low = 0xA0;
+    if (b == 0xED) high = 0x9F;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    extra = 3;
+    if (b == 0xF0) low = 0x90;
+    if (b == 0xF4) high = 0x8F;
+  } else {
+    return {0, 1, false};  // a continuation byte out of place, C0, C1 or F5 to FF
+  }
+  char32_t cp = b & (0x3F >> extra);
+  for (int k = 1; k <= extra; ++k) {
+    const std::size_t at = i + static_cast<std::size_t>(k);
+    if (at >= bytes.size()) return {0, at - i, false};
+    const auto c = static_cast<unsigned char>(bytes[at]);
+    if (c < low || c > high) return {0, at - i, false};
+    low = 0x80;
+    high = 0xBF;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  return {cp, static_cast<std::size_t>(extra) + 1, true};
+}
+
+// Strict UTF-8: every invalid or overlong sequence becomes one U+FFFD and no byte after it is
+// lost, so no line end, quote or other ASCII character comes out of anything but its own byte.
 std::wstring DecodeUtf8(std::string_view bytes) {
   std::wstring out;
   out.reserve(bytes.size());
   std::size_t i = 0;
   while (i < bytes.size()) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    int extra = 0;
-    char32_t cp = 0;
-    if (b < 0x80) {
-      cp = b;
-    } else if ((b & 0xE0) == 0xC0) {
-      extra = 1;
-      cp = b & 0x1F;
-    } else if ((b & 0xF0) == 0xE0) {
-      extra = 2;
-      cp = b & 0x0F;
-    } else if ((b & 0xF8) == 0xF0) {
-      extra = 3;
-      cp = b & 0x07;
-    } else {
-      out.push_back(L'\xFFFD');
-      ++i;
-      continue;
-    }
-    if (i + extra >= bytes.size()) {  // a sequence cut off at the end
-      out.push_back(L'\xFFFD');
-      break;
-    }
-    bool bad = false;
-    for (int k = 1; k <= extra; ++k) {
-      const auto c = static_cast<unsigned char>(bytes[i + k]);
-      if ((c & 0xC0) != 0x80) {
-        bad = true;
-        break;
-      }
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (bad) {
-      out.push_back(L'\xFFFD');
-      ++i;
-      continue;
-    }
-    i += extra + 1;
+    const Utf8Step step = ReadUtf8(bytes, i);
+    i += step.length;
+    char32_t cp = step.valid ? step.code_point : 0xFFFD;
     if constexpr (sizeof(wchar_t) == 2) {
       if (cp >= 0x10000) {
         cp -= 0x10000;
@@ -76,40 +84,28 @@ std::wstring DecodeUtf16(std::string_view bytes, bool big_endian) {
 }  // namespace
 
 bool LooksLikeUtf8(std::string_view bytes) {
-  bool multi_byte = false;
+  bool beyond_ansi_pairs = false;
   std::size_t i = 0;
   while (i < bytes.size()) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80) {
-      ++i;
-      continue;
+    const Utf8Step step = ReadUtf8(bytes, i);
+    if (!step.valid) return false;
+    if (step.length > 1) {
+      // Ä, Ö, Ü, ß and ä in ANSI followed by ANSI punctuation (80 to BF) are valid UTF-8 too;
+      // only a sequence that starts with another byte tells UTF-8 from such German ANSI text.
+      switch (static_cast<unsigned char>(bytes[i])) {
+        case 0xC4:  // Ä
+        case 0xD6:  // Ö
+        case 0xDC:  // Ü
+        case 0xDF:  // ß
+        case 0xE4:  // ä
+          break;
+        default:
+          beyond_ansi_pairs = true;
+      }
     }
-    int extra;
-    char32_t min;
-    if (b >= 0xC2 && b <= 0xDF) {
-      extra = 1;
-      min = 0x80;
-    } else if ((b & 0xF0) == 0xE0) {
-      extra = 2;
-      min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-      extra = 3;
-      min = 0x10000;
-    } else {
-      return false;
-    }
-    if (bytes.size() - i <= static_cast<std::size_t>(extra)) return false;
-    char32_t cp = b & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) {
-      const auto c = static_cast<unsigned char>(bytes[i + k]);
-      if ((c & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    multi_byte = true;
-    i += extra + 1;
+    i += step.length;
   }
-  return multi_byte;
+  return beyond_ansi_pairs;
 }
 
 namespace {

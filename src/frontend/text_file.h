@@ -2,10 +2,10 @@
 //
 // Files are ANSI text in the system code page. Two kinds of file written by today's editors are
 // recognised as well: a file that starts with a UTF-8 or UTF-16 byte-order mark is read in that
-// encoding (the mark is not part of the first line), and a file without a mark whose bytes are
-// valid UTF-8 holding at least one multi-byte sequence is read as UTF-8. An ANSI text with
-// umlauts is never valid UTF-8, so such files read as ANSI. NUL characters are dropped: no
-// window can show them, and no text of a batch file holds them.
+// encoding (the mark is not part of the first line), and a file without a mark is read as UTF-8
+// when LooksLikeUtf8 says so. UTF-8 is decoded strictly: an invalid or overlong sequence becomes
+// U+FFFD and never takes a following byte with it. NUL characters are dropped: no window can
+// show them, and no text of a batch file holds them.
 #pragma once
 
 #include <string>
@@ -19,7 +19,10 @@ class System;
 // Decodes the file content to wide text as described above.
 std::wstring DecodeTextFile(std::string_view bytes, System& system);
 
-// True when `bytes` are valid UTF-8 and hold at least one multi-byte sequence.
+// True when `bytes` are valid UTF-8 and hold at least one multi-byte sequence whose first byte
+// is none of C4, D6, DC, DF and E4. Those are Ä, Ö, Ü, ß and ä in ANSI, which followed by ANSI
+// punctuation (80 to BF: … “ ” – ° » and the like) form valid UTF-8 as well, so German ANSI
+// text in any mix of letters, umlauts, ß and punctuation never reads as UTF-8.
 bool LooksLikeUtf8(std::string_view bytes);
 
 // Splits `text` into lines. CR LF and a lone CR end a line; a lone LF stays in the line's text.

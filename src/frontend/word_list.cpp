@@ -23,15 +23,17 @@ bool SplitWords(std::wstring_view text, std::vector<std::wstring>& words, std::i
 }
 
 std::wstring ArgumentTextOf(std::wstring_view command_line) {
+  // The program's name ends at the first blank or tab outside quotes; every quote switches
+  // between inside and outside, as the C runtime reads argv[0]. So "%~dp0"kelvari.exe and
+  // C:\"Program Files"\Kelvari\kelvari.exe, as batch files write them, are one name.
   std::size_t pos = 0;
-  if (!command_line.empty() && command_line[0] == L'"') {
-    // A quoted program path ends at the next quote; Windows allows no quotes inside it.
-    pos = command_line.find(L'"', 1);
-    pos = pos == std::wstring_view::npos ? command_line.size() : pos + 1;
-  } else {
-    // An unquoted program path ends at the first blank or tab.
-    while (pos < command_line.size() && command_line[pos] != L' ' && command_line[pos] != L'\t') {
-      ++pos;
+  bool quoted = false;
+  for (; pos < command_line.size(); ++pos) {
+    const wchar_t c = command_line[pos];
+    if (c == L'"') {
+      quoted = !quoted;
+    } else if (!quoted && (c == L' ' || c == L'\t')) {
+      break;
     }
   }
   while (pos < command_line.size() && (command_line[pos] == L' ' || command_line[pos] == L'\t')) {

@@ -21,8 +21,8 @@ inline constexpr int kMaxWords = 32767;
 // words.
 bool SplitWords(std::wstring_view text, std::vector<std::wstring>& words, std::int16_t& count);
 
-// Returns the text that follows the program's own name in a process command line, skipping a
-// quoted or unquoted program path the way Windows does, and the blanks and tabs after it.
+// Returns the text that follows the program's own name in a process command line, and the
+// blanks and tabs after the name. The name ends at the first blank or tab outside quotes.
 std::wstring ArgumentTextOf(std::wstring_view command_line);
 
 }  // namespace kelvari

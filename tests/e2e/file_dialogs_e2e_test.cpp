@@ -1,7 +1,14 @@
 // FILEOPENBOX, FILESAVEBOX and QUERYFOLDERBOX from the batch file's side: the dialog shows the
 // given title, proposal or prompt; a confirmation answers the full path, a cancel the proposal
 // (or an empty line) with exit code 1.
+#include <windows.h>
+// The shell's link object, for the shortcut the save dialog is to answer unresolved.
+#include <objbase.h>
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 #include "driver.h"
 
@@ -49,6 +56,15 @@ TEST_P(FileBoxE2E, ShowsTitleAndProposalAndAnswersThePath) {
   HWND field = FileNameField(box);
   ASSERT_NE(field, nullptr);
   EXPECT_EQ(EditText(field), L"vorschlag.txt");
+  // Centred in the work area, like every other box of the program, once it has settled.
+  RECT work, rect{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_TRUE(Eventually([&] {
+    GetWindowRect(box, &rect);
+    return std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2) <= 4 &&
+           std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2) <= 4;
+  })) << rect.left
+      << "," << rect.top << " " << rect.right << "," << rect.bottom;
   if (c.choose) {
     SetWindowTextW(field, std::filesystem::path(c.choose).wstring().c_str());
     Press(GetDlgItem(box, IDOK));
@@ -69,6 +85,52 @@ INSTANTIATE_TEST_SUITE_P(Commands, FileBoxE2E,
                                            FileCase{L"FILEOPENBOX", nullptr, 1},
                                            FileCase{L"filesavebox", "neu.txt", 0},
                                            FileCase{L"FILESAVEBOX", nullptr, 1}));
+
+// Writes a shortcut `link` to `target` as the shell makes it.
+void MakeShortcut(const std::filesystem::path& link, const std::filesystem::path& target) {
+  ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+  IShellLinkW* shell_link = nullptr;
+  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                         IID_IShellLinkW, reinterpret_cast<void**>(&shell_link))));
+  shell_link->SetPath(target.c_str());
+  IPersistFile* file = nullptr;
+  const HRESULT hr = shell_link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+  if (SUCCEEDED(hr)) {
+    EXPECT_TRUE(SUCCEEDED(file->Save(link.c_str(), TRUE)));
+    file->Release();
+  }
+  shell_link->Release();
+  CoUninitialize();
+  ASSERT_TRUE(SUCCEEDED(hr));
+}
+
+// The batch file writes to what the save dialog answers: a shortcut is that file itself.
+TEST(FileBoxE2ELink, SaveAnswersTheShortcutNotItsTarget) {
+  auto dir = FreshWorkDir().make_preferred();
+  std::filesystem::create_directories(dir / "daten");
+  WriteBytes(dir / "daten" / "ziel.txt", "x");
+  MakeShortcut(dir / "daten" / "verweis.lnk", dir / "daten" / "ziel.txt");
+  ASSERT_TRUE(std::filesystem::exists(dir / "daten" / "verweis.lnk"));
+  WriteBytes(dir / "p.txt", "Speichern\r\n\r\n" + (dir / "daten").string() + "\r\nAlle|*.*\r\n");
+  Program kv(L"erg.txt FILESAVEBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  // Picked in the folder's list as the user does: a click into the list, the name typed, Enter.
+  HWND view = ChildOfClass(box, L"SHELLDLL_DefView");
+  HWND list = view ? ChildOfClass(view, L"SysListView32") : nullptr;
+  ASSERT_NE(list, nullptr);
+  RECT client;
+  GetClientRect(list, &client);
+  ClickAt(list, {client.right - 4, client.bottom - 4});
+  TypeText(L"verweis");
+  HWND field = FileNameField(box);
+  ASSERT_NE(field, nullptr);
+  EXPECT_TRUE(Eventually([&] { return EditText(field).starts_with(L"verweis"); }))
+      << Utf8(EditText(field));
+  PressKey(VK_RETURN);
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), (dir / "daten" / "verweis.lnk").string() + "\r\n");
+}
 
 TEST(FileBoxErrors, ThreeLinesAreErrorFiveWithoutDialog) {
   auto dir = FreshWorkDir().make_preferred();

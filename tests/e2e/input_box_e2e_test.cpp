@@ -117,6 +117,24 @@ INSTANTIATE_TEST_SUITE_P(
                       Answer{"SystemMenuClose", L"", Answer::kSysClose, "\r\n", 1}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// An ANSI file whose bytes happen to be valid UTF-8 ("Maß»": DF BB) is read as ANSI and
+// answered byte for byte; an empty title line gives the application title.
+TEST(InputBoxE2E, AnsiProposalThatLooksLikeUtf8AndNoTitle) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "\r\nMa\xDF\xBB \xC4\x84\r\nMa\xDF\x85?\r\n");
+  Program kv(L"erg.txt INPUTBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  const InputBoxView v = Find(box);
+  ASSERT_TRUE(v.prompt && v.entry && v.ok);
+  EXPECT_EQ(Text(box), L"KELVARI");
+  EXPECT_EQ(ControlText(v.entry), L"Ma\u00DF\u00BB \u00C4\u201E");
+  EXPECT_EQ(Text(v.prompt), L"Ma\u00DF\u2026?");
+  Press(v.ok);
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "Ma\xDF\xBB \xC4\x84\r\n");
+}
+
 TEST(InputBoxE2E, TakesAnswersLongerThanTheEditDefault) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", kParams);

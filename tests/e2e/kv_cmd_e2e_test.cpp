@@ -274,5 +274,39 @@ TEST(KvCmd, ACancelledListDialogLeavesKvresultUndefined) {
   EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
 }
 
+// Batch files often quote only a part of the program's path; the program's own name still
+// ends at the first blank outside quotes, and the words after it are the command's.
+TEST(KvCmd, PartlyQuotedProgramNamesAsBatchFilesWriteThem) {
+  const auto dir = FreshWorkDir();
+  const fs::path kit = dir / "Kel vari";
+  fs::create_directories(kit);
+  fs::copy_file(KelvariExe(), kit / "kelvari.exe");
+  WriteBytes(dir / "p.txt", "Teilweise in Anf\xFChrungszeichen\r\n\r\nText\r\n");
+  const std::wstring starts[] = {
+      L"\"%~dp0\"kelvari.exe",
+      L"set \"KVDIR=" + kit.wstring() + L"\"\r\n\"%KVDIR%\"\\kelvari.exe",
+      dir.wstring() + L"\\\"Kel vari\"\\kelvari.exe",
+  };
+  for (const std::wstring& start : starts) {
+    std::error_code ec;
+    fs::remove(dir / "erg.txt", ec);
+    const fs::path batch = kit / "start.cmd";
+    WriteBytes(batch, Ansi(L"@echo off\r\n" + start + L" erg.txt MESSAGEBOX p.txt\r\n"));
+    Program cmd(CmdLine(batch), dir, true);
+    HWND box = nullptr;
+    for (int i = 0; i < 1500 && !box; ++i) {
+      for (HWND w : WindowsOfImage(L"kelvari.exe")) box = w;
+      Sleep(20);
+    }
+    ASSERT_NE(box, nullptr) << Utf8(start);
+    const MessageBoxView view = ReadMessageBox(box);
+    EXPECT_EQ(view.title, L"Teilweise in Anf\u00FChrungszeichen") << Utf8(start);
+    EXPECT_EQ(view.text, L"Text") << Utf8(start);
+    PressButton(box, L"OK");
+    EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+    EXPECT_EQ(ReadBytes(dir / "erg.txt"), "OK\r\n") << Utf8(start);
+  }
+}
+
 }  // namespace
 }  // namespace kvtest

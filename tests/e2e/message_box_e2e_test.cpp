@@ -14,6 +14,8 @@ struct Case {
   int icon;
   std::wstring press;
   const char* result;
+  const char* title_line = "Titel \xFC";  // an empty line gives the application title
+  std::wstring title = L"Titel \u00FC";
 };
 
 class MessageBoxE2E : public ::testing::TestWithParam<Case> {};
@@ -21,13 +23,13 @@ class MessageBoxE2E : public ::testing::TestWithParam<Case> {};
 TEST_P(MessageBoxE2E, ShowsTheButtonsAndWritesThePressedOne) {
   const Case& c = GetParam();
   const auto dir = FreshWorkDir();
-  WriteBytes(dir / "p.txt", std::string("; Frage an den Benutzer\r\nTitel \xFC\r\n") +
+  WriteBytes(dir / "p.txt", std::string("; Frage an den Benutzer\r\n") + c.title_line + "\r\n" +
                                 c.attributes + "\r\nZeile 1\r\n\r\nZeile 3\r\n");
   Program kv(L"erg.txt MESSAGEBOX p.txt", dir);
   HWND box = kv.WaitForWindow(L"#32770");
   ASSERT_NE(box, nullptr);
   const MessageBoxView view = ReadMessageBox(box);
-  EXPECT_EQ(view.title, L"Titel \u00FC");
+  EXPECT_EQ(view.title, c.title);
   EXPECT_EQ(view.text, L"Zeile 1\r\rZeile 3");
   EXPECT_EQ(view.buttons, c.buttons);
   EXPECT_EQ(view.default_button, c.preselected);
@@ -44,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
     ButtonSets, MessageBoxE2E,
     ::testing::Values(
         Case{"", {kOk}, kOk, 0, kOk, "OK"},
+        Case{"JN", {kJa, kNein}, kJa, 0, kJa, "JA", "   ", L"KELVARI"},
         Case{"jn frage", {kJa, kNein}, kJa, 32514, kNein, "NEIN"},
         Case{"JaNein Rechts", {kJa, kNein}, kNein, 0, kJa, "JA"},
         Case{"OA STOP MITTE", {kOk, kAbbrechen}, kAbbrechen, 32513, kAbbrechen, "ABBRECHEN"},

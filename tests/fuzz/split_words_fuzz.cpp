@@ -1,5 +1,6 @@
 // The word splitter: words never hold a blank, and joining them with single blanks gives the
-// text with its runs of blanks collapsed.
+// text with its runs of blanks collapsed. The argument text of a command line is what follows
+// the program's name, which ends at the first blank or tab outside quotes, and its blanks.
 #include "frontend/word_list.h"
 #include "fuzz_input.h"
 
@@ -22,6 +23,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (!collapsed.empty() && collapsed.back() == L' ') collapsed.pop_back();
   fuzz::Require(joined == collapsed);
   fuzz::Require(count > 0 || words.size() == 3);  // no words: the old entries stay
-  (void)ArgumentTextOf(text);
+  const std::wstring rest = ArgumentTextOf(text);
+  fuzz::Require(text.ends_with(rest));
+  fuzz::Require(rest.empty() || (rest[0] != L' ' && rest[0] != L'\t'));
+  std::wstring_view name(text.data(), text.size() - rest.size());
+  while (!name.empty() && (name.back() == L' ' || name.back() == L'\t')) name.remove_suffix(1);
+  fuzz::Require(rest.empty() || name.size() < text.size() - rest.size());
+  bool quoted = false;
+  for (wchar_t c : name) {
+    if (c == L'"') quoted = !quoted;
+    fuzz::Require(quoted || (c != L' ' && c != L'\t'));
+  }
+  fuzz::Require(rest.empty() || !quoted);
   return 0;
 }

@@ -31,6 +31,7 @@ TEST(DoInputBox, ShowsTitleProposalAndPrompt) {
       {testing::CrLf({"Titel", "Vorschlag", "Frage"}), L"Titel", L"Vorschlag", L"Frage"},
       {testing::CrLf({"T", "", "Eins", "", "Drei"}), L"T", L"", L"Eins\r\rDrei"},
       {testing::CrLf({"T", "; kein Vorschlag", "  V  w  ", "P"}), L"T", L"V  w", L"P"},
+      {testing::CrLf({"   ", "V", "P"}), L"KELVARI", L"V", L"P"},  // no caption of its own
   };
   for (const Case& c : cases) {
     auto run = RunInput(c.params, {InputBoxAnswer::kConfirmed, L"x", L""});

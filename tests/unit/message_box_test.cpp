@@ -82,10 +82,11 @@ TEST(DoMessageBox, ShowsTheBoxAndWritesThePressedButton) {
   EXPECT_EQ(run.exit, kExitAnswered);
 }
 
-TEST(DoMessageBox, EmptyAttributeLineGivesThePlainBox) {
-  auto run = RunBox(testing::CrLf({"T", "    ", "Hinweis"}));
+TEST(DoMessageBox, EmptyAttributeLineGivesThePlainBoxAndEmptyTitleTheApplicationTitle) {
+  auto run = RunBox(testing::CrLf({"", "    ", "Hinweis"}));
   ASSERT_EQ(run.sys.boxes.size(), 1u);
   EXPECT_EQ(run.sys.boxes[0].style, 0u);
+  EXPECT_EQ(run.sys.boxes[0].title, L"KELVARI");
   EXPECT_EQ(run.sys.files[L"erg.txt"].bytes, "OK\r\n");
 }
 

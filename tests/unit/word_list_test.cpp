@@ -49,10 +49,18 @@ TEST(SplitWords, RefusesMoreWordsThanTheCountHolds) {
   EXPECT_EQ(count, 32767);
 }
 
-TEST(ArgumentTextOf, SkipsTheProgramPathAsWindowsDoes) {
+TEST(ArgumentTextOf, SkipsTheProgramNameAsTheCRuntimeReadsIt) {
   EXPECT_EQ(ArgumentTextOf(L"kelvari.exe r.txt HELP"), L"r.txt HELP");
   EXPECT_EQ(ArgumentTextOf(L"\"C:\\Program Files\\kelvari.exe\" r.txt"), L"r.txt");
-  EXPECT_EQ(ArgumentTextOf(L"\"C:\\Pro gram\\kv.exe\"r.txt x"), L"r.txt x");
+  // A quote only switches between inside and outside: the name goes on after it.
+  EXPECT_EQ(ArgumentTextOf(L"\"C:\\Pro gram\\kv.exe\"r.txt x"), L"x");
+  EXPECT_EQ(ArgumentTextOf(L"\"Z:\\my dir\\\"kelvari.exe r.txt MESSAGEBOX p.txt"),
+            L"r.txt MESSAGEBOX p.txt");
+  EXPECT_EQ(ArgumentTextOf(L"\"C:\\Program Files\"\\Kelvari\\kelvari.exe r.txt  INFO"),
+            L"r.txt  INFO");
+  EXPECT_EQ(ArgumentTextOf(L"C:\\\"Program Files\"\\Kelvari\\kelvari.exe\tr.txt INFO"),
+            L"r.txt INFO");
+  EXPECT_EQ(ArgumentTextOf(L"C:\\\"a\"\" b\"\\kv.exe \"x y\""), L"\"x y\"");
   EXPECT_EQ(ArgumentTextOf(L"kelvari.exe\t  a  b "), L"a  b ");
   EXPECT_EQ(ArgumentTextOf(L"kelvari.exe"), L"");
   EXPECT_EQ(ArgumentTextOf(L"\"kelvari.exe"), L"");
