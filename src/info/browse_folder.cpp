@@ -44,12 +44,14 @@ class OwnedItemIdList {
 std::optional<std::wstring> BrowseFolder(System& system, WindowHandle owner,
                                          const std::wstring& prompt) {
   const ComScope com(system);
-  const std::string ansi_prompt = system.ToAnsi(prompt);  // lives until the dialog is closed
+  // Lives until the dialog is closed. A character that the code page lacks shows as its
+  // default character: the prompt is only read by the user.
+  const std::string ansi_prompt = system.ToAnsi(prompt).bytes;
   OwnedItemIdList list(system, system.BrowseForFolder(owner, ansi_prompt));
   if (!list.get()) return std::nullopt;
-  const std::string buffer = system.PathFromItemIdList(list.get());
+  const std::wstring path = system.PathFromItemIdList(list.get());
   list.reset();
-  return TrimAtNull(system.FromAnsi(buffer));
+  return TrimAtNull(path);
 }
 
 }  // namespace kelvari

@@ -31,9 +31,15 @@ System::ItemIdList Win32System::BrowseForFolder(WindowHandle owner,
   return ::SHBrowseForFolderA(&info);
 }
 
-std::string Win32System::PathFromItemIdList(ItemIdList list) {
-  std::string buffer(MAX_PATH, '\0');
-  ::SHGetPathFromIDListA(static_cast<PCIDLIST_ABSOLUTE>(list), buffer.data());
+std::wstring Win32System::PathFromItemIdList(ItemIdList list) {
+  // Wide and with room for the longest path the system knows: a folder deep below the old
+  // limit of 260 characters comes back whole, and no character is changed on the way.
+  std::wstring buffer(32768, L'\0');
+  if (!::SHGetPathFromIDListEx(static_cast<PCIDLIST_ABSOLUTE>(list), buffer.data(),
+                               static_cast<DWORD>(buffer.size()), GPFIDL_DEFAULT)) {
+    return {};
+  }
+  buffer.resize(buffer.find(L'\0'));
   return buffer;
 }
 

@@ -358,6 +358,16 @@ bool LabelNames(const std::wstring& label, const std::wstring& folder) {
 
 }  // namespace
 
+HWND FileNameField(HWND dialog) {
+  constexpr int kFileNameCombo = 0x47C;  // cmb13: the name field of the explorer-style dialog
+  constexpr int kFileNameEdit = 0x480;   // edt1: the name field of older templates
+  // Inside a ComboBoxEx and its combo box, or alone.
+  HWND field = GetDlgItem(dialog, kFileNameCombo);
+  if (!field) return GetDlgItem(dialog, kFileNameEdit);
+  while (field && ClassName(field) != L"Edit") field = GetWindow(field, GW_CHILD);
+  return field;
+}
+
 bool SelectBrowseFolder(const Program& program, HWND dialog, const std::wstring& folder) {
   HWND tree = ChildOfClass(dialog, L"SysTreeView32");
   const SIZE_T bytes = (folder.size() + 1) * sizeof(wchar_t);

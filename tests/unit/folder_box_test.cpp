@@ -26,23 +26,26 @@ TEST(FolderPrompt, EveryKeptLineEndsWithCrLf) {
 
 TEST(BrowseFolder, FreesTheListOnceAfterReadingItsPath) {
   struct Case {
-    std::optional<std::string> choice;
+    std::optional<std::wstring> choice;
     bool com_here;
     std::optional<std::wstring> result;
     std::vector<std::string> log;
   };
   const Case cases[] = {
-      {"C:\\Daten\\Unter",
+      {L"C:\\Daten\\Unter",
        true,
        L"C:\\Daten\\Unter",
        {"BeginCom", "Browse", "Path", "Free", "EndCom"}},
-      {"K:\\", false, L"K:\\", {"BeginCom", "Browse", "Path", "Free"}},
-      {"", true, L"", {"BeginCom", "Browse", "Path", "Free", "EndCom"}},  // no file-system path
+      {L"K:\\", false, L"K:\\", {"BeginCom", "Browse", "Path", "Free"}},
+      {L"", true, L"", {"BeginCom", "Browse", "Path", "Free", "EndCom"}},  // no file-system path
       {std::nullopt,
        true,
        std::nullopt,
        {"BeginCom", "Browse", "EndCom"}},  // cancel: nothing freed
-      {"Gr\xFCn", true, L"Gr\u00FCn", {"BeginCom", "Browse", "Path", "Free", "EndCom"}},
+      {L"C:\\\u4E2D\uFF02",
+       true,
+       L"C:\\\u4E2D\uFF02",
+       {"BeginCom", "Browse", "Path", "Free", "EndCom"}},
   };
   for (const Case& c : cases) {
     FakeSystem sys;
@@ -58,23 +61,29 @@ TEST(BrowseFolder, FreesTheListOnceAfterReadingItsPath) {
 }
 
 TEST(QueryFolderBox, AnswersTheFolderOrAnEmptyLineAfterCancel) {
+  const std::wstring deep = L"C:\\" + std::wstring(300, L'o');
   struct Case {
-    std::optional<std::string> choice;
-    const char* result;
+    std::optional<std::wstring> choice;
+    std::string result;  // "<none>": the old result stays
     int exit;
   };
-  for (const Case& c : {Case{"C:\\Daten", "C:\\Daten\r\n", kExitAnswered},
-                        Case{std::nullopt, "\r\n", kExitCancelled}}) {
+  for (const Case& c : {Case{L"C:\\Daten", "C:\\Daten\r\n", kExitAnswered},
+                        Case{std::nullopt, "\r\n", kExitCancelled},
+                        Case{deep, std::string(deep.begin(), deep.end()) + "\r\n", kExitAnswered},
+                        // The code page lacks the character: the short form, if there is one.
+                        Case{L"C:\\Ordner \u4E2D", "C:\\ORDNER~1\r\n", kExitAnswered},
+                        Case{L"C:\\Ordner \uFF02", "<none>", kExitFailed}}) {
     FakeSystem sys;
     sys.argument_text = L"e.txt queryfolderbox p.txt";
     sys.files[L"p.txt"].bytes =
         CrLf({"REM Kommentar", "  Bitte w\xE4hlen  ", "", "; noch einer", "den Ordner"});
     sys.browse_choice = c.choice;
+    sys.short_paths[L"C:\\Ordner \u4E2D"] = L"C:\\ORDNER~1";
     EXPECT_EQ(testing::RunProgram(sys), c.exit);
     EXPECT_EQ(sys.browse_prompt, "Bitte w\xE4hlen\r\n\r\nden Ordner\r\n");
     EXPECT_EQ(sys.browse_owner, reinterpret_cast<WindowHandle>(0x1000));
-    EXPECT_EQ(sys.files[L"e.txt"].bytes, c.result);
-    EXPECT_TRUE(sys.boxes.empty());
+    EXPECT_EQ(sys.files.count(L"e.txt") ? sys.files[L"e.txt"].bytes : "<none>", c.result);
+    EXPECT_EQ(sys.boxes.size(), c.exit == kExitFailed ? 1u : 0u);
   }
 }
 
