@@ -10,9 +10,15 @@ namespace kelvari {
 void Form1::DoQueryFolderBox() {
   ChkParamFileName(1);
   const std::wstring prompt = FolderPrompt(ParamLines);
-  const std::optional<std::wstring> folder = BrowseFolder(system(), system().MainWindow(), prompt);
-  if (!folder) SaveResultAndExit(std::wstring(), kExitCancelled);
-  SavePathAndExit(*this, *folder, kExitAnswered);
+  const BrowsedFolder folder = BrowseFolder(system(), system().MainWindow(), prompt);
+  if (!folder.chosen) SaveResultAndExit(std::wstring(), kExitCancelled);
+  if (!folder.path) {
+    // Never a cut path: it could name another folder.
+    ReportFault(
+        L"Der Pfad des gew\u00E4hlten Ordners konnte nicht vollst\u00E4ndig "
+        L"ermittelt werden. Er wird nicht an die Stapeldatei weitergegeben.");
+  }
+  SavePathAndExit(*this, *folder.path, kExitAnswered);
 }
 
 }  // namespace kelvari

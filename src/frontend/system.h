@@ -171,8 +171,9 @@ class System {
   // Shows the shell's folder-browse dialog (ANSI form, file-system folders only) with
   // `ansi_prompt` above the tree; nullptr when the user cancelled. The caller frees the list.
   virtual ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) = 0;
-  // The list's file-system path, whole whatever its length; empty when it has none.
-  virtual std::wstring PathFromItemIdList(ItemIdList list) = 0;
+  // The list's file-system path, whole whatever its length; empty when it has none; nullopt
+  // when the system cannot give it whole.
+  virtual std::optional<std::wstring> PathFromItemIdList(ItemIdList list) = 0;
   // Frees a list that BrowseForFolder returned (the task allocator's free).
   virtual void FreeItemIdList(ItemIdList list) = 0;
 

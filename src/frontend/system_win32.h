@@ -32,7 +32,7 @@ class Win32System final : public System {
   bool BeginCom() override;
   void EndCom() override;
   ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override;
-  std::wstring PathFromItemIdList(ItemIdList list) override;
+  std::optional<std::wstring> PathFromItemIdList(ItemIdList list) override;
   void FreeItemIdList(ItemIdList list) override;
   bool CanListFolder(const std::wstring& folder) override;
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;

@@ -219,8 +219,10 @@ class FakeSystem : public System {
     ++lists_alive;
     return &lists_alive;
   }
-  std::wstring PathFromItemIdList(ItemIdList list) override {
+  bool browse_path_whole = true;  // false: the system cannot give the path whole
+  std::optional<std::wstring> PathFromItemIdList(ItemIdList list) override {
     shell_log.push_back(list == &lists_alive && lists_alive > 0 ? "Path" : "Path(freed list)");
+    if (!browse_path_whole) return std::nullopt;
     return *browse_choice;
   }
   void FreeItemIdList(ItemIdList list) override {
