@@ -65,8 +65,7 @@ std::optional<std::wstring> NotInAnsiReason(System& system, std::wstring_view te
 
 std::optional<std::wstring> ExactAnsiPath(System& system, const std::wstring& path) {
   if (system.ToAnsi(path).exact) return path;
-  if (const auto short_path = system.ShortPath(path);
-      short_path && system.ToAnsi(*short_path).exact) {
+  if (auto short_path = system.ShortPath(path); short_path && system.ToAnsi(*short_path).exact) {
     return short_path;
   }
   // A name that does not exist yet (a file to be saved) has no short form; its folder may.
