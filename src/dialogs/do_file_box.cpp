@@ -1,6 +1,7 @@
 // FILEOPENBOX and FILESAVEBOX: the system's file dialogs; the answer is the chosen path, or,
 // after a cancel, the proposal of line 2 unchanged (exit code 1).
 #include "dialogs/common_dialog.h"
+#include "frontend/ansi_answer.h"
 #include "frontend/form1.h"
 
 namespace kelvari {
@@ -17,7 +18,7 @@ void RunFileBox(Form1& form, Method method) {
   CommonDialog1.Filter = form.ParamLines[4];
   const bool confirmed =
       method == Method::kShowOpen ? CommonDialog1.ShowOpen() : CommonDialog1.ShowSave();
-  form.SaveResultAndExit(CommonDialog1.FileName, confirmed ? kExitAnswered : kExitCancelled);
+  SavePathAndExit(form, CommonDialog1.FileName, confirmed ? kExitAnswered : kExitCancelled);
 }
 
 }  // namespace

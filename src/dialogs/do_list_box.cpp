@@ -3,6 +3,7 @@
 #include "dialogs/list_attributes.h"
 #include "dialogs/list_file.h"
 #include "dialogs/list_selection.h"
+#include "frontend/ansi_answer.h"
 #include "frontend/form1.h"
 
 namespace kelvari {
@@ -75,8 +76,18 @@ void Form1::Form_QueryUnload() {
 }
 
 void Form1::ServeListBoxSelection() {
-  SaveResultAndExit(BuildListResult(ListEntries, system().ListDialogSelection(),
-                                    ListBoxMultiSelect != 0, ListBoxNumeric != 0));
+  const std::wstring result = BuildListResult(ListEntries, system().ListDialogSelection(),
+                                              ListBoxMultiSelect != 0, ListBoxNumeric != 0);
+  // An entry of a UTF-8 or UTF-16 list file may hold what the batch file would read changed:
+  // the dialog stays open for another choice.
+  if (const auto reason = NotInAnsiReason(system(), result)) {
+    system().MessageBox(L"Die Auswahl" + *reason +
+                            L"\rSie kann so nicht an die Stapeldatei weitergegeben werden. "
+                            L"Bitte w\u00E4hlen Sie einen anderen Eintrag.",
+                        L"Kelvari", kMbIconStop);
+    return;
+  }
+  SaveResultAndExit(result);
 }
 
 }  // namespace kelvari

@@ -1,6 +1,7 @@
 // QUERYFOLDERBOX: the shell's folder-browse dialog; the answer is the chosen folder, or an
 // empty line after a cancel (exit code 1).
 #include "dialogs/folder_prompt.h"
+#include "frontend/ansi_answer.h"
 #include "frontend/form1.h"
 #include "info/shell_utils.h"
 
@@ -9,8 +10,15 @@ namespace kelvari {
 void Form1::DoQueryFolderBox() {
   ChkParamFileName(1);
   const std::wstring prompt = FolderPrompt(ParamLines);
-  const std::optional<std::wstring> folder = BrowseFolder(system(), system().MainWindow(), prompt);
-  SaveResultAndExit(folder.value_or(std::wstring()), folder ? kExitAnswered : kExitCancelled);
+  const BrowsedFolder folder = BrowseFolder(system(), system().MainWindow(), prompt);
+  if (!folder.chosen) SaveResultAndExit(std::wstring(), kExitCancelled);
+  if (!folder.path) {
+    // Never a cut path: it could name another folder.
+    ReportFault(
+        L"Der Pfad des gew\u00E4hlten Ordners konnte nicht vollst\u00E4ndig "
+        L"ermittelt werden. Er wird nicht an die Stapeldatei weitergegeben.");
+  }
+  SavePathAndExit(*this, *folder.path, kExitAnswered);
 }
 
 }  // namespace kelvari

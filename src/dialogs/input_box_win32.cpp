@@ -29,6 +29,7 @@ struct InputBoxState {
   const std::wstring& title;
   const std::wstring& prompt;
   const std::wstring& proposal;
+  const InputCheck& check;
   std::wstring answer;
   bool failed = false;
 };
@@ -104,10 +105,19 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
     auto* state = reinterpret_cast<InputBoxState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
     if (message == WM_COMMAND && state) {
       switch (LOWORD(wparam)) {
-        case IDOK:
-          state->answer = WindowText(::GetDlgItem(dialog, kEntryId));
+        case IDOK: {
+          HWND entry = ::GetDlgItem(dialog, kEntryId);
+          std::wstring text = WindowText(entry);
+          if (const auto refusal = state->check ? state->check(text) : std::nullopt) {
+            // The box stays open, modal to the input box, for the user to correct the text.
+            ::MessageBoxW(dialog, refusal->c_str(), L"Kelvari", MB_OK | MB_ICONSTOP);
+            ::SetFocus(entry);
+            return TRUE;
+          }
+          state->answer = std::move(text);
           ::EndDialog(dialog, IDOK);
           return TRUE;
+        }
         case IDCANCEL:  // "Abbrechen", Escape and the close box
           ::EndDialog(dialog, IDCANCEL);
           return TRUE;
@@ -128,7 +138,7 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
 }  // namespace
 
 InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstring& title,
-                                     const std::wstring& proposal) {
+                                     const std::wstring& proposal, const InputCheck& check) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 
@@ -148,7 +158,7 @@ InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstr
                     kWidth - kMargin - kButtonWidth, kMargin + kButtonHeight + 4, kButtonWidth,
                     kButtonHeight, IDCANCEL, L"Abbrechen");
 
-  InputBoxState state{title, prompt, proposal, {}, false};
+  InputBoxState state{title, prompt, proposal, check, {}, false};
   const INT_PTR pressed =
       ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.get(), nullptr, InputBoxProc,
                                 reinterpret_cast<LPARAM>(&state));

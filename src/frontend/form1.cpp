@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "frontend/ansi_answer.h"
 #include "frontend/error_messages.h"
 #include "frontend/param_lines.h"
 #include "frontend/text_file.h"
@@ -98,8 +99,13 @@ std::wstring Form1::PromptString(std::int16_t StartIndex) const {
 
 void Form1::SaveResultAndExit(const std::wstring& text, int exit_code) {
   const std::wstring path = ParamStrX.size() > 1 ? ParamStrX[1] : std::wstring();
-  std::string bytes = system_.ToAnsi(text);
-  bytes += "\r\n";
+  const AnsiText ansi = system_.ToAnsi(text);
+  if (!ansi.exact) {
+    // Every command checks its answer before; this keeps any other answer from arriving changed.
+    ReportFault(L"Die Antwort" + NotInAnsiReason(system_, text).value_or(L"") +
+                L"\rSie wird nicht an die Stapeldatei weitergegeben.");
+  }
+  const std::string bytes = ansi.bytes + "\r\n";
   const IoStatus written = system_.ReplaceFileContent(path, bytes);
   if (!written.ok) {
     ReportFault(L"Die Ergebnisdatei '" + path + L"' konnte nicht geschrieben werden:\r" +

@@ -73,7 +73,9 @@ class Form1 {
   void Command1_Click(std::int16_t Index);
   void List1_DblClick();
   void Form_QueryUnload();
-  [[noreturn]] void ServeListBoxSelection();
+  // Ends the process with the answer, or, when the batch file could not read it unchanged,
+  // tells the user and returns with the dialog still shown.
+  void ServeListBoxSelection();
 
   // Word n of the current word list, or the empty text when it does not exist.
   std::wstring Word(int n) const;

@@ -57,6 +57,17 @@ struct ScreenMetrics {
 };
 
 class InfoForm;
+// Text in the system's ANSI code page. A character that the code page cannot hold exactly
+// becomes the code page's default character, never a look-alike, and `exact` is then false.
+struct AnsiText {
+  std::string bytes;
+  bool exact = true;
+};
+
+// Looks at the entry field's text when the user confirms the input box: a German message
+// keeps the box open and is shown to the user; nullopt lets the box close with the text.
+using InputCheck = std::function<std::optional<std::wstring>(const std::wstring& text)>;
+
 // What the user did with the input box.
 struct InputBoxAnswer {
   enum Kind { kConfirmed, kCancelled, kFailed } kind = kCancelled;
@@ -91,9 +102,14 @@ class System {
   virtual std::wstring UpperCase(std::wstring_view text) = 0;
 
   // Conversions between the program's wide strings and the system's ANSI code page.
-  // Characters that the code page lacks become the code page's replacement character.
-  virtual std::string ToAnsi(std::wstring_view text) = 0;
+  // ToAnsi never substitutes a similar character (no best fit) and tells whether every
+  // character was held.
+  virtual AnsiText ToAnsi(std::wstring_view text) = 0;
   virtual std::wstring FromAnsi(std::string_view bytes) = 0;
+
+  // The short (8.3) form of the path of an existing file or folder; nullopt when the entry
+  // does not exist or the system gives no short form.
+  virtual std::optional<std::wstring> ShortPath(const std::wstring& path) = 0;
 
   // True when `path` names an existing file without the hidden or system attribute (read-only
   // and archive files count; folders do not). A relative path is taken from the current folder.
@@ -129,9 +145,10 @@ class System {
   // Shows the about box modally: runs its load handler, serves its buttons through its click
   // handler, and returns when it has been closed.
   virtual void ShowInfoForm(InfoForm& form) = 0;
-  // Shows the modal input box: `proposal` stands selected in the entry field.
+  // Shows the modal input box: `proposal` stands selected in the entry field. "OK" closes it
+  // only when `check` has nothing to say about the text; otherwise its message is shown.
   virtual InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
-                                  const std::wstring& proposal) = 0;
+                                  const std::wstring& proposal, const InputCheck& check) = 0;
 
   // Shows the list dialog without blocking. The callbacks run from RunEventLoop.
   virtual IoStatus ShowListDialog(const ListDialogSetup& setup) = 0;
@@ -154,8 +171,9 @@ class System {
   // Shows the shell's folder-browse dialog (ANSI form, file-system folders only) with
   // `ansi_prompt` above the tree; nullptr when the user cancelled. The caller frees the list.
   virtual ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) = 0;
-  // The 260-byte ANSI buffer, zeroed before, that the shell fills with the list's path.
-  virtual std::string PathFromItemIdList(ItemIdList list) = 0;
+  // The list's file-system path, whole whatever its length; empty when it has none; nullopt
+  // when the system cannot give it whole.
+  virtual std::optional<std::wstring> PathFromItemIdList(ItemIdList list) = 0;
   // Frees a list that BrowseForFolder returned (the task allocator's free).
   virtual void FreeItemIdList(ItemIdList list) = 0;
 

@@ -26,14 +26,34 @@ std::wstring Win32System::UpperCase(std::wstring_view text) {
   return upper;
 }
 
-std::string Win32System::ToAnsi(std::wstring_view text) {
-  if (text.empty() || text.size() > INT_MAX / 2) return {};
-  const int n = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                      nullptr, 0, nullptr, nullptr);
-  std::string bytes(static_cast<std::size_t>(n), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n,
-                        nullptr, nullptr);
-  return bytes;
+AnsiText Win32System::ToAnsi(std::wstring_view text) {
+  AnsiText ansi;
+  if (text.empty()) return ansi;
+  if (text.size() > INT_MAX / 4) {  // more than any answer can be: refused, not cut
+    ansi.exact = false;
+    return ansi;
+  }
+  const int length = static_cast<int>(text.size());
+  // A system whose ANSI code page is UTF-8 holds every character; only a lone surrogate fails,
+  // and that code page takes neither the best-fit flag nor the default-character report.
+  const bool utf8 = ::GetACP() == CP_UTF8;
+  DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+  BOOL used_default = FALSE;
+  BOOL* report = utf8 ? nullptr : &used_default;
+  int n = ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, report);
+  if (n <= 0 && utf8) {
+    flags = 0;
+    ansi.exact = false;
+    n = ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
+  }
+  if (n <= 0) {
+    ansi.exact = false;
+    return ansi;
+  }
+  ansi.bytes.assign(static_cast<std::size_t>(n), '\0');
+  ::WideCharToMultiByte(CP_ACP, flags, text.data(), length, ansi.bytes.data(), n, nullptr, report);
+  if (used_default) ansi.exact = false;
+  return ansi;
 }
 
 std::wstring Win32System::FromAnsi(std::string_view bytes) {
@@ -43,6 +63,33 @@ std::wstring Win32System::FromAnsi(std::string_view bytes) {
   std::wstring text(static_cast<std::size_t>(n), L'\0');
   ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
   return text;
+}
+
+std::optional<std::wstring> Win32System::ShortPath(const std::wstring& path) {
+  if (path.empty() || path.find(L'\0') != std::wstring::npos) return std::nullopt;
+  // A long path is asked for in its extended form and answered without that prefix.
+  std::wstring asked = path;
+  std::wstring prefix;
+  if (path.size() >= MAX_PATH && path.rfind(L"\\\\?\\", 0) != 0) {
+    if (path.rfind(L"\\\\", 0) == 0) {
+      asked = L"\\\\?\\UNC\\" + path.substr(2);
+      prefix = L"\\\\?\\UNC\\";
+    } else if (path.size() > 2 && path[1] == L':' && path[2] == L'\\') {
+      asked = L"\\\\?\\" + path;
+      prefix = L"\\\\?\\";
+    }
+  }
+  const DWORD n = ::GetShortPathNameW(asked.c_str(), nullptr, 0);
+  if (n == 0) return std::nullopt;
+  std::wstring short_path(n, L'\0');
+  const DWORD got = ::GetShortPathNameW(asked.c_str(), short_path.data(), n);
+  if (got == 0 || got >= n) return std::nullopt;
+  short_path.resize(got);
+  if (!prefix.empty()) {
+    if (short_path.rfind(prefix, 0) != 0) return std::nullopt;
+    short_path = (prefix.size() > 4 ? L"\\\\" : L"") + short_path.substr(prefix.size());
+  }
+  return short_path;
 }
 
 void Win32System::EndProcess(int code) {

@@ -10,8 +10,9 @@ class Win32System final : public System {
  public:
   std::wstring ArgumentText() override;
   std::wstring UpperCase(std::wstring_view text) override;
-  std::string ToAnsi(std::wstring_view text) override;
+  AnsiText ToAnsi(std::wstring_view text) override;
   std::wstring FromAnsi(std::string_view bytes) override;
+  std::optional<std::wstring> ShortPath(const std::wstring& path) override;
   bool IsNormalFile(const std::wstring& path) override;
   IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override;
   IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
@@ -23,7 +24,7 @@ class Win32System final : public System {
   ScreenMetrics Screen() override;
   void ShowInfoForm(InfoForm& form) override;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
-                          const std::wstring& proposal) override;
+                          const std::wstring& proposal, const InputCheck& check) override;
   IoStatus ShowListDialog(const ListDialogSetup& setup) override;
   std::vector<int> ListDialogSelection() override;
   void RunEventLoop() override;
@@ -31,7 +32,7 @@ class Win32System final : public System {
   bool BeginCom() override;
   void EndCom() override;
   ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override;
-  std::string PathFromItemIdList(ItemIdList list) override;
+  std::optional<std::wstring> PathFromItemIdList(ItemIdList list) override;
   void FreeItemIdList(ItemIdList list) override;
   bool CanListFolder(const std::wstring& folder) override;
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;

@@ -41,15 +41,17 @@ class OwnedItemIdList {
 
 }  // namespace
 
-std::optional<std::wstring> BrowseFolder(System& system, WindowHandle owner,
-                                         const std::wstring& prompt) {
+BrowsedFolder BrowseFolder(System& system, WindowHandle owner, const std::wstring& prompt) {
   const ComScope com(system);
-  const std::string ansi_prompt = system.ToAnsi(prompt);  // lives until the dialog is closed
+  // Lives until the dialog is closed. A character that the code page lacks shows as its
+  // default character: the prompt is only read by the user.
+  const std::string ansi_prompt = system.ToAnsi(prompt).bytes;
   OwnedItemIdList list(system, system.BrowseForFolder(owner, ansi_prompt));
-  if (!list.get()) return std::nullopt;
-  const std::string buffer = system.PathFromItemIdList(list.get());
+  if (!list.get()) return {};
+  const std::optional<std::wstring> path = system.PathFromItemIdList(list.get());
   list.reset();
-  return TrimAtNull(system.FromAnsi(buffer));
+  if (!path) return {true, std::nullopt};
+  return {true, TrimAtNull(*path)};
 }
 
 }  // namespace kelvari

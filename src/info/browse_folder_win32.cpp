@@ -7,6 +7,76 @@
 #include "frontend/system_win32.h"
 
 namespace kelvari {
+namespace {
+
+// The name of the list's last item as its parent folder parses it ("Daten" for C:\Daten);
+// empty when the shell cannot tell it.
+std::wstring OwnName(PCIDLIST_ABSOLUTE list) {
+  IShellFolder* parent = nullptr;
+  PCUITEMID_CHILD child = nullptr;
+  if (FAILED(::SHBindToParent(list, __uuidof(IShellFolder), reinterpret_cast<void**>(&parent),
+                              &child)) ||
+      !parent) {
+    return {};
+  }
+  std::wstring name;
+  STRRET text{};
+  if (SUCCEEDED(parent->GetDisplayNameOf(child, SHGDN_INFOLDER | SHGDN_FORPARSING, &text))) {
+    switch (text.uType) {
+      case STRRET_WSTR:
+        if (text.pOleStr) name = text.pOleStr;
+        ::CoTaskMemFree(text.pOleStr);
+        break;
+      case STRRET_CSTR:
+        name = std::wstring(text.cStr, text.cStr + ::lstrlenA(text.cStr));  // ASCII names only
+        break;
+      default:  // STRRET_OFFSET: not looked at
+        break;
+    }
+  }
+  parent->Release();
+  return name;
+}
+
+bool IsPlainName(const std::wstring& name) {
+  return !name.empty() && name.find_first_of(L"\\/:") == std::wstring::npos;
+}
+
+// The shell's file-system path of `list`, or nullopt when it has none.
+std::optional<std::wstring> ShellPath(PCIDLIST_ABSOLUTE list) {
+  std::wstring path(32768, L'\0');  // the longest path the system knows
+  if (!::SHGetPathFromIDListEx(list, path.data(), static_cast<DWORD>(path.size()),
+                               GPFIDL_DEFAULT)) {
+    return std::nullopt;
+  }
+  path.resize(path.find(L'\0'));
+  return path;
+}
+
+// The whole file-system path of `list`. Some shells cut a long path at 260 characters
+// without saying so, and the cut path can name another folder: a path must end in the
+// folder's own name, or it is built from the path of the folder above and that name.
+// Nullopt when neither can be had.
+std::optional<std::wstring> WholePath(PCIDLIST_ABSOLUTE list, int depth) {
+  std::optional<std::wstring> path = ShellPath(list);
+  if (!path || path->empty()) return path;
+  const std::wstring own = OwnName(list);
+  if (!IsPlainName(own)) return path;  // a drive's root, or no name to compare
+  const std::size_t slash = path->find_last_of(L'\\');
+  const std::wstring last = slash == std::wstring::npos ? *path : path->substr(slash + 1);
+  if (::CompareStringOrdinal(last.c_str(), -1, own.c_str(), -1, TRUE) == CSTR_EQUAL) return path;
+  if (depth > 1000) return std::nullopt;
+  PIDLIST_ABSOLUTE above = ::ILClone(list);
+  if (!above) return std::nullopt;
+  std::optional<std::wstring> above_path;
+  if (::ILRemoveLastID(above)) above_path = WholePath(above, depth + 1);
+  ::ILFree(above);
+  if (!above_path || above_path->empty()) return std::nullopt;
+  if (above_path->back() != L'\\') *above_path += L'\\';
+  return *above_path + own;
+}
+
+}  // namespace
 
 bool Win32System::BeginCom() {
   const HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -31,10 +101,11 @@ System::ItemIdList Win32System::BrowseForFolder(WindowHandle owner,
   return ::SHBrowseForFolderA(&info);
 }
 
-std::string Win32System::PathFromItemIdList(ItemIdList list) {
-  std::string buffer(MAX_PATH, '\0');
-  ::SHGetPathFromIDListA(static_cast<PCIDLIST_ABSOLUTE>(list), buffer.data());
-  return buffer;
+std::optional<std::wstring> Win32System::PathFromItemIdList(ItemIdList list) {
+  // Wide, so no character is changed on the way, and whole whatever its length.
+  const auto absolute = static_cast<PCIDLIST_ABSOLUTE>(list);
+  if (!ShellPath(absolute)) return std::wstring();  // an item without a file-system path
+  return WholePath(absolute, 0);
 }
 
 void Win32System::FreeItemIdList(ItemIdList list) {

@@ -358,8 +358,37 @@ bool LabelNames(const std::wstring& label, const std::wstring& folder) {
 
 }  // namespace
 
+HWND FileNameField(HWND dialog) {
+  constexpr int kFileNameCombo = 0x47C;  // cmb13: the name field of the explorer-style dialog
+  constexpr int kFileNameEdit = 0x480;   // edt1: the name field of older templates
+  // Inside a ComboBoxEx and its combo box, or alone.
+  HWND field = GetDlgItem(dialog, kFileNameCombo);
+  if (!field) return GetDlgItem(dialog, kFileNameEdit);
+  while (field && ClassName(field) != L"Edit") field = GetWindow(field, GW_CHILD);
+  return field;
+}
+
 bool SelectBrowseFolder(const Program& program, HWND dialog, const std::wstring& folder) {
   HWND tree = ChildOfClass(dialog, L"SysTreeView32");
+  // The dialog takes no path of MAX_PATH characters or more: its longest part that it takes
+  // is selected, and the rest is walked down as the user's Right arrow key does (open the
+  // item, go to its first child), checking each level's name.
+  if (folder.size() >= MAX_PATH && tree) {
+    const std::size_t cut = folder.rfind(L'\\', MAX_PATH - 2);
+    if (!SelectBrowseFolder(program, dialog, folder.substr(0, cut))) return false;
+    for (std::size_t at = cut; at != std::wstring::npos;) {
+      const std::size_t next = folder.find(L'\\', at + 1);
+      const std::wstring part = folder.substr(at + 1, next - at - 1);
+      for (int key = 0; key < 2; ++key) PostMessageW(tree, WM_KEYDOWN, VK_RIGHT, 0);
+      if (!Eventually([&] { return SelectedTreeLabel(program, tree) == part; })) {
+        ADD_FAILURE() << "the folder dialog shows " << Utf8(SelectedTreeLabel(program, tree))
+                      << " instead of " << Utf8(part);
+        return false;
+      }
+      at = next;
+    }
+    return true;
+  }
   const SIZE_T bytes = (folder.size() + 1) * sizeof(wchar_t);
   const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   // The dialog may still be filling its tree: ask again until the tree shows the folder.

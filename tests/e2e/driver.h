@@ -101,6 +101,9 @@ void HoldKey(WORD virtual_key, bool down);
 // A file in the folder of the Wine session (KELVARI_WINE_DIR), e.g. the captured sound.
 std::filesystem::path WineSessionFile(const std::string& name);
 
+// The edit control of the name field of a file-open or file-save dialog.
+HWND FileNameField(HWND dialog);
+
 // Selects `folder` in the shell's folder-browse dialog `dialog` of `program`, as a click in
 // its tree would. False when the dialog did not take it.
 bool SelectBrowseFolder(const Program& program, HWND dialog, const std::wstring& folder);

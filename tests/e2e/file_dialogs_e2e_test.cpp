@@ -15,17 +15,6 @@
 namespace kvtest {
 namespace {
 
-constexpr int kFileNameCombo = 0x47C;  // cmb13: the name field of the explorer-style dialog
-constexpr int kFileNameEdit = 0x480;   // edt1: the name field of older templates
-
-// The edit control of the name field (inside a ComboBoxEx and its combo box, or alone).
-HWND FileNameField(HWND dialog) {
-  HWND field = GetDlgItem(dialog, kFileNameCombo);
-  if (!field) return GetDlgItem(dialog, kFileNameEdit);
-  while (field && ClassName(field) != L"Edit") field = GetWindow(field, GW_CHILD);
-  return field;
-}
-
 // The text of an edit control of another process: asked for with WM_GETTEXT, since
 // GetWindowText only reads the caption that the system keeps for such windows.
 std::wstring EditText(HWND field) {
@@ -36,7 +25,11 @@ std::wstring EditText(HWND field) {
 
 struct FileCase {
   const wchar_t* command;
-  const char* choose;  // nullptr: cancel
+  const wchar_t* folder;  // below the work folder, holding vorhanden.txt and the chosen file
+  const wchar_t* choose;  // nullptr: cancel
+  // How a path that the ANSI code page cannot hold is answered: not at all, by a form that
+  // the code page holds and that names the same file (its short form), or refused.
+  enum { kWhole, kHeldForm, kRefused } answer;
   DWORD exit;
 };
 
@@ -45,10 +38,14 @@ class FileBoxE2E : public ::testing::TestWithParam<FileCase> {};
 TEST_P(FileBoxE2E, ShowsTitleAndProposalAndAnswersThePath) {
   const FileCase& c = GetParam();
   auto dir = FreshWorkDir().make_preferred();
+  const auto folder = dir / c.folder;
+  std::filesystem::create_directories(folder);
   std::filesystem::create_directories(dir / "daten");
-  WriteBytes(dir / "daten" / "vorhanden.txt", "x");
+  WriteBytes(folder / "vorhanden.txt", "x");
+  WriteBytes(folder / L"Bericht\uFF02 & mkdir X & \uFF02.txt", "x");
   WriteBytes(dir / "p.txt", "; Dateiauswahl\r\nDatei w\xE4hlen\r\nvorschlag.txt\r\n" +
                                 (dir / "daten").string() + "\r\nText (*.txt)|*.txt|Alle|*.*\r\n");
+  WriteBytes(dir / "erg.txt", "ALT\r\n");
   Program kv(std::wstring(L"erg.txt ") + c.command + L" p.txt", dir);
   HWND box = kv.WaitForWindow(L"#32770");
   ASSERT_NE(box, nullptr);
@@ -65,26 +62,69 @@ TEST_P(FileBoxE2E, ShowsTitleAndProposalAndAnswersThePath) {
            std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2) <= 4;
   })) << rect.left
       << "," << rect.top << " " << rect.right << "," << rect.bottom;
+  const std::filesystem::path chosen = folder / (c.choose ? c.choose : L"");
   if (c.choose) {
-    SetWindowTextW(field, std::filesystem::path(c.choose).wstring().c_str());
+    // A name in the dialog's folder, a full path in another one.
+    const bool here = std::wstring(c.folder) == L"daten";
+    SetWindowTextW(field, here ? c.choose : chosen.c_str());
     Press(GetDlgItem(box, IDOK));
   } else {
     Press(GetDlgItem(box, IDCANCEL));
   }
+  if (c.answer == FileCase::kRefused) {
+    HWND message = WaitForAnotherBox(kv, box);
+    ASSERT_NE(message, nullptr);
+    const MessageBoxView view = ReadMessageBox(message);
+    EXPECT_EQ(view.title, L"Kelvari");
+    EXPECT_EQ(view.icon_id, 32513);
+    EXPECT_TRUE(view.text.starts_with(L"Der Pfad '" + chosen.wstring() + L"' enth\u00E4lt Zeichen"))
+        << Utf8(view.text);
+    PressButton(message, L"OK");
+  }
   EXPECT_EQ(kv.WaitForExit(), c.exit);
+  const auto result = ReadBytes(dir / "erg.txt");
+  ASSERT_TRUE(result.has_value());
   // The result file is where the batch file expects it, whatever folder the dialog showed.
-  const std::string expected =
-      c.choose ? (dir / "daten" / c.choose).string() : std::string("vorschlag.txt");
-  EXPECT_EQ(ReadBytes(dir / "erg.txt"), expected + "\r\n");
+  switch (c.answer) {
+    case FileCase::kWhole:
+      EXPECT_EQ(*result, (c.choose ? chosen.string() : std::string("vorschlag.txt")) + "\r\n");
+      break;
+    case FileCase::kRefused:
+      EXPECT_EQ(*result, "ALT\r\n");
+      break;
+    case FileCase::kHeldForm: {
+      ASSERT_TRUE(result->ends_with("\r\n"));
+      const std::string line = result->substr(0, result->size() - 2);
+      EXPECT_EQ(line.find_first_of("?*\""), std::string::npos) << line;
+      // The line names the chosen file: its long form is the chosen path (a file to be saved
+      // is made here, after the program has ended, to ask for it).
+      const bool saved = _wcsicmp(c.command, L"FILESAVEBOX") == 0;
+      EXPECT_EQ(std::filesystem::exists(chosen), !saved);  // nothing is created
+      if (saved) WriteBytes(chosen, "neu");
+      wchar_t wide[2048] = {}, long_form[2048] = {};
+      ASSERT_GT(MultiByteToWideChar(CP_ACP, 0, line.c_str(), -1, wide, 2048), 0);
+      ASSERT_GT(GetLongPathNameW(wide, long_form, 2048), 0u) << line;
+      EXPECT_EQ(std::wstring(long_form), chosen.wstring()) << line;
+      break;
+    }
+  }
   EXPECT_FALSE(std::filesystem::exists(dir / "daten" / "erg.txt"));
   EXPECT_FALSE(std::filesystem::exists(dir / "daten" / "neu.txt"));  // nothing is created
+  EXPECT_FALSE(std::filesystem::exists(dir / "X"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, FileBoxE2E,
-                         ::testing::Values(FileCase{L"FILEOPENBOX", "vorhanden.txt", 0},
-                                           FileCase{L"FILEOPENBOX", nullptr, 1},
-                                           FileCase{L"filesavebox", "neu.txt", 0},
-                                           FileCase{L"FILESAVEBOX", nullptr, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Commands, FileBoxE2E,
+    ::testing::Values(
+        FileCase{L"FILEOPENBOX", L"daten", L"vorhanden.txt", FileCase::kWhole, 0},
+        FileCase{L"FILEOPENBOX", L"daten", nullptr, FileCase::kWhole, 1},
+        FileCase{L"filesavebox", L"daten", L"neu.txt", FileCase::kWhole, 0},
+        FileCase{L"FILESAVEBOX", L"daten", nullptr, FileCase::kWhole, 1},
+        FileCase{L"FILEOPENBOX", L"daten", L"Bericht\uFF02 & mkdir X & \uFF02.txt",
+                 FileCase::kHeldForm, 0},
+        FileCase{L"FILEOPENBOX", L"Ordner \u4E2D\uFF0A", L"vorhanden.txt", FileCase::kHeldForm, 0},
+        FileCase{L"FILESAVEBOX", L"Ordner \u4E2D\uFF0A", L"neu.txt", FileCase::kHeldForm, 0},
+        FileCase{L"FILESAVEBOX", L"daten", L"neu \u4E2D.txt", FileCase::kRefused, 2}));
 
 // Writes a shortcut `link` to `target` as the shell makes it.
 void MakeShortcut(const std::filesystem::path& link, const std::filesystem::path& target) {
@@ -156,8 +196,16 @@ HWND StaticWithText(HWND dialog, const std::wstring& text) {
 
 struct FolderCase {
   const wchar_t* choose;  // a folder on drive K: of the session; nullptr: cancel
+  bool held_form;         // answered by a form that the ANSI code page holds (the short form)
   DWORD exit;
 };
+
+// A folder whose path is longer than the 260 characters of the old path buffer.
+const std::wstring kDeepFolder = [] {
+  std::wstring path = L"K:\\e2e tief";
+  for (wchar_t part = L'1'; part <= L'5'; ++part) path += L"\\" + std::wstring(60, L't') + part;
+  return path;
+}();
 
 class FolderBoxE2E : public ::testing::TestWithParam<FolderCase> {};
 
@@ -165,28 +213,50 @@ TEST_P(FolderBoxE2E, ShowsThePromptAndAnswersTheFolder) {
   const FolderCase& c = GetParam();
   auto dir = FreshWorkDir().make_preferred();
   // On K: rather than on the work folder's drive Z: (all of "/"), whose tree the dialog
-  // cannot always open in time.
+  // cannot always open in time. The extended form makes the deep folder too.
   std::filesystem::create_directories(L"K:\\e2e ordner\\unter ordner");
+  if (c.choose) {
+    const std::wstring path = c.choose;
+    std::size_t slash = 2;
+    do {
+      slash = path.find(L'\\', slash + 1);
+      CreateDirectoryW((L"\\\\?\\" + path.substr(0, slash)).c_str(), nullptr);
+    } while (slash != std::wstring::npos);
+  }
   WriteBytes(dir / "p.txt", "; Kommentar\r\nBitte einen Ordner\r\n\r\nw\xE4hlen:\r\n");
   Program kv(L"erg.txt QueryFolderBox p.txt", dir);
   HWND box = kv.WaitForWindow(L"#32770");
   ASSERT_NE(box, nullptr);
   EXPECT_NE(StaticWithText(box, L"Bitte einen Ordner\r\n\r\nw\u00E4hlen:\r\n"), nullptr);
-  std::string expected;
   if (c.choose) {
-    expected = Utf8(c.choose);  // ASCII only
     ASSERT_TRUE(SelectBrowseFolder(kv, box, c.choose));
     Press(GetDlgItem(box, IDOK));
   } else {
     Press(GetDlgItem(box, IDCANCEL));
   }
   EXPECT_EQ(kv.WaitForExit(), c.exit);
-  EXPECT_EQ(ReadBytes(dir / "erg.txt"), expected + "\r\n");
+  const auto result = ReadBytes(dir / "erg.txt");
+  ASSERT_TRUE(result.has_value());
+  if (!c.held_form) {
+    EXPECT_EQ(*result, Utf8(c.choose ? c.choose : L"") + "\r\n");  // ASCII only
+    return;
+  }
+  // The line names the chosen folder: its long form is the chosen path.
+  ASSERT_TRUE(result->ends_with("\r\n"));
+  const std::string line = result->substr(0, result->size() - 2);
+  EXPECT_EQ(line.find_first_of("?*\""), std::string::npos) << line;
+  wchar_t wide[2048] = {}, long_form[2048] = {};
+  ASSERT_GT(MultiByteToWideChar(CP_ACP, 0, line.c_str(), -1, wide, 2048), 0);
+  ASSERT_GT(GetLongPathNameW(wide, long_form, 2048), 0u) << line;
+  EXPECT_EQ(std::wstring(long_form), c.choose) << line;
 }
 
-INSTANTIATE_TEST_SUITE_P(Choices, FolderBoxE2E,
-                         ::testing::Values(FolderCase{L"K:\\e2e ordner\\unter ordner", 0},
-                                           FolderCase{L"K:\\", 0}, FolderCase{nullptr, 1}));
+INSTANTIATE_TEST_SUITE_P(
+    Choices, FolderBoxE2E,
+    ::testing::Values(FolderCase{L"K:\\e2e ordner\\unter ordner", false, 0},
+                      FolderCase{L"K:\\", false, 0}, FolderCase{nullptr, false, 1},
+                      FolderCase{kDeepFolder.c_str(), false, 0},
+                      FolderCase{L"K:\\e2e ordner\\\u4E2D\uFF02 & \uFF0A", true, 0}));
 
 }  // namespace
 }  // namespace kvtest

@@ -44,7 +44,9 @@ fs::path MakeKit(const fs::path& dir, bool fake) {
 
 // Writes a batch file `name` that sets an old KVRESULT, calls kv.cmd with `words`, and records
 // KVRESULT and the errorlevel in `name`.log through the recorder.
-fs::path WriteBatch(const fs::path& dir, const std::string& name, const std::wstring& words) {
+// `then` runs after the call, before the recording.
+fs::path WriteBatch(const fs::path& dir, const std::string& name, const std::wstring& words,
+                    const std::wstring& then = L"") {
   const std::wstring recorder = L"\"" + RecorderExe() + L"\"";
   const std::wstring text =
       L"@echo off\r\n"
@@ -59,7 +61,7 @@ fs::path WriteBatch(const fs::path& dir, const std::string& name, const std::wst
       (dir / "kit" / "kv.cmd").wstring() + L"\" " + words +
       L"\r\n"
       L"set \"kv_seen=%errorlevel%\"\r\n" +
-      recorder + L" --env KVRESULT\r\n" + recorder + L" --env kv_seen\r\n";
+      then + recorder + L" --env KVRESULT\r\n" + recorder + L" --env kv_seen\r\n";
   const fs::path batch = dir / (name + ".cmd");
   WriteBytes(batch, Ansi(text));
   return batch;
@@ -218,6 +220,35 @@ TEST(KvCmd, AnErrorLeavesKvresultUndefinedWithErrorlevelTwo) {
   run.join();
   EXPECT_NE(again, nullptr);
   EXPECT_EQ(code, 2u);
+}
+
+// A picked file named with fullwidth quotation marks must not break out of the quotes of a
+// correctly written batch file: the answer names the file, and nothing else runs.
+TEST(KvCmd, AFileNameWithLookAlikeQuotesRunsNothing) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  fs::create_directories(dir / "ziel");
+  const std::wstring name = L"Bericht\uFF02 & mkdir X & \uFF02.txt";
+  WriteBytes(dir / name, "Inhalt");
+  WriteBytes(dir / "datei.txt", "Datei w\xE4hlen\r\n\r\n" + dir.string() + "\r\nAlle|*.*\r\n");
+  Program cmd(CmdLine(WriteBatch(dir, "t", L"FILEOPENBOX datei.txt",
+                                 L"copy \"%KVRESULT%\" ziel\\ >nul\r\n")),
+              dir, true);
+  HWND box = WaitForWindowOfImage(L"kelvari.exe", L"Datei w\u00E4hlen");
+  ASSERT_NE(box, nullptr);
+  HWND field = FileNameField(box);
+  ASSERT_NE(field, nullptr);
+  SetWindowTextW(field, name.c_str());
+  Press(GetDlgItem(box, IDOK));
+  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  EXPECT_EQ(ReadSeen(dir, "t").errorlevel, L"[0]");
+  EXPECT_FALSE(fs::exists(dir / "X"));
+  EXPECT_FALSE(fs::exists(dir / "mkdir"));
+  // The one file copied is the one picked.
+  std::vector<fs::path> copied;
+  for (const auto& entry : fs::directory_iterator(dir / "ziel")) copied.push_back(entry.path());
+  ASSERT_EQ(copied.size(), 1u);
+  EXPECT_EQ(ReadBytes(copied[0]), "Inhalt");
 }
 
 TEST(KvCmd, TwoBatchFilesAtOnceKeepTheirOwnAnswers) {

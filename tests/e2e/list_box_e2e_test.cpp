@@ -195,6 +195,44 @@ TEST(ListBoxE2E, ArrowKeysSelectAndAltOConfirms) {
   EXPECT_EQ(run.Result(), "Blau\r\n");
 }
 
+// An entry of a UTF-8 list that the ANSI code page cannot hold is never answered changed
+// (＂ as ", 中 as the wildcard ?): the dialog says so and stays for another choice. Numbers
+// are answered as ever.
+TEST(ListBoxE2E, EntryOutsideTheCodePageIsRefusedTheDialogStays) {
+  struct Case {
+    const char* attributes;
+    std::string result;  // after a click on entry 1 and "OK"; "ALT\r\n": refused
+  };
+  for (const Case& c : {Case{"", "ALT\r\n"}, Case{"MULTISELECT NUMERIC", "2\r\n"}}) {
+    ListRun run(c.attributes, "Rot\r\nBericht \xEF\xBC\x82 & \xE4\xB8\xAD\r\nBlau\r\n");
+    ASSERT_NE(run.view.list, nullptr);
+    ASSERT_EQ(ListEntries(run.view.list)[1], L"Bericht \uFF02 & \u4E2D");
+    ClickEntry(run.view.list, 1);
+    ClickAt(run.view.ok, {5, 5});
+    if (c.result != "ALT\r\n") {
+      EXPECT_EQ(run.kv->WaitForExit(), 0u) << c.attributes;
+      EXPECT_EQ(run.Result(), c.result) << c.attributes;
+      continue;
+    }
+    HWND message = WaitForAnotherBox(*run.kv, run.view.form);
+    ASSERT_NE(message, nullptr);
+    const MessageBoxView view = ReadMessageBox(message);
+    EXPECT_EQ(view.title, L"Kelvari");
+    EXPECT_EQ(view.icon_id, 32513);
+    EXPECT_TRUE(view.text.starts_with(L"Die Auswahl enth\u00E4lt Zeichen")) << Utf8(view.text);
+    EXPECT_NE(view.text.find(L": \uFF02 (U+FF02), \u4E2D (U+4E2D)."), std::wstring::npos)
+        << Utf8(view.text);
+    PressButton(message, L"OK");
+    ASSERT_TRUE(Eventually([&] { return !IsWindow(message); }));
+    EXPECT_FALSE(run.kv->WaitForExit(300));
+    EXPECT_EQ(run.Result(), "ALT\r\n");
+    ClickEntry(run.view.list, 0);
+    ClickAt(run.view.ok, {5, 5});
+    EXPECT_EQ(run.kv->WaitForExit(), 0u);
+    EXPECT_EQ(run.Result(), "Rot\r\n");
+  }
+}
+
 struct Multi {
   const char* name;
   const char* attributes;

@@ -50,16 +50,39 @@ class FakeSystem : public System {
     return upper;
   }
 
-  // Code page 1252 restricted to its Latin-1 part; other characters become '?'.
-  std::string ToAnsi(std::wstring_view text) override {
-    std::string bytes;
-    for (wchar_t c : text) bytes.push_back(c < 0x100 ? static_cast<char>(c) : '?');
-    return bytes;
+  // Code page 1252 (bytes 0x80 to 0x9F as Windows maps them); other characters become '?'
+  // and make the text inexact.
+  static constexpr wchar_t kCp1252High[32] = {
+      0x20AC, 0x81,   0x201A, 0x192,  0x201E, 0x2026, 0x2020, 0x2021, 0x2C6,  0x2030, 0x160,
+      0x2039, 0x152,  0x8D,   0x17D,  0x8F,   0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x2DC,  0x2122, 0x161,  0x203A, 0x153,  0x9D,   0x17E,  0x178};
+  AnsiText ToAnsi(std::wstring_view text) override {
+    AnsiText ansi;
+    for (wchar_t c : text) {
+      int byte = c < 0x80 || (c >= 0xA0 && c < 0x100) ? static_cast<int>(c) : -1;
+      for (int i = 0; i < 32 && byte < 0; ++i) {
+        if (kCp1252High[i] == c) byte = 0x80 + i;
+      }
+      if (byte < 0) ansi.exact = false;
+      ansi.bytes.push_back(static_cast<char>(byte < 0 ? '?' : byte));
+    }
+    return ansi;
   }
   std::wstring FromAnsi(std::string_view bytes) override {
     std::wstring text;
-    for (char c : bytes) text.push_back(static_cast<unsigned char>(c));
+    for (char c : bytes) {
+      const auto byte = static_cast<unsigned char>(c);
+      text.push_back(byte >= 0x80 && byte < 0xA0 ? kCp1252High[byte - 0x80] : byte);
+    }
     return text;
+  }
+
+  // Short (8.3) forms of existing paths; a path not in the map has none.
+  std::map<std::wstring, std::wstring> short_paths;
+  std::optional<std::wstring> ShortPath(const std::wstring& path) override {
+    auto it = short_paths.find(path);
+    if (it == short_paths.end()) return std::nullopt;
+    return it->second;
   }
 
   bool IsNormalFile(const std::wstring& path) override {
@@ -128,16 +151,27 @@ class FakeSystem : public System {
       if (form.BtnClick(index, info_window)) break;
     }
   }
-  // The input box: what it was shown with, and the answer the user gives.
+  // The input box: what it was shown with, and the answer the user gives. Each text of
+  // `input_box_tries` is confirmed in turn; one that the check refuses shows its message (in
+  // `boxes`) and the next is tried; when all are refused the user cancels.
   struct InputBoxCall {
     std::wstring prompt, title, proposal;
   };
   std::vector<InputBoxCall> input_boxes;
   InputBoxAnswer input_box_answer;
+  std::vector<std::wstring> input_box_tries;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
-                          const std::wstring& proposal) override {
+                          const std::wstring& proposal, const InputCheck& check) override {
     input_boxes.push_back({prompt, title, proposal});
-    return input_box_answer;
+    if (input_box_tries.empty()) return input_box_answer;
+    for (const std::wstring& text : input_box_tries) {
+      if (const auto refusal = check(text)) {
+        boxes.push_back({*refusal, L"Kelvari", kMbIconStop});
+        continue;
+      }
+      return {InputBoxAnswer::kConfirmed, text, L""};
+    }
+    return {InputBoxAnswer::kCancelled, L"", L""};
   }
 
   // The list dialog: its setup with a copy of the entries it showed, the selection the user
@@ -175,7 +209,7 @@ class FakeSystem : public System {
   void EndCom() override { shell_log.push_back("EndCom"); }
   std::string browse_prompt;  // the ANSI prompt the dialog got
   WindowHandle browse_owner = nullptr;
-  std::optional<std::string> browse_choice;  // the path buffer's start; nullopt: cancel
+  std::optional<std::wstring> browse_choice;  // the chosen folder's path; nullopt: cancel
   int lists_alive = 0;
   ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override {
     shell_log.push_back("Browse");
@@ -185,11 +219,11 @@ class FakeSystem : public System {
     ++lists_alive;
     return &lists_alive;
   }
-  std::string PathFromItemIdList(ItemIdList list) override {
+  bool browse_path_whole = true;  // false: the system cannot give the path whole
+  std::optional<std::wstring> PathFromItemIdList(ItemIdList list) override {
     shell_log.push_back(list == &lists_alive && lists_alive > 0 ? "Path" : "Path(freed list)");
-    std::string buffer(260, '\0');
-    buffer.replace(0, browse_choice->size(), *browse_choice);
-    return buffer;
+    if (!browse_path_whole) return std::nullopt;
+    return *browse_choice;
   }
   void FreeItemIdList(ItemIdList list) override {
     shell_log.push_back(list == &lists_alive ? "Free" : "Free(bad)");

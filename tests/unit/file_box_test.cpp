@@ -96,6 +96,49 @@ TEST(FileBox, CancelAnswersTheProposalUnchangedWithExitOne) {
   }
 }
 
+TEST(FileBox, APathTheCodePageCannotHoldIsAnsweredByItsShortFormOrRefused) {
+  const std::wstring quotes = L"C:\\Daten\\Bericht\uFF02 & mkdir X & \uFF02.txt";
+  struct Case {
+    std::wstring chosen;
+    std::string result;  // "<none>": refused, the old result stays
+  };
+  const Case cases[] = {
+      {L"C:\\Daten\\\u20AC.txt", "C:\\Daten\\\x80.txt\r\n"},  // held by the code page
+      {quotes, "C:\\Daten\\BERICH~1.TXT\r\n"},
+      {L"C:\\\u4E2D\\neu.txt", "C:\\4E2D~1\\neu.txt\r\n"},  // a new name: its folder's short form
+      {L"C:\\\u4E2D\\", "<none>"},
+      {L"C:\\Daten\\neu\u4E2D.txt", "<none>"},  // a new name the code page cannot hold
+      {L"C:\\Ohne\uFF02\\kurz.txt", "<none>"},  // its short form is no better
+      {L"C:\\Ohne\uFF02\\neu.txt", "<none>"},   // nor is its folder's
+      {L"D:\\\uFF02.txt", "<none>"},
+  };
+  for (const Case& c : cases) {
+    for (const wchar_t* command : {L"FILEOPENBOX", L"FILESAVEBOX"}) {
+      FileBoxRun run;
+      run.sys.files[L"e.txt"].bytes = "ALT\r\n";
+      run.sys.short_paths = {{quotes, L"C:\\Daten\\BERICH~1.TXT"},
+                             {L"C:\\\u4E2D", L"C:\\4E2D~1"},
+                             {L"C:\\Ohne\uFF02\\kurz.txt", L"C:\\OHNE\uFF02~1\\KURZ.TXT"},
+                             {L"C:\\Ohne\uFF02", L"C:\\OHNE\uFF02~1"}};
+      FileDialogOutcome chosen;
+      chosen.kind = FileDialogOutcome::kConfirmed;
+      chosen.path = c.chosen;
+      run.sys.file_dialog_outcomes.push_back(chosen);
+      RunFileBox(run, command, kParams);
+      const bool refused = c.result == "<none>";
+      EXPECT_EQ(run.result(), refused ? "ALT\r\n" : c.result) << ::testing::PrintToString(c.chosen);
+      EXPECT_EQ(run.exit, refused ? kExitFailed : kExitAnswered);
+      ASSERT_EQ(run.sys.boxes.size(), refused ? 1u : 0u);
+      if (refused) {
+        EXPECT_EQ(run.sys.boxes[0].title, L"Kelvari");
+        EXPECT_EQ(run.sys.boxes[0].style, kMbIconStop);
+        EXPECT_TRUE(
+            run.sys.boxes[0].text.starts_with(L"Der Pfad '" + c.chosen + L"' enth\u00E4lt"));
+      }
+    }
+  }
+}
+
 TEST(FileBox, APathTooLongForTheBufferIsAskedForAgainNeverCut) {
   FileBoxRun run;
   FileDialogOutcome too_small;

@@ -52,7 +52,7 @@ TEST(DoInputBox, WritesTheAnswerOrAnEmptyLine) {
       {{InputBoxAnswer::kConfirmed, L"", L""}, "\r\n", kExitAnswered},
       {{InputBoxAnswer::kConfirmed, L"Gr\u00FC\u00DFe \u20AC", L""},
        "Gr\xFC\xDF"
-       "e ?\r\n",
+       "e \x80\r\n",
        kExitAnswered},
       {{InputBoxAnswer::kCancelled, L"ignoriert", L""}, "\r\n", kExitCancelled},
       {{InputBoxAnswer::kFailed, L"", L"kaputt"}, "ALT\r\n", kExitFailed},
@@ -62,6 +62,37 @@ TEST(DoInputBox, WritesTheAnswerOrAnEmptyLine) {
     EXPECT_EQ(run.sys.files[L"erg.txt"].bytes, c.result);
     EXPECT_EQ(run.exit, c.exit);
   }
+}
+
+TEST(DoInputBox, ATextTheCodePageCannotHoldIsRefusedWhileTheBoxStaysOpen) {
+  struct Case {
+    std::vector<std::wstring> tries;  // the texts confirmed in turn
+    std::size_t refusals;
+    std::string result;
+    int exit;
+  } cases[] = {
+      {{L"\u4E2D \u03A9", L"\u4E2D", L"Omega \u20AC"}, 2, "Omega \x80\r\n", kExitAnswered},
+      {{L"Bericht\uFF02 & mkdir X"}, 1, "\r\n", kExitCancelled},  // then cancelled
+  };
+  for (const Case& c : cases) {
+    FakeSystem sys;
+    sys.argument_text = L"erg.txt INPUTBOX p.txt";
+    sys.files[L"p.txt"].bytes = testing::CrLf({"T", "V", "P"});
+    sys.input_box_tries = c.tries;
+    EXPECT_EQ(testing::RunProgram(sys), c.exit);
+    EXPECT_EQ(sys.files[L"erg.txt"].bytes, c.result);
+    ASSERT_EQ(sys.input_boxes.size(), 1u);  // one box, kept open
+    ASSERT_EQ(sys.boxes.size(), c.refusals);
+    EXPECT_TRUE(sys.boxes[0].text.starts_with(L"Der eingegebene Text enth\u00E4lt Zeichen"));
+    EXPECT_EQ(sys.boxes[0].title, L"Kelvari");
+  }
+  FakeSystem sys;
+  sys.argument_text = L"erg.txt INPUTBOX p.txt";
+  sys.files[L"p.txt"].bytes = testing::CrLf({"T", "V", "P"});
+  sys.input_box_tries = {L"\u4E2D \u03A9"};
+  testing::RunProgram(sys);
+  ASSERT_EQ(sys.boxes.size(), 1u);
+  EXPECT_NE(sys.boxes[0].text.find(L": \u4E2D (U+4E2D), \u03A9 (U+03A9).\r"), std::wstring::npos);
 }
 
 TEST(DoInputBox, TooFewLinesIsErrorFiveWithoutBox) {

@@ -175,9 +175,13 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     const char* attributes;
     std::vector<int> selection;
     bool double_click;
-    std::string result;
+    std::string result;  // "ALT\r\n": refused, the dialog stays for another choice
   } cases[] = {
       {"", {1}, false, " Gr\xFCn \r\n"},
+      {"", {5}, false, "ALT\r\n"},
+      {"NUMERIC", {5}, true, "ALT\r\n"},
+      {"MULTISELECT", {0, 5}, false, "ALT\r\n"},
+      {"MULTISELECT NUMERIC", {0, 5}, false, "1 6\r\n"},
       {"NUMERIC", {1}, true, " Gr\xFCn \r\n"},
       {"", {}, false, "\r\n"},
       {"MULTISELECT", {0, 1}, false, "Rot Gr\xFCn\r\n"},
@@ -186,13 +190,23 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
       {"MULTISELECT", {2, 3, 4}, true, "Blau  x\r\n"},
   };
   for (const Case& c : cases) {
-    ListRun run(c.attributes, "Rot\r\n Gr\xFCn \r\nBlau\r\n\r\nx");
+    // UTF-8, with the last entry beyond the ANSI code page.
+    ListRun run(c.attributes, "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\r\nx\r\n\xE4\xB8\xAD");
     ASSERT_EQ(run.exit, std::nullopt);
     run.sys.list_selection = c.selection;
     const auto code = c.double_click ? run.Do(run.dialog().on_double_click)
                                      : run.Do([&] { run.dialog().on_button(0); });
-    EXPECT_EQ(code, kExitAnswered) << c.attributes;
+    const bool refused = c.result == "ALT\r\n";
+    EXPECT_EQ(code, refused ? std::nullopt : std::optional(kExitAnswered)) << c.attributes;
     EXPECT_EQ(run.Result(), c.result) << c.attributes;
+    ASSERT_EQ(run.sys.boxes.size(), refused ? 1u : 0u) << c.attributes;
+    if (!refused) continue;
+    EXPECT_TRUE(run.sys.boxes[0].text.starts_with(L"Die Auswahl enth\u00E4lt Zeichen"));
+    EXPECT_NE(run.sys.boxes[0].text.find(L"\u4E2D (U+4E2D)"), std::wstring::npos);
+    EXPECT_EQ(run.sys.boxes[0].style, kMbIconStop);
+    run.sys.list_selection = {0};  // another choice in the same dialog
+    EXPECT_EQ(run.Do([&] { run.dialog().on_button(0); }), kExitAnswered);
+    EXPECT_EQ(run.Result(), "Rot\r\n");
   }
 }
 
