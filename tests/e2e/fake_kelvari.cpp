@@ -1,10 +1,13 @@
 // A stand-in for kelvari.exe in the tests of kv.cmd: it appends its argument text (UTF-8) to
-// fake.log beside itself, writes the text of the environment variable KV_FAKE_ANSWER, in the
+// fake.log beside itself, copies the file named by its third word (when there is one) to
+// param.txt beside itself, writes the text of the environment variable KV_FAKE_ANSWER, in the
 // ANSI code page and followed by CR LF, into the file named by its first word (no file when
 // the variable is not set), and ends with the exit code in KV_FAKE_EXIT (0 when not set).
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,6 +49,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR arguments, int) {
   folder = folder.substr(0, folder.find_last_of(L'\\') + 1);
   const std::wstring args = arguments;
   Write(folder + L"fake.log", Bytes(args, CP_UTF8) + "\r\n", OPEN_ALWAYS);
+
+  std::vector<std::wstring> words;
+  for (std::size_t at = 0; at < args.size();) {
+    const std::size_t end = std::min(args.find(L' ', at), args.size());
+    if (end > at) words.push_back(args.substr(at, end - at));
+    at = end + 1;
+  }
+  DeleteFileW((folder + L"param.txt").c_str());
+  if (words.size() >= 3) CopyFileW(words[2].c_str(), (folder + L"param.txt").c_str(), FALSE);
 
   bool defined = false;
   const std::wstring answer = Env(L"KV_FAKE_ANSWER", defined);

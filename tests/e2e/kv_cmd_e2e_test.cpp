@@ -16,14 +16,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Ansi(const std::wstring& text) {
+std::string Encoded(const std::wstring& text, UINT code_page) {
   if (text.empty()) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr,
-                                    0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()),
+                                    nullptr, 0, nullptr, nullptr);
   std::string bytes(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n,
+  WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n,
                       nullptr, nullptr);
   return bytes;
+}
+
+std::string Ansi(const std::wstring& text) {
+  return Encoded(text, CP_ACP);
 }
 
 fs::path BuildDir() {
@@ -42,11 +46,12 @@ fs::path MakeKit(const fs::path& dir, bool fake) {
   return kit;
 }
 
-// Writes a batch file `name` that sets an old KVRESULT, calls kv.cmd with `words`, and records
-// KVRESULT and the errorlevel in `name`.log through the recorder.
-// `then` runs after the call, before the recording.
+// Writes a batch file `name` that sets an old KVRESULT, runs the lines `extra`, calls kv.cmd
+// with `words`, runs the lines `then`, and records KVRESULT and the errorlevel in `name`.log
+// through the recorder. It is written as an editor in the console writes it: in the OEM code
+// page.
 fs::path WriteBatch(const fs::path& dir, const std::string& name, const std::wstring& words,
-                    const std::wstring& then = L"") {
+                    const std::wstring& extra = L"", const std::wstring& then = L"") {
   const std::wstring recorder = L"\"" + RecorderExe() + L"\"";
   const std::wstring text =
       L"@echo off\r\n"
@@ -56,14 +61,13 @@ fs::path WriteBatch(const fs::path& dir, const std::string& name, const std::wst
       L"set \"KVTEMP=" +
       (dir / "temp").wstring() +
       L"\"\r\n"
-      L"set KVRESULT=alt\r\n"
-      L"call \"" +
-      (dir / "kit" / "kv.cmd").wstring() + L"\" " + words +
+      L"set KVRESULT=alt\r\n" +
+      extra + L"call \"" + (dir / "kit" / "kv.cmd").wstring() + L"\" " + words +
       L"\r\n"
       L"set \"kv_seen=%errorlevel%\"\r\n" +
       then + recorder + L" --env KVRESULT\r\n" + recorder + L" --env kv_seen\r\n";
   const fs::path batch = dir / (name + ".cmd");
-  WriteBytes(batch, Ansi(text));
+  WriteBytes(batch, Encoded(text, CP_OEMCP));
   return batch;
 }
 
@@ -117,24 +121,46 @@ std::optional<DWORD> RunKvCmdDirectly(const fs::path& dir, const std::wstring& w
   return code;
 }
 
+// Runs a batch file (see WriteBatch) against the stand-in that answers `answer` (none when
+// nullptr) and returns what the batch file saw.
+Seen RunBatchWithFake(const fs::path& dir, const wchar_t* answer, const std::wstring& words,
+                      const std::wstring& extra = L"") {
+  SetEnvironmentVariableW(L"KV_FAKE_ANSWER", answer);
+  std::error_code ec;
+  fs::remove(dir / "t.log", ec);
+  Program cmd(CmdLine(WriteBatch(dir, "t", words, extra)), dir, true);
+  EXPECT_EQ(cmd.WaitForExit(60000), 0u);
+  SetEnvironmentVariableW(L"KV_FAKE_ANSWER", nullptr);
+  return ReadSeen(dir, "t");
+}
+
 // Runs a batch file against the stand-in that answers `answer` (none when nullptr) and ends
 // with `exit_code`; kv.cmd itself must end with that code too.
 Seen RunWithFakeAnswer(const fs::path& dir, const wchar_t* answer, int exit_code) {
-  if (answer) {
-    SetEnvironmentVariableW(L"KV_FAKE_ANSWER", answer);
-  } else {
-    SetEnvironmentVariableW(L"KV_FAKE_ANSWER", nullptr);
-  }
   SetEnvironmentVariableW(L"KV_FAKE_EXIT", std::to_wstring(exit_code).c_str());
-  std::error_code ec;
-  fs::remove(dir / "t.log", ec);
-  const fs::path batch = WriteBatch(dir, "t", L"INPUTBOX frage.txt");
-  Program cmd(CmdLine(batch), dir, true);
-  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  const Seen seen = RunBatchWithFake(dir, answer, L"INPUTBOX frage.txt");
+  SetEnvironmentVariableW(L"KV_FAKE_ANSWER", answer);
   EXPECT_EQ(RunKvCmdDirectly(dir, L"INPUTBOX frage.txt"), static_cast<DWORD>(exit_code));
   SetEnvironmentVariableW(L"KV_FAKE_ANSWER", nullptr);
   SetEnvironmentVariableW(L"KV_FAKE_EXIT", nullptr);
-  return ReadSeen(dir, "t");
+  return seen;
+}
+
+// The last call the stand-in saw, and the parameter file it was given (ANSI), if any.
+std::string LastFakeCall(const fs::path& dir) {
+  std::string log = ReadBytes(dir / "kit" / "fake.log").value_or("");
+  if (log.ends_with("\r\n")) log.resize(log.size() - 2);
+  return log.substr(log.rfind("\r\n") == std::string::npos ? 0 : log.rfind("\r\n") + 2);
+}
+std::string FakeParameters(const fs::path& dir) {
+  return ReadBytes(dir / "kit" / "param.txt").value_or("<none>");
+}
+
+// A batch line that sets a variable to `value`, with the percent signs doubled.
+std::wstring SetLine(const std::wstring& name, const std::wstring& value) {
+  std::wstring line = L"set \"" + name + L"=";
+  for (wchar_t c : value) line += c == L'%' ? std::wstring(L"%%") : std::wstring(1, c);
+  return line + L"\"\r\n";
 }
 
 TEST(KvCmd, AnswersWithBlanksAndSpecialCharactersReachKvresultUnchanged) {
@@ -179,6 +205,164 @@ TEST(KvCmd, NoAnswerLeavesKvresultUndefinedAndPassesTheExitCode) {
   const Seen empty = RunWithFakeAnswer(dir, L"", 0);
   EXPECT_EQ(empty.kvresult, L"<undefined>");
   EXPECT_EQ(empty.errorlevel, L"[0]");
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+}
+
+// Accounts like "R&D", "Dev(1)" or "Max Mustermann" put such characters into TEMP. kv.cmd
+// works in the folder or takes another one; nothing stays behind in either.
+TEST(KvCmd, EveryTempFolderGivesTheAnswer) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  const fs::path fallback = dir / "ausweich";
+  fs::create_directories(fallback);
+  const wchar_t* answer = L"Antwort & <mehr> | ^1 % !2 \"x\" \u00E4";
+  const struct {
+    const wchar_t* folder;
+    bool delayed_expansion;  // in the calling batch file
+  } cases[] = {
+      {L"R&D", false},   {L"Dev(1)", false},         {L"a)b", false},
+      {L"c^d", false},   {L"p%TEMP%q", false},       {L"Hallo!", false},
+      {L"Hallo!", true}, {L"Max Mustermann", false}, {L"R&D (Test) ^1 !x% y", false},
+  };
+  for (const auto& c : cases) {
+    const fs::path folder = dir / "konten" / c.folder;
+    fs::create_directories(folder);
+    const std::wstring extra = SetLine(L"KVTEMP", folder.wstring()) +
+                               SetLine(L"TEMP", fallback.wstring()) +
+                               (c.delayed_expansion ? L"setlocal EnableDelayedExpansion\r\n" : L"");
+    const Seen seen = RunBatchWithFake(dir, answer, L"INPUTBOX frage.txt", extra);
+    EXPECT_EQ(seen.kvresult, L"[" + std::wstring(answer) + L"]") << Utf8(c.folder);
+    EXPECT_EQ(seen.errorlevel, L"[0]") << Utf8(c.folder);
+    EXPECT_TRUE(FolderIsEmpty(folder)) << Utf8(c.folder);
+    EXPECT_TRUE(FolderIsEmpty(fallback)) << Utf8(c.folder);
+    // The result file was a word without blanks in a folder of its own in one of the two.
+    const std::string call = LastFakeCall(dir);
+    const std::size_t blank = call.find(' ');
+    ASSERT_NE(blank, std::string::npos) << call;
+    const int n = MultiByteToWideChar(CP_UTF8, 0, call.data(), static_cast<int>(blank), nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, call.data(), static_cast<int>(blank), result.data(), n);
+    const fs::path base = fs::path(result).parent_path().parent_path();
+    std::error_code ec;
+    const bool in_folder = fs::equivalent(base, folder, ec);
+    EXPECT_TRUE(in_folder || fs::equivalent(base, fallback, ec)) << call;
+    if (c.delayed_expansion) {
+      EXPECT_FALSE(in_folder) << call;
+    }
+  }
+}
+
+// Parameter lines on the call line: kv.cmd writes them into a file of its own in ANSI, every
+// character intact, and deletes it afterwards.
+TEST(KvCmd, TextsOnTheCallLineBecomeTheParameterFile) {
+  const auto dir = FreshWorkDir();
+  const fs::path kit = MakeKit(dir, true);
+  const std::wstring call = L"call \"" + (kit / "kv.cmd").wstring() + L"\" ";
+  const struct {
+    const wchar_t* answer;
+    std::wstring extra;
+    std::wstring words;
+    std::wstring lines;
+  } cases[] = {
+      {L"JA", L"", L"MESSAGEBOX /T \"Sicherung\" \"JN FRAGE\" \"a & b | c < d > e ^ f ! g (h)\"",
+       L"Sicherung\r\nJN FRAGE\r\na & b | c < d > e ^ f ! g (h)\r\n"},
+      {L"x", L"",
+       L"inputbox /t \"Gr\u00FC\u00DFe \u00C4\u00D6\u00DC\" \"\" \"Er sagte \"\"Hallo\"\"\" \"\"",
+       L"Gr\u00FC\u00DFe \u00C4\u00D6\u00DC\r\n\r\nEr sagte \"Hallo\"\r\n\r\n"},
+      // A text taken from KVRESULT, the answer of the call before.
+      {L"Datentr\u00E4ger & <1> | ^2 !3", call + L"INPUTBOX frage.txt\r\n",
+       L"MESSAGEBOX /T \"Frage\" \"JN\" \"Ziel: %KVRESULT%\"",
+       L"Frage\r\nJN\r\nZiel: Datentr\u00E4ger & <1> | ^2 !3\r\n"},
+      // Variables: for texts holding what the call line cannot carry (" and %).
+      {L"50% \"sicher\" & ^ ! \u00FC",
+       call + L"INPUTBOX frage.txt\r\n" + SetLine(L"TITEL", L"Titel"),
+       L"LISTBOX /V TITEL KEINE_SOLCHE_VARIABLE KVRESULT",
+       L"Titel\r\n\r\n50% \"sicher\" & ^ ! \u00FC\r\n"},
+  };
+  for (const auto& c : cases) {
+    const Seen seen = RunBatchWithFake(dir, c.answer, c.words, c.extra);
+    EXPECT_EQ(FakeParameters(dir), Ansi(c.lines)) << Utf8(c.words);
+    EXPECT_EQ(seen.kvresult, L"[" + std::wstring(c.answer) + L"]") << Utf8(c.words);
+    EXPECT_EQ(seen.errorlevel, L"[0]") << Utf8(c.words);
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp")) << Utf8(c.words);
+  }
+}
+
+// A parameter path in quotes, as batch authors write it, also with blanks; a missing one is
+// reported like Kelvari reports it, in a box of Kelvari and on stderr.
+TEST(KvCmd, AQuotedParameterPathWorks) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  const std::string content = "Frage\r\nJN\r\nWeiter?\r\n";
+  for (const wchar_t* name : {L"Mein Ordner\\frage datei.txt", L"R&D (1) ^x!\\frage.txt"}) {
+    fs::create_directories((dir / name).parent_path());
+    WriteBytes(dir / name, content);
+    const Seen seen =
+        RunBatchWithFake(dir, L"JA", L"MESSAGEBOX \"" + (dir / name).wstring() + L"\"");
+    EXPECT_EQ(FakeParameters(dir), content) << Utf8(name);
+    EXPECT_EQ(seen.kvresult, L"[JA]") << Utf8(name);
+    EXPECT_EQ(seen.errorlevel, L"[0]") << Utf8(name);
+  }
+  const std::wstring missing = (dir / L"Mein Ordner\\fehlt hier.txt").wstring();
+  const Seen seen = RunBatchWithFake(
+      dir, L"OK", L"INPUTBOX \"" + missing + L"\" 2>\"" + (dir / "err.txt").wstring() + L"\"");
+  EXPECT_EQ(seen.kvresult, L"<undefined>");
+  EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 2)) << Utf8(seen.errorlevel);
+  const std::wstring message =
+      L"Die Parameterdatei '" + missing + L"' konnte nicht gefunden werden.";
+  EXPECT_EQ(FakeParameters(dir),
+            Ansi(L"Kelvari\r\nOK STOP\r\nAusf\u00FChrungsfehler:\r\n\r\n" + message + L"\r\n"));
+  EXPECT_NE(LastFakeCall(dir).find(" MESSAGEBOX "), std::string::npos);
+  EXPECT_NE(ReadBytes(dir / "err.txt").value_or("").find(Encoded(L"kv.cmd: " + message, CP_OEMCP)),
+            std::string::npos);
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+}
+
+// An answer longer than set /p takes (about 1,023 characters on Windows, 8,190 under Wine)
+// arrives whole or not at all, with errorlevel 2 and a message; never cut.
+TEST(KvCmd, LongAnswersArriveWholeOrNotAtAll) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  for (const std::size_t length : {1100u, 9000u}) {
+    std::wstring answer;
+    while (answer.size() < length) answer += std::to_wstring(answer.size()) + L" & ";
+    answer.resize(length);
+    std::error_code ec;
+    fs::remove(dir / "err.txt", ec);
+    fs::remove(dir / "kit" / "param.txt", ec);
+    const Seen seen = RunBatchWithFake(
+        dir, answer.c_str(), L"INPUTBOX frage.txt 2>\"" + (dir / "err.txt").wstring() + L"\"");
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp")) << length;
+    if (seen.kvresult == L"[" + answer + L"]") {
+      EXPECT_EQ(seen.errorlevel, L"[0]") << length;
+      EXPECT_LT(length, 8190u);  // more than any cmd takes with set /p
+      continue;
+    }
+    EXPECT_EQ(seen.kvresult, L"<undefined>") << length;
+    EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 2)) << Utf8(seen.errorlevel);
+    EXPECT_NE(
+        ReadBytes(dir / "err.txt").value_or("").find("kv.cmd: Die Antwort von Kelvari ist zu lang"),
+        std::string::npos);
+    EXPECT_NE(FakeParameters(dir).find(Ansi(L"Ausf\u00FChrungsfehler:\r\n\r\nDie Antwort")),
+              std::string::npos);
+  }
+}
+
+TEST(KvCmd, TextsOnTheCallLineShowInTheRealMessageBox) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  Program cmd(CmdLine(WriteBatch(dir, "t",
+                                 L"MESSAGEBOX /T \"Frage & Antwort\" \"JN FRAGE\" "
+                                 L"\"Soll C:\\Daten & Co <alt> | ^1 ! gesichert werden?\" "
+                                 L"\"Gr\u00FC\u00DFe\"")),
+              dir, true);
+  HWND box = WaitForWindowOfImage(L"kelvari.exe", L"Frage & Antwort");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ReadMessageBox(box).text,
+            L"Soll C:\\Daten & Co <alt> | ^1 ! gesichert werden?\rGr\u00FC\u00DFe");
+  PressButton(box, L"Ja");
+  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  EXPECT_EQ(ReadSeen(dir, "t").kvresult, L"[JA]");
   EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
 }
 
@@ -231,7 +415,7 @@ TEST(KvCmd, AFileNameWithLookAlikeQuotesRunsNothing) {
   const std::wstring name = L"Bericht\uFF02 & mkdir X & \uFF02.txt";
   WriteBytes(dir / name, "Inhalt");
   WriteBytes(dir / "datei.txt", "Datei w\xE4hlen\r\n\r\n" + dir.string() + "\r\nAlle|*.*\r\n");
-  Program cmd(CmdLine(WriteBatch(dir, "t", L"FILEOPENBOX datei.txt",
+  Program cmd(CmdLine(WriteBatch(dir, "t", L"FILEOPENBOX datei.txt", L"",
                                  L"copy \"%KVRESULT%\" ziel\\ >nul\r\n")),
               dir, true);
   HWND box = WaitForWindowOfImage(L"kelvari.exe", L"Datei w\u00E4hlen");
