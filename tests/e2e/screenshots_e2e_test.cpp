@@ -25,7 +25,9 @@ std::optional<fs::path> ShotDir() {
 }
 
 // Saves what the screen shows of `window` as a 24-bit BMP.
-void SaveWindow(HWND window, const fs::path& file) { WriteBytes(file, WindowPicture(window)); }
+void SaveWindow(HWND window, const fs::path& file) {
+  WriteBytes(file, WindowPicture(window));
+}
 
 struct Shot {
   const char* name;
