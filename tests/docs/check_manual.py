@@ -67,7 +67,7 @@ ENDS = {
         (r'^OK \(Alt\+O\)$', r'^die Auswahl', '0'), (r'^Doppelklick', r'^die Auswahl', '0'),
         (r'^Abbrechen \(Alt\+A\)$', NONE, '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
         (r'^Enter oder Esc, während die Liste den Fokus hat$', STAYS, '–'),
-        (r'^Enter, während OK den Fokus hat', r'^wie OK$', '0'),
+        (r'^Enter, während OK den Fokus hat \(mit Tab dorthin gebracht\)$', r'^wie OK$', '0'),
         (r'^Enter, während Abbrechen den Fokus hat', r'^wie Abbrechen$', '1'),
         (r'^Esc, während eine Schaltfläche den Fokus hat$', STAYS, '–')],
     'FILEOPENBOX FILESAVEBOX': [
@@ -84,10 +84,10 @@ ENDS = {
         (r'^„Dieses Fenster schliessen“ \(Alt\+S\)$', NONE, '0'),
         (r'^Schließfeld$', r'^wie „Dieses Fenster schliessen“$', '0'),
         (r'^„Eine E-Mail an mich schreiben“ \(Alt\+E\), „Die \'News\'-Seite', STAYS, '–'),
-        (r'^Enter, während „Eine E-Mail|^Enter, während eine der beiden', STAYS, '–'),
-        (r'^Enter, während „Dieses Fenster schliessen“ den Fokus hat$',
+        (r'^Enter, während „Dieses Fenster schliessen“ den Fokus hat',
          r'^wie „Dieses Fenster schliessen“$', '0'),
-        (r'^Esc$', STAYS, '–')],
+        (r'^Enter, während eine der beiden anderen Schaltflächen', STAYS, '–'),
+        (r'^Enter, bevor Tab gedrückt wurde; Esc$', STAYS, '–')],
     'INTERNALERROR _ERROR:OS=NT': [way + ('2',) for way in MESSAGE_BOX],
     'Fehlermeldung': [way + ('2',) for way in MESSAGE_BOX],
 }
