@@ -1,10 +1,11 @@
 #!/bin/bash
 # Installs what building and testing Kelvari needs on Debian 12 (as root, or through sudo),
-# and the German locale that Wine needs for German buttons and code page 1252.
+# the German locale that Wine needs for German buttons and code page 1252, and the fonts
+# with the metrics of Windows' own (Wine's Tahoma and Marlett, Liberation for Arial & Co.).
 set -euo pipefail
 packages=(cmake make g++ googletest g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
           wine wine64 xvfb x11-utils imagemagick locales python3 clang libclang-rt-14-dev
-          clang-format clang-tidy cppcheck chromium)
+          clang-format clang-tidy cppcheck chromium fonts-wine fonts-liberation)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Checks the manual Kelvari.htm in real headless Chromium: it renders without console
-errors, every internal link (#id) has its target, it loads nothing from outside, and every
-command word and every error message of the program appears in it.
+errors, every internal link (#id) has its target, it loads nothing from outside, every
+command word and every error message of the program appears in it, every table of the ways a
+dialog ends holds exactly the ends below, and every example that reads an answer tests the
+exit code first.
 
     check_manual.py CHROMIUM KELVARI.HTM
 """
@@ -42,14 +44,113 @@ MESSAGES = [
     'Info über Kelvari',
 ]
 
+# How each dialog ends, as the program and its end-to-end tests have it: (way, answer, exit
+# code) as patterns over the cells of a row of the table "So endet der Dialog" of that
+# command. Every row of the table must match one of them, and each of them one row.
+NONE = r'^keine: nicht definiert, die Ergebnisdatei bleibt unberührt$'
+STAYS = r'^keine: das Fenster bleibt offen'
+MESSAGE_BOX = [(r'^OK, Enter, Esc oder Schließfeld der Meldung$', NONE)]
+ENDS = {
+    'MESSAGEBOX': [
+        (r'^OK$', r'^OK$', '0'), (r'^Abbrechen\b', r'^ABBRECHEN$', '0'),
+        (r'^Wiederholen$', r'^WIEDERHOLEN$', '0'), (r'^Ignorieren$', r'^IGNORIEREN$', '0'),
+        (r'^Ja$', r'^JA$', '0'), (r'^Nein$', r'^NEIN$', '0'),
+        (r'^Enter$', r'^wie die vorgewählte Schaltfläche$', '0'),
+        (r'^Esc oder Schließfeld bei OA, JNA, WA$', r'^ABBRECHEN$', '0'),
+        (r'^Esc oder Schließfeld bei OK allein$', r'^OK$', '0'),
+        (r'^Esc oder Schließfeld bei JN, AWI$', STAYS, '–')],
+    'INPUTBOX': [
+        (r'^OK$', r'^der Text im Feld', '0'), (r'^Enter$', r'^wie OK$', '0'),
+        (r'^Abbrechen$', r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\)$', '1'),
+        (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1')],
+    'LISTBOX': [
+        (r'^OK \(Alt\+O\)$', r'^die Auswahl', '0'), (r'^Doppelklick', r'^die Auswahl', '0'),
+        (r'^Abbrechen \(Alt\+A\)$', NONE, '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
+        (r'^Enter oder Esc, während die Liste den Fokus hat$', STAYS, '–'),
+        (r'^Enter, während OK den Fokus hat \(mit Tab dorthin gebracht\)$', r'^wie OK$', '0'),
+        (r'^Enter, während Abbrechen den Fokus hat', r'^wie Abbrechen$', '1'),
+        (r'^Esc, während eine Schaltfläche den Fokus hat$', STAYS, '–')],
+    'FILEOPENBOX FILESAVEBOX': [
+        (r'^Öffnen bzw\. Speichern$', r'^der vollständige Pfad', '0'),
+        (r'^Enter oder Doppelklick auf eine Datei$', r'^wie Öffnen bzw\. Speichern$', '0'),
+        (r'^Abbrechen$', r'^Zeile 2, unverändert', '1'),
+        (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1')],
+    'QUERYFOLDERBOX': [
+        (r'^OK$', r'^der gewählte Ordner', '0'), (r'^Enter$', r'^wie OK$', '0'),
+        (r'^Abbrechen$', r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\)$', '1'),
+        (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1')],
+    'HELP': [way + ('0',) for way in MESSAGE_BOX],
+    'INFO': [
+        (r'^„Dieses Fenster schliessen“ \(Alt\+S\)$', NONE, '0'),
+        (r'^Schließfeld$', r'^wie „Dieses Fenster schliessen“$', '0'),
+        (r'^„Eine E-Mail an mich schreiben“ \(Alt\+E\), „Die \'News\'-Seite', STAYS, '–'),
+        (r'^Enter, während „Dieses Fenster schliessen“ den Fokus hat',
+         r'^wie „Dieses Fenster schliessen“$', '0'),
+        (r'^Enter, während eine der beiden anderen Schaltflächen', STAYS, '–'),
+        (r'^Enter, bevor Tab gedrückt wurde; Esc$', STAYS, '–')],
+    'INTERNALERROR _ERROR:OS=NT': [way + ('2',) for way in MESSAGE_BOX],
+    'Fehlermeldung': [way + ('2',) for way in MESSAGE_BOX],
+}
+
+
+def check_ends(tables, failures):
+    for command, expected in ENDS.items():
+        rows = tables.get(command)
+        if rows is None:
+            failures.append('no table of ends for ' + command)
+            continue
+        if not rows or rows[0] != ['So endet der Dialog', 'Antwort (KVRESULT)', 'Exit-Code']:
+            failures.append('%s: the table of ends has not the three columns' % command)
+            continue
+        unmatched = list(expected)
+        for row in rows[1:]:
+            hit = next((e for e in unmatched if len(row) == 3 and re.search(e[0], row[0]) and
+                        re.search(e[1], row[1]) and row[2] == e[2]), None)
+            if hit is None:
+                failures.append('%s: row not true: %s' % (command, ' | '.join(row)))
+            else:
+                unmatched.remove(hit)
+        for e in unmatched:
+            failures.append('%s: no row for the end %s' % (command, e[0]))
+        ways = ' '.join(row[0] for row in rows[1:])
+        for way in ('Enter', 'Esc', 'Schließfeld'):
+            if way not in ways:
+                failures.append('%s: the table of ends misses %s' % (command, way))
+    for command in tables:
+        if command not in ENDS:
+            failures.append('table of ends for an unknown command: ' + command)
+
+
+def check_examples(examples, failures):
+    """An example that reads an answer tests the exit code before it."""
+    for example in examples:
+        reads = [m.start() for m in re.finditer(r'%KVRESULT%|%ANTWORT%|defined KVRESULT',
+                                                 example)]
+        if not reads or not re.search(r'^(call kv\.cmd|"[^"]*kelvari\.exe")', example, re.M):
+            continue
+        test = re.search(r'errorlevel|%RC%', example, re.I)
+        if not test or test.start() > reads[0]:
+            failures.append('example reads the answer before it tests the exit code: ' +
+                            example.splitlines()[0])
+
 
 class Links(html.parser.HTMLParser):
     def __init__(self):
         super().__init__()
         self.ids, self.hrefs, self.external, self.text = set(), [], [], []
+        self.ends, self.examples = {}, []
+        self.rows = self.cell = self.pre = None
 
     def handle_starttag(self, tag, attrs):
         a = dict(attrs)
+        if tag == 'table' and 'enden' in (a.get('class') or '').split():
+            self.rows = self.ends.setdefault(a.get('data-kommando') or '', [])
+        elif tag == 'tr' and self.rows is not None:
+            self.rows.append([])
+        elif tag in ('td', 'th') and self.rows is not None:
+            self.cell = []
+        elif tag == 'pre':
+            self.pre = []
         if 'id' in a:
             self.ids.add(a['id'])
         if tag == 'a' and 'href' in a:
@@ -61,8 +162,22 @@ class Links(html.parser.HTMLParser):
         if tag == 'script' and a.get('src'):
             self.external.append(a['src'])
 
+    def handle_endtag(self, tag):
+        if tag == 'table':
+            self.rows = None
+        elif tag in ('td', 'th') and self.cell is not None:
+            self.rows[-1].append(re.sub(r'\s+', ' ', ''.join(self.cell)).strip())
+            self.cell = None
+        elif tag == 'pre' and self.pre is not None:
+            self.examples.append(''.join(self.pre))
+            self.pre = None
+
     def handle_data(self, data):
         self.text.append(data)
+        if self.cell is not None:
+            self.cell.append(data)
+        if self.pre is not None:
+            self.pre.append(data)
 
 
 def main(chromium, page):
@@ -94,11 +209,14 @@ def main(chromium, page):
             failures.append('missing: ' + word)
     if not parser.hrefs:
         failures.append('no links found')
+    check_ends(parser.ends, failures)
+    check_examples(parser.examples, failures)
 
     for f in failures:
         print('FAIL', f)
-    print('%d links, %d ids, %d checks of words and messages' %
-          (len(parser.hrefs), len(parser.ids), len(COMMANDS) + len(MESSAGES)))
+    print('%d links, %d ids, %d checks of words and messages, %d tables of ends, %d examples' %
+          (len(parser.hrefs), len(parser.ids), len(COMMANDS) + len(MESSAGES), len(parser.ends),
+           len(parser.examples)))
     return 1 if failures else 0
 
 

@@ -86,6 +86,17 @@ int IdentifyIcon(HWND icon_control) {
 
 }  // namespace
 
+DisplayDpi::DisplayDpi(DWORD dpi) : set_(dpi != 0) {
+  if (set_) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                    sizeof dpi);
+  }
+}
+
+DisplayDpi::~DisplayDpi() {
+  if (set_) RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
+}
+
 std::string Utf8(const std::wstring& w) {
   if (w.empty()) return {};
   const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0,

@@ -96,6 +96,8 @@ void ClickAt(HWND window, POINT client_point, bool double_click = false);
 void PressKey(WORD virtual_key, bool with_alt = false, bool with_ctrl = false,
               bool with_shift = false);
 void TypeText(const std::wstring& text);
+// Clicks the close box (the "X") at the right end of the title bar of top-level `window`.
+void ClickCloseBox(HWND window);
 // Presses (down) or releases a key without anything else, e.g. Ctrl around a click.
 void HoldKey(WORD virtual_key, bool down);
 // A file in the folder of the Wine session (KELVARI_WINE_DIR), e.g. the captured sound.
@@ -118,6 +120,18 @@ bool Eventually(Condition condition, int timeout_ms = 10000) {
   }
   return true;
 }
+
+// Sets the display's DPI for the programs started while it lives (0: the prefix's own).
+class DisplayDpi {
+ public:
+  explicit DisplayDpi(DWORD dpi);
+  ~DisplayDpi();
+  DisplayDpi(const DisplayDpi&) = delete;
+  DisplayDpi& operator=(const DisplayDpi&) = delete;
+
+ private:
+  bool set_;
+};
 
 // Wide text as UTF-8, for test messages.
 std::string Utf8(const std::wstring& text);

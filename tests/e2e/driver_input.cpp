@@ -110,6 +110,18 @@ void ClickAt(HWND window, POINT client_point, bool double_click) {
   Send(inputs);
 }
 
+void ClickCloseBox(HWND window) {
+  RECT outer;
+  GetWindowRect(window, &outer);
+  const int frame = GetSystemMetrics(SM_CXFIXEDFRAME);
+  const int caption = GetSystemMetrics(SM_CYCAPTION);
+  // The close box is the rightmost of the caption's buttons, one button width wide.
+  POINT point{outer.right - frame - GetSystemMetrics(SM_CXSIZE) / 2,
+              outer.top + frame + caption / 2};
+  ScreenToClient(window, &point);
+  ClickAt(window, point);
+}
+
 void PressKey(WORD virtual_key, bool with_alt, bool with_ctrl, bool with_shift) {
   std::vector<INPUT> inputs;
   if (with_alt) inputs.push_back(Key(VK_MENU, false));

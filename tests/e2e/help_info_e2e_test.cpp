@@ -211,5 +211,25 @@ TEST(Info, TheCloseBoxEndsTheProgramLikeTheCloseButton) {
   EXPECT_EQ(ReadBytes(dir / "erg.txt"), "ALT\r\n");
 }
 
+TEST(Info, EnterPressesAButtonTheTabKeyFocusedAndEscapeDoesNothing) {
+  const auto dir = FreshWorkDir();
+  UseShellRecorder();
+  Program kv(L"erg.txt INFO", dir);
+  HWND about = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(about, nullptr);
+  HWND close = ChildByText(about, L"Dieses Fenster schliessen");
+  ASSERT_NE(close, nullptr);
+  PressKey(VK_RETURN);  // the focus starts on the E-Mail button, which is no default button
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(kv.WaitForExit(500), std::nullopt);
+  EXPECT_TRUE(WaitForShellCalls(1, 500).empty());
+  PressKey(VK_TAB);
+  PressKey(VK_TAB);
+  ASSERT_TRUE(Eventually([&] { return FocusOf(about) == close; }));
+  PressKey(VK_RETURN);
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_FALSE(ReadBytes(dir / "erg.txt").has_value());
+}
+
 }  // namespace
 }  // namespace kvtest

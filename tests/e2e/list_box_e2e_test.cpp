@@ -104,25 +104,6 @@ TEST(ListBoxE2E, SingleSelectionShowsTheDialog) {
   EXPECT_EQ(run.kv->WaitForExit(), 1u);
 }
 
-// Sets the display's DPI for the programs started while it lives (0: the prefix's own).
-class DisplayDpi {
- public:
-  explicit DisplayDpi(DWORD dpi) : set_(dpi != 0) {
-    if (set_) {
-      RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
-                      sizeof dpi);
-    }
-  }
-  ~DisplayDpi() {
-    if (set_) RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
-  }
-  DisplayDpi(const DisplayDpi&) = delete;
-  DisplayDpi& operator=(const DisplayDpi&) = delete;
-
- private:
-  bool set_;
-};
-
 class ListBoxLayout : public ::testing::TestWithParam<DWORD> {};
 
 TEST_P(ListBoxLayout, ControlsStandAtTheDesignPositionsForTheDpiInForce) {
@@ -346,6 +327,19 @@ TEST(ListBoxE2E, EnterAndEscapeDoNothing) {
   EXPECT_EQ(run.kv->WaitForExit(500), std::nullopt);
   EXPECT_EQ(ListSelection(run.view.list), std::vector<int>{2});
   Press(run.view.ok);
+  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), "Blau\r\n");
+}
+
+TEST(ListBoxE2E, EnterPressesAButtonThatHasTheFocus) {
+  ListRun run("", kColours);
+  ASSERT_NE(run.view.list, nullptr);
+  ClickEntry(run.view.list, 2);
+  PressKey(VK_TAB);
+  ASSERT_TRUE(Eventually([&] { return FocusOf(run.view.form) == run.view.ok; }));
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(run.kv->WaitForExit(500), std::nullopt);
+  PressKey(VK_RETURN);
   EXPECT_EQ(run.kv->WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), "Blau\r\n");
 }

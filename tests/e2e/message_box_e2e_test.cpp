@@ -78,6 +78,44 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"WA", {kWiederholen, kAbbrechen}, kWiederholen, 0, kWiederholen, "WIEDERHOLEN"},
         Case{"OKABBRECHEN INFORMATION", {kOk, kAbbrechen}, kOk, 32516, kOk, "OK"}));
 
+// Enter takes the preselected button; in a box with "Abbrechen", Escape and the close box count
+// as that button.
+struct KeyEnd {
+  const char* attributes;
+  enum { kEnter, kEscape, kCloseBox } how;
+  const char* result;
+};
+
+class MessageBoxKeys : public ::testing::TestWithParam<KeyEnd> {};
+
+TEST_P(MessageBoxKeys, EndLikeTheButton) {
+  const KeyEnd& k = GetParam();
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", std::string("Titel\r\n") + k.attributes + "\r\nText\r\n");
+  Program kv(L"erg.txt MESSAGEBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  switch (k.how) {
+    case KeyEnd::kEnter:
+      PressKey(VK_RETURN);
+      break;
+    case KeyEnd::kEscape:
+      PressKey(VK_ESCAPE);
+      break;
+    case KeyEnd::kCloseBox:
+      ClickCloseBox(box);
+      break;
+  }
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), std::string(k.result) + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, MessageBoxKeys,
+                         ::testing::Values(KeyEnd{"JNA MITTE", KeyEnd::kEnter, "NEIN"},
+                                           KeyEnd{"OA", KeyEnd::kEscape, "ABBRECHEN"},
+                                           KeyEnd{"JNA", KeyEnd::kCloseBox, "ABBRECHEN"},
+                                           KeyEnd{"WA", KeyEnd::kEscape, "ABBRECHEN"}));
+
 TEST(MessageBoxErrors, UnknownAttributeIsErrorSixAndNoBox) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", "T\r\nJN frage,gr\xFCn\r\nText\r\n");

@@ -45,6 +45,22 @@ start)
 pcm.!default { type file slave.pcm "null" file "$dir/sound-capture.raw" format "raw" }
 ALSA
   setsid wineserver -p </dev/null >/dev/null 2>&1
+  # Fonts with the metrics of Windows' own: Wine's Tahoma and Marlett (the title bar's close
+  # symbol), which this Wine does not find in its own folder, go into the prefix's font
+  # folder; Arial, Times New Roman and Courier New are drawn with their metric-compatible
+  # Liberation stand-ins. Set on every start, so an older prefix gets them too.
+  for font in /usr/share/wine/fonts/*.ttf; do
+    [ -e "$font" ] && ln -sfn "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
+  cat > "$dir/fonts.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Arial"="Liberation Sans"
+"Times New Roman"="Liberation Serif"
+"Courier New"="Liberation Mono"
+REG
+  wine regedit /s "Z:$(echo "$dir/fonts.reg" | tr / '\\')" </dev/null >/dev/null 2>&1
   # Sound through ALSA (the default device is set up above); set on every start, since a test
   # that switches the sound off for a while may have been stopped before it switched it back.
   wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /d alsa /f </dev/null >/dev/null 2>&1
