@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "driver.h"
 
@@ -124,6 +125,8 @@ TEST(FrontEnd, AResultFileThatCannotBeWrittenIsReportedAndKept) {
   CloseHandle(lock);
   EXPECT_EQ(ReadBytes(dir / "alt.txt"), "ALT\r\n");
   EXPECT_TRUE(std::filesystem::is_directory(dir / "ordner"));
+  // Nothing but the files of the test is left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3);
 }
 
 // The system's text for `error`, as the program shows it.
