@@ -137,7 +137,14 @@ IoStatus Win32System::ReplaceFileContent(const std::wstring& plain_path, std::st
   const std::wstring folder = full.substr(0, slash);
   {
     // An old file must be one that may be written: a folder, a read-only file or a file that
-    // another program holds open keeps its place. Opening it does not change it.
+    // another program holds open keeps its place. Opening it does not change it. The attribute
+    // is asked first: the move would replace a read-only file, and an administrator may open
+    // one for writing.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+      return Failed(ERROR_ACCESS_DENIED);
+    }
     UniqueFile old(::CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

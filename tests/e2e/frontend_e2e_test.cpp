@@ -95,14 +95,15 @@ TEST(FrontEnd, AResultFileThatCannotBeWrittenIsReportedAndKept) {
   WriteBytes(dir / "p.txt", "T\r\n\r\nText\r\n");
   std::filesystem::create_directory(dir / "ordner");
   WriteBytes(dir / "alt.txt", "ALT\r\n");
+  WriteBytes(dir / "nurlesen.txt", "ALT\r\n");
+  ASSERT_TRUE(SetFileAttributesW((dir / "nurlesen.txt").c_str(), FILE_ATTRIBUTE_READONLY));
   // Another program holds alt.txt open without sharing it.
   HANDLE lock = CreateFileW((dir / "alt.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   const std::pair<std::wstring, std::wstring> cases[] = {
-      {L"ordner", L"ordner"},
-      {L"fehlt\\erg.txt", L"fehlt\\erg.txt"},
-      {L"alt.txt", L"alt.txt"},
+      {L"ordner", L"ordner"},   {L"fehlt\\erg.txt", L"fehlt\\erg.txt"},
+      {L"alt.txt", L"alt.txt"}, {L"nurlesen.txt", L"nurlesen.txt"},
       {L"a|b.txt", L"a|b.txt"},
   };
   for (const auto& [path, named] : cases) {
@@ -124,9 +125,11 @@ TEST(FrontEnd, AResultFileThatCannotBeWrittenIsReportedAndKept) {
   }
   CloseHandle(lock);
   EXPECT_EQ(ReadBytes(dir / "alt.txt"), "ALT\r\n");
+  EXPECT_EQ(ReadBytes(dir / "nurlesen.txt"), "ALT\r\n");
+  SetFileAttributesW((dir / "nurlesen.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_TRUE(std::filesystem::is_directory(dir / "ordner"));
   // Nothing but the files of the test is left behind.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 3);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 4);
 }
 
 // The system's text for `error`, as the program shows it.
