@@ -62,16 +62,21 @@ void Form1::DoListBox() {
   }
 }
 
+// While a fault is reported over the dialog, its events are not served: the fault decides how
+// the program ends.
 void Form1::Command1_Click(std::int16_t Index) {
+  if (reporting_) return;
   if (Index == 1) system().ExitProcess(kExitCancelled);
   ServeListBoxSelection();
 }
 
 void Form1::List1_DblClick() {
+  if (reporting_) return;
   ServeListBoxSelection();
 }
 
 void Form1::Form_QueryUnload() {
+  if (reporting_) return;
   system().ExitProcess(kExitCancelled);
 }
 

@@ -25,6 +25,8 @@ void Form1::DoMessageBox() {
   const std::wstring text = PromptString(3);
   const int pressed =
       system().MessageBox(text, BoxTitle(ParamLines[1]), static_cast<std::uint16_t>(style.Value()));
+  // No box shown, no button pressed: that is no answer, not even an empty one.
+  if (pressed <= 0) ReportFault(L"Das Meldungsfenster konnte nicht angezeigt werden.");
   SaveResultAndExit(MessageBoxResultWord(pressed));
 }
 

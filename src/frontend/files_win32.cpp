@@ -2,35 +2,68 @@
 #include <windows.h>
 
 #include "frontend/handle_win32.h"
+#include "frontend/long_path.h"
 #include "frontend/system_win32.h"
 
 namespace kelvari {
 namespace {
 
-// A path of MAX_PATH characters or more is handed to the system in its extended form ("\\?\"),
-// made absolute and normalised first, so long paths work on every Windows.
-std::wstring ExtendedPath(const std::wstring& path) {
-  if (path.size() < MAX_PATH - 12 || path.rfind(L"\\\\?\\", 0) == 0) return path;
+// The full path of `path` (relative to the current folder), empty when the system has none.
+std::wstring FullPath(const std::wstring& path) {
   const DWORD n = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (n == 0) return path;
+  if (n == 0) return {};
   std::wstring full(n, L'\0');
   const DWORD got = ::GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
-  if (got == 0 || got >= n) return path;
+  if (got == 0 || got >= n) return {};
   full.resize(got);
-  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
-  return L"\\\\?\\" + full;
+  return full;
 }
 
-// True when the last part of `path` names the NUL device ("NUL" or "NUL.txt", any case).
-bool NamesNulDevice(const std::wstring& path) {
-  const auto slash = path.find_last_of(L"\\/:");
-  std::wstring name = path.substr(slash == std::wstring::npos ? 0 : slash + 1);
-  name = name.substr(0, name.find(L'.'));
-  while (!name.empty() && name.back() == L' ') name.pop_back();
-  return ::CompareStringOrdinal(name.c_str(), -1, L"NUL", -1, TRUE) == CSTR_EQUAL;
+std::wstring ExtendedPath(const std::wstring& path) {
+  return LongPathForm(path, FullPath(path));
+}
+
+IoStatus Failed(DWORD error) {
+  return IoStatus::Failed(SystemErrorText(error));
 }
 
 constexpr wchar_t kNotAFile[] = L"Der Name bezeichnet ein Ger\u00E4t und keine Datei.";
+constexpr wchar_t kTooLarge[] = L"Die Datei ist zu gro\u00DF (2 GB oder mehr).";
+// Text files are read whole, and their text is converted in one piece: 2 GiB is the limit.
+constexpr LONGLONG kLargestReadable = (1LL << 31) - 1;
+
+// The system names a device ("NUL", "nul.txt", "NUL:", "C:\x\com1") by its full path
+// "\\.\NAME".
+bool IsDevicePath(const std::wstring& full) {
+  return full.rfind(L"\\\\.\\", 0) == 0;
+}
+bool IsNulDevice(const std::wstring& full) {
+  return ::CompareStringOrdinal(full.c_str() + 4, -1, L"NUL", -1, TRUE) == CSTR_EQUAL;
+}
+
+IoStatus WriteAll(HANDLE file, std::string_view bytes) {
+  DWORD written = 0;
+  if (bytes.size() > MAXDWORD) return Failed(ERROR_FILE_TOO_LARGE);
+  if (!::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
+    return Failed(::GetLastError());
+  }
+  if (written != bytes.size()) return Failed(ERROR_DISK_FULL);
+  return IoStatus::Ok();
+}
+
+// Creates a new, empty file beside `folder`'s others under a name of its own.
+UniqueFile CreateTemporaryFile(const std::wstring& folder, std::wstring& name, DWORD& error) {
+  const std::wstring stem = folder + L"\\~kelvari-" + std::to_wstring(::GetCurrentProcessId());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    const std::wstring plain = stem + L"-" + std::to_wstring(attempt) + L".tmp";
+    name = LongPathForm(plain, plain);
+    UniqueFile file(::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    error = ::GetLastError();
+    if (file || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) return file;
+  }
+  return UniqueFile();
+}
 
 }  // namespace
 
@@ -55,49 +88,94 @@ IoStatus Win32System::ReadWholeFile(const std::wstring& plain_path, std::string&
   const std::wstring path = ExtendedPath(plain_path);
   UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return IoStatus::Failed(SystemErrorText(::GetLastError()));
+  if (!file) return Failed(::GetLastError());
   // A device (CON, COM1 ...) could wait for input forever: only files are read.
   if (::GetFileType(file.get()) != FILE_TYPE_DISK) return IoStatus::Failed(kNotAFile);
   LARGE_INTEGER size{};
-  if (::GetFileSizeEx(file.get(), &size) && size.QuadPart > 0 && size.QuadPart < (1LL << 31)) {
+  if (::GetFileSizeEx(file.get(), &size)) {
+    if (size.QuadPart > kLargestReadable) return IoStatus::Failed(kTooLarge);
     bytes.reserve(static_cast<std::size_t>(size.QuadPart));
   }
   char chunk[64 * 1024];
   for (;;) {
     DWORD got = 0;
     if (!::ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) {
-      return IoStatus::Failed(SystemErrorText(::GetLastError()));
+      return Failed(::GetLastError());
     }
     if (got == 0) break;
+    if (static_cast<LONGLONG>(bytes.size() + got) > kLargestReadable) {  // it grew meanwhile
+      bytes.clear();
+      return IoStatus::Failed(kTooLarge);
+    }
     bytes.append(chunk, got);
   }
   return IoStatus::Ok();
 }
 
+// The new content goes into a file of its own in the same folder, which then takes the old
+// file's place in one step. Whatever fails on the way, the old file stays as it was (or absent),
+// and the temporary file is removed again; a process killed before the last step leaves the old
+// file whole.
 IoStatus Win32System::ReplaceFileContent(const std::wstring& plain_path, std::string_view bytes) {
-  if (plain_path.empty()) return IoStatus::Failed(SystemErrorText(ERROR_INVALID_NAME));
-  const std::wstring path = ExtendedPath(plain_path);
-  // OPEN_ALWAYS rather than CREATE_ALWAYS: when the file cannot be opened for writing (a
-  // folder, read-only, locked), an old result stays exactly as it was.
-  UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) return IoStatus::Failed(SystemErrorText(::GetLastError()));
-  // NUL swallows the answer, as a batch author who wants only the exit code may intend; any
-  // other device (CON, COM1, LPT1 ...) could block or print it.
-  const DWORD type = ::GetFileType(file.get());
-  if (type != FILE_TYPE_DISK && !(type == FILE_TYPE_CHAR && NamesNulDevice(plain_path))) {
-    return IoStatus::Failed(kNotAFile);
+  if (plain_path.empty()) return Failed(ERROR_INVALID_NAME);
+  const std::wstring full = FullPath(plain_path);
+  if (full.empty()) return Failed(::GetLastError());
+
+  if (IsDevicePath(full)) {
+    // NUL swallows the answer, as a batch author who wants only the exit code may intend; any
+    // other device (CON, COM1, LPT1 ...) could block or print it.
+    if (!IsNulDevice(full)) return IoStatus::Failed(kNotAFile);
+    UniqueFile nul(::CreateFileW(full.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!nul) return Failed(::GetLastError());
+    return WriteAll(nul.get(), bytes);
   }
-  DWORD written = 0;
-  if (bytes.size() > MAXDWORD ||
-      !::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-      written != bytes.size()) {
-    return IoStatus::Failed(SystemErrorText(::GetLastError()));
+
+  std::wstring target = LongPathForm(full, full);
+  const std::size_t slash = full.find_last_of(L'\\');
+  if (slash == std::wstring::npos) return Failed(ERROR_INVALID_NAME);
+  const std::wstring folder = full.substr(0, slash);
+  {
+    // An old file must be one that may be written: a folder, a read-only file or a file that
+    // another program holds open keeps its place. Opening it does not change it. The attribute
+    // is asked first: the move would replace a read-only file, and an administrator may open
+    // one for writing.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+      return Failed(ERROR_ACCESS_DENIED);
+    }
+    UniqueFile old(::CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const DWORD error = ::GetLastError();
+    if (!old && error != ERROR_FILE_NOT_FOUND) return Failed(error);
+    if (old) {
+      if (::GetFileType(old.get()) != FILE_TYPE_DISK) return IoStatus::Failed(kNotAFile);
+      // The file keeps its name as it stands in the folder (its case, its long form).
+      WIN32_FIND_DATAW data;
+      UniqueFind find(::FindFirstFileExW(target.c_str(), FindExInfoBasic, &data,
+                                         FindExSearchNameMatch, nullptr, 0));
+      if (find) {
+        const std::wstring named = folder + L"\\" + data.cFileName;
+        target = LongPathForm(named, named);
+      }
+    }
   }
-  if (::GetFileType(file.get()) == FILE_TYPE_DISK && !::SetEndOfFile(file.get())) {
-    return IoStatus::Failed(SystemErrorText(::GetLastError()));
+
+  std::wstring temporary;
+  DWORD error = 0;
+  UniqueFile file = CreateTemporaryFile(folder, temporary, error);
+  if (!file) return Failed(error);
+  IoStatus status = WriteAll(file.get(), bytes);
+  if (status.ok && !::FlushFileBuffers(file.get())) status = Failed(::GetLastError());
+  file.reset();
+  if (status.ok && !::MoveFileExW(temporary.c_str(), target.c_str(),
+                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    status = Failed(::GetLastError());
   }
-  return IoStatus::Ok();
+  if (!status.ok) ::DeleteFileW(temporary.c_str());
+  return status;
 }
 
 }  // namespace kelvari

@@ -122,11 +122,13 @@ void Form1::DoInternalError(std::int16_t code, const std::wstring& attribute) {
     context.upper_param_line2 = system_.UpperCase(ParamLines[2]);
   if (code == 6 || code == 7) context.upper_attribute = system_.UpperCase(attribute);
   const std::wstring text = std::wstring(kErrorHeading) + ErrorMessage(code, context);
+  reporting_ = true;
   system_.MessageBox(text, L"Kelvari", kMbIconStop);
   system_.ExitProcess(kExitFailed);
 }
 
 void Form1::ReportFault(const std::wstring& message) {
+  reporting_ = true;
   system_.MessageBox(message, L"Kelvari", kMbIconStop);
   system_.ExitProcess(kExitFailed);
 }

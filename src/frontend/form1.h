@@ -49,7 +49,8 @@ class Form1 {
   [[noreturn]] void DoInternalError(std::int16_t code, const std::wstring& attribute = {});
 
   // Shows a fault that has no error code (a file that cannot be read or written, a limit
-  // passed) and ends the process without a result.
+  // passed) and ends the process without a result. The list dialog's events that arrive
+  // meanwhile are ignored: the process ends with kExitFailed once the box is closed.
   [[noreturn]] void ReportFault(const std::wstring& message);
 
   // Command handlers.
@@ -87,6 +88,7 @@ class Form1 {
   void RestoreCommandLineWords();
 
   System& system_;
+  bool reporting_ = false;  // an error or fault box is shown
 };
 
 }  // namespace kelvari

@@ -13,13 +13,28 @@ std::wstring Shortened(const std::wstring& text, std::size_t limit) {
   return text.substr(0, limit) + L"\u2026";
 }
 
+BOOL CALLBACK TakeVisibleWindow(HWND window, LPARAM found) {
+  if (!::IsWindowVisible(window) || !::IsWindowEnabled(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// The program's own window on the screen (the list dialog), or nullptr when none is shown.
+HWND VisibleProgramWindow() {
+  HWND found = nullptr;
+  ::EnumThreadWindows(::GetCurrentThreadId(), TakeVisibleWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 }  // namespace
 
 int Win32System::MessageBox(const std::wstring& text, const std::wstring& title,
                             std::uint32_t style) {
+  // A box over one of the program's windows is modal to it: while a fault is reported over the
+  // list dialog, the dialog takes no clicks that could confirm again or cancel.
   // MB_SETFOREGROUND: a box asked for by a batch file in a console window must come to the
   // front, not blink in the task bar.
-  return ::MessageBoxW(/*hWnd=*/nullptr, Shortened(text, 8192).c_str(),
+  return ::MessageBoxW(VisibleProgramWindow(), Shortened(text, 8192).c_str(),
                        Shortened(title, 512).c_str(), style | MB_SETFOREGROUND);
 }
 

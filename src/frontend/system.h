@@ -115,14 +115,18 @@ class System {
   // and archive files count; folders do not). A relative path is taken from the current folder.
   virtual bool IsNormalFile(const std::wstring& path) = 0;
 
-  // Reads the whole file into `bytes`.
+  // Reads the whole file into `bytes`. A file of 2 GiB or more is refused, like one that cannot
+  // be read.
   virtual IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) = 0;
 
-  // Replaces the content of the file at `path` by `bytes`, creating it when missing. When the
-  // file cannot be opened for writing, nothing is changed and the status says why.
+  // Replaces the content of the file at `path` by `bytes` in one step, creating it when
+  // missing. On failure the old file is unchanged (or still absent), nothing else is left
+  // behind, and the status gives the reason of the step that failed.
   virtual IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) = 0;
 
-  // Shows a modal message box and returns the code of the pressed button.
+  // Shows a modal message box and returns the code of the pressed button; 0 or less when the
+  // box could not be shown (no desktop). While one of the program's windows is on the screen,
+  // the box is modal to it.
   virtual int MessageBox(const std::wstring& text, const std::wstring& title,
                          std::uint32_t style) = 0;
 

@@ -2,6 +2,9 @@
 // messages, the result file and the exit codes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "driver.h"
 
 namespace kvtest {
@@ -92,14 +95,15 @@ TEST(FrontEnd, AResultFileThatCannotBeWrittenIsReportedAndKept) {
   WriteBytes(dir / "p.txt", "T\r\n\r\nText\r\n");
   std::filesystem::create_directory(dir / "ordner");
   WriteBytes(dir / "alt.txt", "ALT\r\n");
+  WriteBytes(dir / "nurlesen.txt", "ALT\r\n");
+  ASSERT_TRUE(SetFileAttributesW((dir / "nurlesen.txt").c_str(), FILE_ATTRIBUTE_READONLY));
   // Another program holds alt.txt open without sharing it.
   HANDLE lock = CreateFileW((dir / "alt.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   const std::pair<std::wstring, std::wstring> cases[] = {
-      {L"ordner", L"ordner"},
-      {L"fehlt\\erg.txt", L"fehlt\\erg.txt"},
-      {L"alt.txt", L"alt.txt"},
+      {L"ordner", L"ordner"},   {L"fehlt\\erg.txt", L"fehlt\\erg.txt"},
+      {L"alt.txt", L"alt.txt"}, {L"nurlesen.txt", L"nurlesen.txt"},
       {L"a|b.txt", L"a|b.txt"},
   };
   for (const auto& [path, named] : cases) {
@@ -121,7 +125,82 @@ TEST(FrontEnd, AResultFileThatCannotBeWrittenIsReportedAndKept) {
   }
   CloseHandle(lock);
   EXPECT_EQ(ReadBytes(dir / "alt.txt"), "ALT\r\n");
+  EXPECT_EQ(ReadBytes(dir / "nurlesen.txt"), "ALT\r\n");
+  SetFileAttributesW((dir / "nurlesen.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_TRUE(std::filesystem::is_directory(dir / "ordner"));
+  // Nothing but the files of the test is left behind.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 4);
+}
+
+// The system's text for `error`, as the program shows it.
+std::wstring SystemText(DWORD error) {
+  wchar_t text[512] = {};
+  FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                 text, 512, nullptr);
+  std::wstring s = text;
+  while (!s.empty() && (s.back() == L'\n' || s.back() == L'\r' || s.back() == L' ')) s.pop_back();
+  return s;
+}
+
+// Fills the file system of `folder` up to the last byte with a file `name`.
+void FillUp(const std::filesystem::path& folder, const char* name) {
+  HANDLE file = CreateFileW((folder / name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  const std::string chunk(4096, 'f');
+  DWORD written = 0;
+  while (WriteFile(file, chunk.data(), 4096, &written, nullptr) && written == 4096) {
+  }
+  CloseHandle(file);
+}
+
+// On a full disk a long answer cannot be written: an old result file stays byte for byte, no
+// new one appears, nothing else is left behind, and the message says that the disk is full.
+TEST(FrontEnd, AFullDiskKeepsTheOldResultFile) {
+  const std::filesystem::path disk = WineSessionFile("small-disk");
+  ULARGE_INTEGER total{};
+  if (!GetDiskFreeSpaceExW(disk.c_str(), nullptr, &total, nullptr) || total.QuadPart > (1u << 20)) {
+    GTEST_SKIP() << "no small file system at " << disk.string()
+                 << " (wine-session.sh mounts one when run as root)";
+  }
+  const auto dir = FreshWorkDir();
+  // INPUTBOX confirms its proposal, an answer of 10,000 characters.
+  WriteBytes(dir / "p.txt", "Eingabe\r\n" + std::string(10000, 'n') + "\r\nText\r\n");
+  for (const bool old_file : {true, false}) {
+    SCOPED_TRACE(old_file ? "old result file" : "no result file");
+    for (const auto& entry : std::filesystem::directory_iterator(disk)) {
+      std::filesystem::remove(entry.path());
+    }
+    if (old_file) WriteBytes(disk / "erg.txt", "ABBRECHEN\r\n");
+    FillUp(disk, "voll.bin");
+    const std::wstring result = (disk / "erg.txt").wstring();
+    Program kv(result + L" INPUTBOX p.txt", dir);
+    HWND box = kv.WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    PressButton(box, L"OK");
+    HWND fault = WaitForAnotherBox(kv, box);
+    ASSERT_NE(fault, nullptr);
+    EXPECT_EQ(ReadMessageBox(fault).text, L"Die Ergebnisdatei '" + result +
+                                              L"' konnte nicht geschrieben werden:\r" +
+                                              SystemText(ERROR_DISK_FULL));
+    PressButton(fault, L"OK");
+    EXPECT_EQ(kv.WaitForExit(), 2u);
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(disk)) {
+      left.push_back(entry.path().filename().string());
+    }
+    std::sort(left.begin(), left.end());
+    const std::vector<std::string> expected = old_file
+                                                  ? std::vector<std::string>{"erg.txt", "voll.bin"}
+                                                  : std::vector<std::string>{"voll.bin"};
+    EXPECT_EQ(left, expected);
+    if (old_file) {
+      EXPECT_EQ(ReadBytes(disk / "erg.txt"), "ABBRECHEN\r\n");
+    }
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(disk)) {
+    std::filesystem::remove(entry.path());
+  }
 }
 
 TEST(FrontEnd, ResultLineIsAnsiWithCrLfAndReplacesAnOldFile) {

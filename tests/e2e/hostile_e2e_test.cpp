@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 #include "driver.h"
@@ -27,12 +28,13 @@ std::wstring OneBoxThenEnd(Program& kv, std::optional<DWORD>* exit = nullptr) {
 TEST(Hostile, DevicesAsResultFile) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", kYesNo);
-  {
-    Program kv(L"NUL MESSAGEBOX p.txt", dir);  // the answer is swallowed; the exit code tells
+  for (const wchar_t* nul : {L"NUL", L"NUL:", L"nul.txt"}) {
+    Program kv(std::wstring(nul) + L" MESSAGEBOX p.txt", dir);  // the answer is swallowed
     HWND box = kv.WaitForWindow(L"#32770");
     ASSERT_NE(box, nullptr);
     PressButton(box, L"Ja");
-    EXPECT_EQ(kv.WaitForExit(), 0u);
+    EXPECT_EQ(kv.WaitForExit(), 0u) << Utf8(nul);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << Utf8(nul);
   }
   for (const wchar_t* device : {L"CON", L"COM1", L"LPT1", L"com1.txt"}) {
     Program kv(std::wstring(device) + L" MESSAGEBOX p.txt", dir);
@@ -79,6 +81,19 @@ TEST(Hostile, PathsLongerThanMaxPath) {
   PressButton(box, L"Nein");
   EXPECT_EQ(kv.WaitForExit(), 0u);
   EXPECT_EQ(ReadBytes(deep / "erg.txt"), "NEIN\r\n");
+
+  // A short relative path from a deep current folder: its full path is what is long.
+  const std::filesystem::path half = dir / "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa" /
+                                     "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb";
+  const std::wstring rest = deep.lexically_relative(half).wstring();
+  ASSERT_LT(rest.size() + 8, 248u);
+  ASSERT_GT(half.wstring().size() + rest.size() + 9, 260u);
+  Program relative(rest + L"\\erg2.txt MESSAGEBOX " + rest + L"\\p.txt", half);
+  box = relative.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  PressButton(box, L"Ja");
+  EXPECT_EQ(relative.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(deep / "erg2.txt"), "JA\r\n");
 }
 
 TEST(Hostile, BinaryHugeAndNulFilledParameterFiles) {

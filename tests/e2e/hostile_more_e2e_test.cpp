@@ -390,12 +390,30 @@ class LockedFile {
   HANDLE handle_;
 };
 
-TEST(HostileLocks, LockedFilesGiveAMessage) {
+// Makes `path` 2 GiB long without writing the bytes (a sparse file on the Linux side).
+bool GrowToTwoGigabytes(const std::filesystem::path& path) {
+  HANDLE file = CreateFileW(path.wstring().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  LARGE_INTEGER size{};
+  size.QuadPart = 1LL << 31;
+  const bool grown = SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+  CloseHandle(file);
+  return grown;
+}
+
+// A file that cannot be read, because another program holds it or because it is 2 GiB long,
+// is reported and no answer is written.
+TEST(HostileLocks, UnreadableFilesGiveAMessage) {
   struct Case {
     const char* command;
-    const char* locked;
+    const char* locked;  // or grown to 2 GiB, with `huge`
     const wchar_t* message_start;
+    bool huge = false;
   } cases[] = {
+      {"MESSAGEBOX", "p.txt", L"Die Parameterdatei 'p.txt' konnte nicht gelesen werden:\r", true},
+      {"LISTBOX", "liste.txt",
+       L"LISTBOX: Die Datei liste.txt mit dem Listeninhalt konnte nicht gelesen werden:\r", true},
       {"MESSAGEBOX", "p.txt", L"Die Parameterdatei 'p.txt' konnte nicht gelesen werden:\r"},
       {"LISTBOX", "p.txt", L"Die Parameterdatei 'p.txt' konnte nicht gelesen werden:\r"},
       {"PLAY", "p.txt", L"Die Parameterdatei 'p.txt' konnte nicht gelesen werden:\r"},
@@ -412,8 +430,12 @@ TEST(HostileLocks, LockedFilesGiveAMessage) {
     WriteBytes(dir / "liste.txt", "Rot\r\nBlau\r\n");
     WriteBytes(dir / "erg.txt", "ALT\r\n");
     std::optional<LockedFile> lock;
-    lock.emplace(dir / c.locked);
-    ASSERT_TRUE(lock->locked());
+    if (c.huge) {
+      ASSERT_TRUE(GrowToTwoGigabytes(dir / c.locked));
+    } else {
+      lock.emplace(dir / c.locked);
+      ASSERT_TRUE(lock->locked());
+    }
     Program kv(L"erg.txt " + Wide(c.command) + L" p.txt", dir);
     HWND box = kv.WaitForWindow(L"#32770");
     ASSERT_NE(box, nullptr);
@@ -431,6 +453,7 @@ TEST(HostileLocks, LockedFilesGiveAMessage) {
     EXPECT_EQ(kv.WaitForExit(), 2u);
     lock.reset();
     EXPECT_EQ(ReadBytes(dir / "erg.txt").value_or("<weg>"), "ALT\r\n");
+    if (c.huge) std::filesystem::remove(dir / c.locked);
   }
 }
 

@@ -318,6 +318,35 @@ INSTANTIATE_TEST_SUITE_P(Ways, ListBoxLeave,
                                            Leave{"SystemMenu", Leave::kSysClose}),
                          [](const auto& p) { return std::string(p.param.name); });
 
+// A fault reported over the dialog is modal to it: the dialog takes no click until the box is
+// closed, and the program then ends with exit code 2.
+TEST(ListBoxE2E, AFaultBoxKeepsTheDialogFromAnswering) {
+  ListRun run("", kColours);
+  ASSERT_NE(run.view.list, nullptr);
+  // The result file's name now names a folder: the answer cannot be written.
+  std::filesystem::remove(run.dir / "erg.txt");
+  std::filesystem::create_directory(run.dir / "erg.txt");
+  ClickEntry(run.view.list, 2);
+  Press(run.view.ok);
+  HWND fault = WaitForAnotherBox(*run.kv, run.view.form);
+  ASSERT_NE(fault, nullptr);
+  EXPECT_EQ(GetWindow(fault, GW_OWNER), run.view.form);
+  EXPECT_FALSE(IsWindowEnabled(run.view.form));
+  // Out of the way, so that the clicks reach the dialog's buttons if anything does.
+  SetWindowPos(fault, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ClickAt(run.view.ok, {5, 5});
+  ClickAt(run.view.cancel, {5, 5});
+  EXPECT_EQ(run.kv->WaitForExit(1000), std::nullopt);
+  std::vector<HWND> boxes;
+  for (HWND w : run.kv->Windows()) {
+    if (ClassName(w) == L"#32770") boxes.push_back(w);
+  }
+  EXPECT_EQ(boxes, std::vector<HWND>{fault});
+  PressButton(fault, L"OK");
+  EXPECT_EQ(run.kv->WaitForExit(), 2u);
+  EXPECT_TRUE(std::filesystem::is_directory(run.dir / "erg.txt"));
+}
+
 TEST(ListBoxE2E, EnterAndEscapeDoNothing) {
   ListRun run("", kColours);
   ASSERT_NE(run.view.list, nullptr);

@@ -2,7 +2,7 @@
 # Starts or stops the test session of the end-to-end tests: a Wine prefix of our own (German,
 # no window manager), a virtual X display and a persistent wineserver.
 #   wine-session.sh start DIR   creates DIR/prefix when missing, starts Xvfb and the wineserver
-#   wine-session.sh stop DIR    stops both
+#   wine-session.sh stop DIR    stops both (and unmounts DIR/small-disk)
 set -u
 cmd=$1
 dir=$(realpath -m "$2")
@@ -40,6 +40,11 @@ start)
   ln -sfn "$dir/drives/empty" "$WINEPREFIX/dosdevices/l:"
   ln -sfn "$dir/drives/no-medium" "$WINEPREFIX/dosdevices/m:"
   ln -sfn "$dir/drives/labelled" "$WINEPREFIX/dosdevices/n:"
+  # A small file system of its own (64 KiB), which the tests of a full disk fill up. Mounting
+  # needs root; without it those tests are skipped.
+  mkdir -p "$dir/small-disk"
+  mountpoint -q "$dir/small-disk" ||
+    mount -t tmpfs -o size=64k,mode=0777 kelvari-small-disk "$dir/small-disk" 2>/dev/null
   cat > "$ALSA_CONFIG_PATH" <<ALSA
 </usr/share/alsa/alsa.conf>
 pcm.!default { type file slave.pcm "null" file "$dir/sound-capture.raw" format "raw" }
@@ -72,6 +77,7 @@ stop)
   wineserver -k >/dev/null 2>&1
   [ -f "$dir/xvfb.pid" ] && kill "$(cat "$dir/xvfb.pid")" 2>/dev/null
   rm -f "$dir/xvfb.pid" "$dir/display"
+  mountpoint -q "$dir/small-disk" && umount "$dir/small-disk"
   ;;
 esac
 exit 0

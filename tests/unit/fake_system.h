@@ -4,9 +4,11 @@
 
 #include <cwctype>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "frontend/system.h"
@@ -38,6 +40,7 @@ class FakeSystem : public System {
   std::map<std::wstring, FakeFile> files;
   std::deque<int> box_answers;  // the buttons the user presses, in order
   std::vector<ShownBox> boxes;
+  std::function<void()> while_box_shown;  // what the user does while the next box is shown
 
   std::wstring ArgumentText() override { return argument_text; }
 
@@ -107,6 +110,7 @@ class FakeSystem : public System {
   int MessageBox(const std::wstring& text, const std::wstring& title,
                  std::uint32_t style) override {
     boxes.push_back({text, title, style});
+    if (while_box_shown) std::exchange(while_box_shown, nullptr)();
     if (box_answers.empty()) return kIdOk;
     const int answer = box_answers.front();
     box_answers.pop_front();

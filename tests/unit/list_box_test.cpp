@@ -228,6 +228,22 @@ TEST(ListDialogEvents, DoubleClickConfirmsAnEmptyList) {
   EXPECT_EQ(run.Result(), "\r\n");
 }
 
+TEST(ListDialogEvents, ClicksWhileAFaultIsShownAreIgnored) {
+  ListRun run("", "a\r\nb\r\n");
+  run.sys.files[L"erg.txt"].unwritable = true;
+  run.sys.list_selection = {1};
+  run.sys.while_box_shown = [&] {
+    run.dialog().on_button(1);
+    run.dialog().on_close();
+    run.dialog().on_button(0);
+    run.dialog().on_double_click();
+  };
+  EXPECT_EQ(run.Do([&] { run.dialog().on_button(0); }), kExitFailed);
+  ASSERT_EQ(run.sys.boxes.size(), 1u);
+  EXPECT_EQ(run.sys.boxes[0].text.substr(0, 19), L"Die Ergebnisdatei '");
+  EXPECT_EQ(run.Result(), "ALT\r\n");
+}
+
 TEST(ListDialogEvents, FailingDialogIsReported) {
   FakeSystem sys;
   sys.argument_text = L"erg.txt LISTBOX p.txt";

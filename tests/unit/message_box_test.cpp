@@ -111,6 +111,16 @@ TEST(DoMessageBox, UnknownAttributeIsErrorSixAndNoBox) {
   }
 }
 
+TEST(DoMessageBox, ABoxThatCannotBeShownIsAFaultWithoutAnswer) {
+  for (int failed : {0, -1}) {
+    auto run = RunBox(testing::CrLf({"T", "JN", "x"}), failed);
+    ASSERT_EQ(run.sys.boxes.size(), 2u) << failed;
+    EXPECT_EQ(run.sys.boxes[1].text, L"Das Meldungsfenster konnte nicht angezeigt werden.");
+    EXPECT_EQ(run.sys.files.count(L"erg.txt"), 0u) << failed;
+    EXPECT_EQ(run.exit, kExitFailed) << failed;
+  }
+}
+
 TEST(DoMessageBox, TwoLinesAreErrorFive) {
   auto run = RunBox(testing::CrLf({"T", "JN"}));
   ASSERT_EQ(run.sys.boxes.size(), 1u);
