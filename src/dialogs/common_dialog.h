@@ -5,34 +5,33 @@
 
 #include <string>
 
-#include "frontend/form1.h"
+#include "frontend/system.h"
 
 namespace kelvari {
 
 class CommonDialog {
  public:
-  // `form` reports the dialog's own failures; `owner` owns the dialog window.
-  CommonDialog(Form1& form, WindowHandle owner) : form_(form), owner_(owner) {}
+  // `system` shows the dialog; `owner` owns the dialog window.
+  CommonDialog(System& system, WindowHandle owner) : system_(system), owner_(owner) {}
 
   std::wstring DialogTitle;  // empty: the dialog's own title
   std::wstring FileName;     // the proposal before, the chosen full path after a confirmation
   std::wstring InitDir;      // empty: the system's choice of folder
   std::wstring Filter;       // "description|patterns|description|patterns ..."
+  std::wstring FailReason;   // after kFailed: what the system reported
 
-  // Show the modal dialog. True when the user confirmed a file, false after a cancel.
-  // A path of any length comes back whole. A failure of the dialog itself is reported
-  // as a fault, which ends the program.
-  bool ShowOpen() { return Show(FileDialogKind::kOpen); }
-  bool ShowSave() { return Show(FileDialogKind::kSave); }
+  // Show the modal dialog once and tell how it ended. A path of any length the system knows
+  // comes back whole.
+  FileDialogOutcome::Kind ShowOpen() { return Show(FileDialogKind::kOpen); }
+  FileDialogOutcome::Kind ShowSave() { return Show(FileDialogKind::kSave); }
 
-  // Room for the path at the first showing: the longest path the system knows.
-  static constexpr std::size_t kInitialBufferChars = 32768;
+  // Room for the path: the longest path the system knows, with its ending NUL.
+  static constexpr std::size_t kBufferChars = 32768;
 
  private:
-  bool Show(FileDialogKind kind);
-  [[noreturn]] void Fail(const std::wstring& reason);
+  FileDialogOutcome::Kind Show(FileDialogKind kind);
 
-  Form1& form_;
+  System& system_;
   WindowHandle owner_;
 };
 

@@ -9,26 +9,32 @@ namespace {
 
 enum class Method { kShowOpen, kShowSave };
 
-void RunFileBox(Form1& form, Method method) {
-  form.ChkParamFileName(4);
-  CommonDialog CommonDialog1(form, form.system().MainWindow());
+Outcome RunFileBox(Form1& form, Method method) {
+  if (Step ended = form.ChkParamFileName(4)) return *ended;
+  CommonDialog CommonDialog1(form.system(), form.system().MainWindow());
   CommonDialog1.DialogTitle = form.ParamLines[1];
   CommonDialog1.FileName = form.ParamLines[2];
   CommonDialog1.InitDir = form.ParamLines[3];
   CommonDialog1.Filter = form.ParamLines[4];
-  const bool confirmed =
+  const FileDialogOutcome::Kind shown =
       method == Method::kShowOpen ? CommonDialog1.ShowOpen() : CommonDialog1.ShowSave();
-  SavePathAndExit(form, CommonDialog1.FileName, confirmed ? kExitAnswered : kExitCancelled);
+  if (shown == FileDialogOutcome::kFailed) {
+    return Outcome::Fault(L"Der Dateidialog konnte nicht angezeigt werden:\r" +
+                          CommonDialog1.FailReason);
+  }
+  const bool confirmed = shown == FileDialogOutcome::kConfirmed;
+  return PathAnswer(form.system(), CommonDialog1.FileName,
+                    confirmed ? kExitAnswered : kExitCancelled);
 }
 
 }  // namespace
 
-void Form1::DoFileOpenBox() {
-  RunFileBox(*this, Method::kShowOpen);
+Outcome Form1::DoFileOpenBox() {
+  return RunFileBox(*this, Method::kShowOpen);
 }
 
-void Form1::DoFileSaveBox() {
-  RunFileBox(*this, Method::kShowSave);
+Outcome Form1::DoFileSaveBox() {
+  return RunFileBox(*this, Method::kShowSave);
 }
 
 }  // namespace kelvari

@@ -5,8 +5,8 @@
 
 namespace kelvari {
 
-void Form1::DoInputBox() {
-  ChkParamFileName(3);
+Outcome Form1::DoInputBox() {
+  if (Step ended = ChkParamFileName(3)) return *ended;
   const std::wstring prompt = PromptString(3);
   // A text that the batch file would read changed is refused while the box stays open.
   const InputCheck check = [this](const std::wstring& text) -> std::optional<std::wstring> {
@@ -20,14 +20,14 @@ void Form1::DoInputBox() {
       system().InputBox(prompt, BoxTitle(ParamLines[1]), ParamLines[2], check);
   switch (answer.kind) {
     case InputBoxAnswer::kConfirmed:
-      SaveResultAndExit(answer.text);
+      return Outcome::Answer(answer.text);
     case InputBoxAnswer::kCancelled:
       // The batch file reads an empty answer; the exit code tells it the box was cancelled.
-      SaveResultAndExit(std::wstring(), kExitCancelled);
+      return Outcome::Answer(std::wstring(), kExitCancelled);
     case InputBoxAnswer::kFailed:
       break;
   }
-  ReportFault(L"Das Eingabefenster konnte nicht angezeigt werden:\r" + answer.reason);
+  return Outcome::Fault(L"Das Eingabefenster konnte nicht angezeigt werden:\r" + answer.reason);
 }
 
 }  // namespace kelvari

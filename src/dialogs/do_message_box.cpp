@@ -5,29 +5,24 @@
 
 namespace kelvari {
 
-void Form1::DoMessageBox() {
-  ChkParamFileName(3);
+Outcome Form1::DoMessageBox() {
+  if (Step ended = ChkParamFileName(3)) return *ended;
 
-  // The attribute words take the place of the command-line words for a while.
-  GetParamStrX(ParamLines[2]);
+  std::vector<std::wstring> attributes;
+  if (Step fault = SplitAttributeLine(ParamLines[2], attributes)) return *fault;
   MessageBoxStyle style;
-  const int count = ParamCountX;
-  for (int i = 1; i <= count; ++i) {
-    const std::wstring& word = ParamStrX[static_cast<std::size_t>(i)];
-    if (!style.Apply(system().UpperCase(word))) {
-      const std::wstring attribute = word;
-      RestoreCommandLineWords();  // the message names command-line words, never attributes
-      DoInternalError(6, attribute);
+  for (std::size_t i = 1; i < attributes.size(); ++i) {
+    if (!style.Apply(system().UpperCase(attributes[i]))) {
+      return Outcome::Error(kErrMessageBoxAttribute, attributes[i]);
     }
   }
-  RestoreCommandLineWords();
 
   const std::wstring text = PromptString(3);
   const int pressed =
       system().MessageBox(text, BoxTitle(ParamLines[1]), static_cast<std::uint16_t>(style.Value()));
   // No box shown, no button pressed: that is no answer, not even an empty one.
-  if (pressed <= 0) ReportFault(L"Das Meldungsfenster konnte nicht angezeigt werden.");
-  SaveResultAndExit(MessageBoxResultWord(pressed));
+  if (pressed <= 0) return Outcome::Fault(L"Das Meldungsfenster konnte nicht angezeigt werden.");
+  return Outcome::Answer(MessageBoxResultWord(pressed));
 }
 
 }  // namespace kelvari

@@ -7,18 +7,18 @@
 
 namespace kelvari {
 
-void Form1::DoQueryFolderBox() {
-  ChkParamFileName(1);
+Outcome Form1::DoQueryFolderBox() {
+  if (Step ended = ChkParamFileName(1)) return *ended;
   const std::wstring prompt = FolderPrompt(ParamLines);
   const BrowsedFolder folder = BrowseFolder(system(), system().MainWindow(), prompt);
-  if (!folder.chosen) SaveResultAndExit(std::wstring(), kExitCancelled);
+  if (!folder.chosen) return Outcome::Answer(std::wstring(), kExitCancelled);
   if (!folder.path) {
     // Never a cut path: it could name another folder.
-    ReportFault(
+    return Outcome::Fault(
         L"Der Pfad des gew\u00E4hlten Ordners konnte nicht vollst\u00E4ndig "
         L"ermittelt werden. Er wird nicht an die Stapeldatei weitergegeben.");
   }
-  SavePathAndExit(*this, *folder.path, kExitAnswered);
+  return PathAnswer(system(), *folder.path, kExitAnswered);
 }
 
 }  // namespace kelvari

@@ -101,13 +101,12 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
   const DWORD error = ::CommDlgExtendedError();
   if (error == 0) {
     outcome.kind = FileDialogOutcome::kCancelled;
-  } else if (error == FNERR_BUFFERTOOSMALL) {
-    // The first two bytes of the buffer hold the room the path needs.
-    outcome.kind = FileDialogOutcome::kBufferTooSmall;
-    outcome.needed_chars = static_cast<std::uint16_t>(buffer[0]);
   } else {
+    // The buffer holds the longest path the system knows: a path that does not fit is never
+    // cut, but reported.
     outcome.kind = FileDialogOutcome::kFailed;
-    outcome.reason = L"Fehlercode " + std::to_wstring(error);
+    outcome.reason = error == FNERR_BUFFERTOOSMALL ? L"Der gew\u00E4hlte Pfad ist zu lang."
+                                                   : L"Fehlercode " + std::to_wstring(error);
   }
   return outcome;
 }

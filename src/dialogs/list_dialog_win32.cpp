@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <optional>
+
 #include "dialogs/dialog_font_win32.h"
 #include "dialogs/list_dialog_layout.h"
 #include "dialogs/prompt_text.h"
@@ -37,9 +39,10 @@ struct ListDialog {
   UniqueFont font;
   UINT dpi = 96;
   HWND focus = nullptr;  // the control that had the focus when the window was deactivated
-  std::function<void(int)> on_button;
-  std::function<void()> on_double_click;
-  std::function<void()> on_close;
+  std::function<Step(int)> on_button;
+  std::function<Step()> on_double_click;
+  std::function<Step()> on_close;
+  std::optional<Outcome> outcome;  // set by the action that ends the dialog
 };
 ListDialog dialog;
 
@@ -88,14 +91,15 @@ void LayOut(UINT dpi, const RECT* suggested) {
   Place(dialog.label, design.label, dpi);
 }
 
-void Serve(const std::function<void()>& action) {
+// Runs the action of a control unless the dialog has ended; an outcome ends the event loop
+// once the message that brought the action has been dispatched.
+void Serve(const std::function<Step()>& action) {
+  if (dialog.outcome) return;
   try {
-    action();
+    dialog.outcome = action();
   } catch (...) {
-    ::MessageBoxW(dialog.form.get(),
-                  L"Interner Fehler: Die Auswahl konnte nicht ausgewertet werden.", L"Kelvari",
-                  MB_OK | MB_ICONSTOP);
-    ::ExitProcess(kExitFailed);
+    dialog.outcome =
+        Outcome::Fault(L"Interner Fehler: Die Auswahl konnte nicht ausgewertet werden.");
   }
 }
 
@@ -104,9 +108,9 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wparam, LPARAM lparam)
     case WM_COMMAND: {
       const int id = LOWORD(wparam), code = HIWORD(wparam);
       if (id == kOkId && code == BN_CLICKED && dialog.on_button) {
-        Serve([] { dialog.on_button(0); });
+        Serve([] { return dialog.on_button(0); });
       } else if (id == kCancelId && code == BN_CLICKED && dialog.on_button) {
-        Serve([] { dialog.on_button(1); });
+        Serve([] { return dialog.on_button(1); });
       } else if ((id == kSingleListId || id == kMultiListId) && code == LBN_DBLCLK &&
                  dialog.on_double_click) {
         Serve(dialog.on_double_click);
@@ -239,15 +243,15 @@ std::vector<int> Win32System::ListDialogSelection() {
   return selected;
 }
 
-void Win32System::RunEventLoop() {
-  if (!dialog.form) return;  // no window to serve: the process ends at once
+Outcome Win32System::RunEventLoop() {
   MSG message;
-  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+  while (dialog.form && !dialog.outcome && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab, the access keys Alt+O and Alt+A, and the arrow keys of a dialog.
     if (::IsDialogMessageW(dialog.form.get(), &message)) continue;
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
+  return dialog.outcome.value_or(Outcome::NoAnswer(kExitCancelled));
 }
 
 }  // namespace kelvari

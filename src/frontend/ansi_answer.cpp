@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <set>
 
-#include "frontend/form1.h"
 #include "frontend/system.h"
 
 namespace kelvari {
@@ -83,13 +82,12 @@ std::optional<std::wstring> ExactAnsiPath(System& system, const std::wstring& pa
   return *short_folder + (last == L'\\' || last == L'/' ? L"" : L"\\") + name;
 }
 
-void SavePathAndExit(Form1& form, const std::wstring& path, int exit_code) {
-  if (const auto exact = ExactAnsiPath(form.system(), path))
-    form.SaveResultAndExit(*exact, exit_code);
-  form.ReportFault(L"Der Pfad '" + path + L"'" +
-                   NotInAnsiReason(form.system(), path).value_or(L"") +
-                   L"\rEr hat auch keinen kurzen Namen (8.3), der sich so darstellen l\u00E4sst. "
-                   L"Deshalb kann er nicht an die Stapeldatei weitergegeben werden.");
+Outcome PathAnswer(System& system, const std::wstring& path, int exit_code) {
+  if (const auto exact = ExactAnsiPath(system, path)) return Outcome::Answer(*exact, exit_code);
+  return Outcome::Fault(
+      L"Der Pfad '" + path + L"'" + NotInAnsiReason(system, path).value_or(L"") +
+      L"\rEr hat auch keinen kurzen Namen (8.3), der sich so darstellen l\u00E4sst. "
+      L"Deshalb kann er nicht an die Stapeldatei weitergegeben werden.");
 }
 
 }  // namespace kelvari

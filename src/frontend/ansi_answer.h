@@ -10,9 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "frontend/outcome.h"
+
 namespace kelvari {
 
-class Form1;
 class System;
 
 // The part of a German message that says why `text` cannot be passed on, to follow its
@@ -25,8 +26,8 @@ std::optional<std::wstring> NotInAnsiReason(System& system, std::wstring_view te
 // form of its folder followed by its name. Nullopt when there is none.
 std::optional<std::wstring> ExactAnsiPath(System& system, const std::wstring& path);
 
-// Writes `path` in a form of ExactAnsiPath and ends the process with `exit_code`. When there
-// is no such form, nothing is written: the user is told why and the process ends as failed.
-[[noreturn]] void SavePathAndExit(Form1& form, const std::wstring& path, int exit_code);
+// The answer `path` in a form of ExactAnsiPath with `exit_code`. When there is no such form,
+// a fault that tells the user why: nothing is written.
+Outcome PathAnswer(System& system, const std::wstring& path, int exit_code);
 
 }  // namespace kelvari

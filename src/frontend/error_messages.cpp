@@ -22,29 +22,29 @@ bool IsDigit(wchar_t c) {
 
 std::wstring ErrorMessage(std::int16_t code, const ErrorContext& c) {
   switch (code) {
-    case 0:
+    case kErrInternal:
       return NumericValue(c.word3) == 1.0 ? std::wstring(kNoSpaceForResult) : std::wstring();
-    case 1:
+    case kErrNoCommand:
       return L"Es wurde kein Kommando zur Ausf\u00FChrung angegeben.";
-    case 2:
+    case kErrUnknownCommand:
       return L"Das Kommando '" + c.word2 + L"' ist nicht bekannt.";
-    case 3:
+    case kErrNoParamFile:
       return L"Der Name der Parameterdatei wurde nicht angegeben.";
-    case 4:
+    case kErrParamFileMissing:
       return L"Die Parameterdatei '" + c.word3 + L"' konnte nicht gefunden werden.";
-    case 5:
+    case kErrTooFewLines:
       return L"F\u00FCr das Kommando '" + c.word2 +
              L"' wurden\rzu wenig Angaben in der Parameterdatei gemacht.";
-    case 6:
+    case kErrMessageBoxAttribute:
       return L"Befehl MESSAGEBOX: Unbekanntes Attribut " + c.upper_attribute + L".";
-    case 7:
+    case kErrListBoxAttribute:
       return L"Befehl LISTBOX: Unbekanntes Attribut " + c.upper_attribute + L".";
-    case 8:
+    case kErrListFileMissing:
       return L"LISTBOX: Die Datei " + c.upper_param_line2 +
              L" mit dem\rListeninhalt konnte nicht gefunden werden.";
-    case 9:
+    case kErrTooFewWords:
       return L"F\u00FCr das Kommando '" + c.word2 + L"' wurden zu wenig Parameter \u00FCbergeben.";
-    case 10:
+    case kErrNotOnNt:
       return L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!";
     default:
       return L"Unerwarteter Fehler ... ???";

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "frontend/error_codes.h"
+
 namespace kelvari {
 
 // What a message may name: command-line words 2 and 3, parameter line 2 (upper-cased by the

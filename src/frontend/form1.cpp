@@ -11,7 +11,7 @@
 namespace kelvari {
 namespace {
 
-using Handler = void (Form1::*)();
+using Handler = Outcome (Form1::*)();
 
 struct Command {
   std::wstring_view word;
@@ -37,36 +37,68 @@ const Command kCommands[] = {
 
 }  // namespace
 
-void Form1::ParameterAuswerten() {
-  GetParamStrX(system_.ArgumentText());
-  if (ParamCountX == 0) DoHelp();
-  if (ParamCountX < 2) DoInternalError(1);
+Outcome Form1::ParameterAuswerten() {
+  if (Step fault = GetParamStrX(system_.ArgumentText())) return *fault;
+  if (ParamCountX == 0) return DoHelp();
+  if (ParamCountX < 2) return Outcome::Error(kErrNoCommand);
 
   const std::wstring command = system_.UpperCase(ParamStrX[2]);
   for (const Command& c : kCommands) {
-    if (command != c.word) continue;
-    (this->*c.handler)();
-    return;
+    if (command == c.word) return (this->*c.handler)();
   }
-  DoInternalError(2);
+  return Outcome::Error(kErrUnknownCommand);
 }
 
-void Form1::DoNotOnNt() {
-  DoInternalError(10);
+int Form1::Run() {
+  Outcome outcome = Load();
+  if (outcome.kind == Outcome::kDialogShown) outcome = system_.RunEventLoop();
+  return Finish(outcome);
 }
 
-void Form1::DoInternalErrorCommand() {
-  DoInternalError(0);
-}
-
-void Form1::GetParamStrX(const std::wstring& text) {
-  if (!SplitWords(text, ParamStrX, ParamCountX)) {
-    ReportFault(L"Ein Text mit mehr als 32767 W\u00F6rtern kann nicht zerlegt werden.");
+int Form1::Finish(const Outcome& outcome) {
+  switch (outcome.kind) {
+    case Outcome::kAnswer:
+      return SaveResultAndExit(outcome.text, outcome.exit_code);
+    case Outcome::kNoAnswer:
+      return outcome.exit_code;
+    case Outcome::kError:
+      return DoInternalError(outcome.error, outcome.attribute);
+    case Outcome::kFault:
+      return ReportFault(outcome.text);
+    case Outcome::kDialogShown:
+      break;
   }
+  return kExitCancelled;
 }
 
-void Form1::RestoreCommandLineWords() {
-  GetParamStrX(system_.ArgumentText());
+Outcome Form1::DoNotOnNt() {
+  return Outcome::Error(kErrNotOnNt);
+}
+
+Outcome Form1::DoInternalErrorCommand() {
+  return Outcome::Error(kErrInternal);
+}
+
+namespace {
+
+Step TooManyWords() {
+  return Outcome::Fault(L"Ein Text mit mehr als " + std::to_wstring(kMaxWords) +
+                        L" W\u00F6rtern kann nicht zerlegt werden.");
+}
+
+}  // namespace
+
+Step Form1::GetParamStrX(const std::wstring& text) {
+  if (!SplitWords(text, ParamStrX, ParamCountX)) return TooManyWords();
+  return std::nullopt;
+}
+
+Step Form1::SplitAttributeLine(const std::wstring& line, std::vector<std::wstring>& words) {
+  words.clear();
+  std::int16_t count = 0;
+  if (!SplitWords(line, words, count)) return TooManyWords();
+  words.resize(static_cast<std::size_t>(count) + 1);  // a line without words leaves none
+  return std::nullopt;
 }
 
 std::wstring Form1::Word(int n) const {
@@ -74,63 +106,65 @@ std::wstring Form1::Word(int n) const {
   return ParamStrX[static_cast<std::size_t>(n)];
 }
 
-void Form1::ChkParamFileName(std::int16_t MinLaenge) {
-  if (ParamCountX < 3) DoInternalError(3);
+Step Form1::ChkParamFileName(std::int16_t MinLaenge) {
+  if (ParamCountX < 3) return Outcome::Error(kErrNoParamFile);
   const std::wstring path = Word(3);
-  if (!system_.IsNormalFile(path)) DoInternalError(4);
+  if (!system_.IsNormalFile(path)) return Outcome::Error(kErrParamFileMissing);
 
   ParamLines.assign(1, std::wstring());
   std::string bytes;
   const IoStatus read = system_.ReadWholeFile(path, bytes);
   if (!read.ok) {
-    ReportFault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" + read.reason);
+    return Outcome::Fault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" +
+                          read.reason);
   }
   ParamLines = KeepParameterLines(SplitLines(DecodeTextFile(bytes, system_)), system_);
   bytes.clear();
   if (static_cast<int>(ParamLines.size()) - 1 > kMaxLines) {
-    ReportFault(L"Die Parameterdatei '" + path + L"' enth\u00E4lt mehr als 32767 Zeilen.");
+    return Outcome::Fault(L"Die Parameterdatei '" + path + L"' enth\u00E4lt mehr als " +
+                          std::to_wstring(kMaxLines) + L" Zeilen.");
   }
-  if (static_cast<int>(ParamLines.size()) - 1 < MinLaenge) DoInternalError(5);
+  if (static_cast<int>(ParamLines.size()) - 1 < MinLaenge) return Outcome::Error(kErrTooFewLines);
+  return std::nullopt;
 }
 
 std::wstring Form1::PromptString(std::int16_t StartIndex) const {
   return JoinPrompt(ParamLines, StartIndex);
 }
 
-void Form1::SaveResultAndExit(const std::wstring& text, int exit_code) {
+int Form1::SaveResultAndExit(const std::wstring& text, int exit_code) {
   const std::wstring path = ParamStrX.size() > 1 ? ParamStrX[1] : std::wstring();
   const AnsiText ansi = system_.ToAnsi(text);
   if (!ansi.exact) {
     // Every command checks its answer before; this keeps any other answer from arriving changed.
-    ReportFault(L"Die Antwort" + NotInAnsiReason(system_, text).value_or(L"") +
-                L"\rSie wird nicht an die Stapeldatei weitergegeben.");
+    return ReportFault(L"Die Antwort" + NotInAnsiReason(system_, text).value_or(L"") +
+                       L"\rSie wird nicht an die Stapeldatei weitergegeben.");
   }
   const std::string bytes = ansi.bytes + "\r\n";
   const IoStatus written = system_.ReplaceFileContent(path, bytes);
   if (!written.ok) {
-    ReportFault(L"Die Ergebnisdatei '" + path + L"' konnte nicht geschrieben werden:\r" +
-                written.reason);
+    return ReportFault(L"Die Ergebnisdatei '" + path + L"' konnte nicht geschrieben werden:\r" +
+                       written.reason);
   }
-  system_.ExitProcess(exit_code);
+  return exit_code;
 }
 
-void Form1::DoInternalError(std::int16_t code, const std::wstring& attribute) {
+int Form1::DoInternalError(ErrorCode code, const std::wstring& attribute) {
   ErrorContext context;
   context.word2 = Word(2);
   context.word3 = Word(3);
-  if (code == 8 && ParamLines.size() > 2)
+  if (code == kErrListFileMissing && ParamLines.size() > 2)
     context.upper_param_line2 = system_.UpperCase(ParamLines[2]);
-  if (code == 6 || code == 7) context.upper_attribute = system_.UpperCase(attribute);
+  if (code == kErrMessageBoxAttribute || code == kErrListBoxAttribute)
+    context.upper_attribute = system_.UpperCase(attribute);
   const std::wstring text = std::wstring(kErrorHeading) + ErrorMessage(code, context);
-  reporting_ = true;
   system_.MessageBox(text, L"Kelvari", kMbIconStop);
-  system_.ExitProcess(kExitFailed);
+  return kExitFailed;
 }
 
-void Form1::ReportFault(const std::wstring& message) {
-  reporting_ = true;
+int Form1::ReportFault(const std::wstring& message) {
   system_.MessageBox(message, L"Kelvari", kMbIconStop);
-  system_.ExitProcess(kExitFailed);
+  return kExitFailed;
 }
 
 }  // namespace kelvari

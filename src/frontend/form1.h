@@ -1,9 +1,9 @@
 // Form1: the program's main form. It owns all state of the process and holds the command
 // handlers. Its window stays hidden for every command but LISTBOX.
 //
-// Every handler ends the process itself (through SaveResultAndExit, DoInternalError or the
-// system's ExitProcess) and never returns, except DoListBox, which leaves the list dialog on
-// screen.
+// Every handler returns its outcome (see outcome.h); DoListBox leaves the list dialog on the
+// screen, and the dialog's events give the outcome. Finish carries an outcome out: it writes
+// the result file or shows the box, and gives the exit code of the process.
 #pragma once
 
 #include <cstdint>
@@ -19,7 +19,14 @@ class Form1 {
   explicit Form1(System& system) : system_(system) {}
 
   // The load event: evaluates the command line and runs one command.
-  void Load() { ParameterAuswerten(); }
+  Outcome Load() { return ParameterAuswerten(); }
+
+  // Runs the command, serves the list dialog when it is shown, and finishes: the exit code
+  // the process ends with.
+  int Run();
+
+  // Carries out `outcome` and returns the exit code. A dialog still shown gives a cancel.
+  int Finish(const Outcome& outcome);
 
   // State, in this order.
   std::int16_t ListBoxNumeric = 0;       // 0: entry texts; -1: entry numbers
@@ -29,54 +36,58 @@ class Form1 {
   std::vector<std::wstring> ParamStrX;   // entries 1..ParamCountX: the words split last
 
   // Splits the command line and runs the handler that word 2 selects.
-  void ParameterAuswerten();
+  Outcome ParameterAuswerten();
 
-  // Replaces the word list by the words of `text`.
-  void GetParamStrX(const std::wstring& text);
+  // Replaces the word list by the words of `text`; a fault for more than kMaxWords words.
+  Step GetParamStrX(const std::wstring& text);
 
-  // Reads the parameter file named by word 3 into ParamLines; ends with error 3, 4 or 5 when
-  // the word is missing, the file is not found or it keeps fewer than `MinLaenge` lines.
-  void ChkParamFileName(std::int16_t MinLaenge);
+  // Splits an attribute line into `words` (word n in entry n), leaving the command-line
+  // words in place; a fault for more than kMaxWords words.
+  Step SplitAttributeLine(const std::wstring& line, std::vector<std::wstring>& words);
+
+  // Reads the parameter file named by word 3 into ParamLines; error 3, 4 or 5 when the word
+  // is missing, the file is not found or it keeps fewer than `MinLaenge` lines.
+  Step ChkParamFileName(std::int16_t MinLaenge);
 
   // Parameter lines `StartIndex` to the last, joined by a single CR.
   std::wstring PromptString(std::int16_t StartIndex) const;
 
-  // Writes `text` and CR LF into the file named by word 1 and ends the process with
-  // `exit_code`. A result file that cannot be written is reported, and left as it was.
-  [[noreturn]] void SaveResultAndExit(const std::wstring& text, int exit_code = kExitAnswered);
+  // Writes `text` and CR LF into the file named by word 1 and returns `exit_code` for the
+  // end of the process. A result file that cannot be written is reported, and left as it was.
+  int SaveResultAndExit(const std::wstring& text, int exit_code = kExitAnswered);
 
-  // Shows the German message for `code` and ends the process without a result.
-  [[noreturn]] void DoInternalError(std::int16_t code, const std::wstring& attribute = {});
+  // Shows the German message for `code`; returns the exit code of a failure.
+  int DoInternalError(ErrorCode code, const std::wstring& attribute = {});
 
   // Shows a fault that has no error code (a file that cannot be read or written, a limit
-  // passed) and ends the process without a result. The list dialog's events that arrive
-  // meanwhile are ignored: the process ends with kExitFailed once the box is closed.
-  [[noreturn]] void ReportFault(const std::wstring& message);
+  // passed); returns the exit code of a failure.
+  int ReportFault(const std::wstring& message);
 
   // Command handlers.
-  void DoNotOnNt();               // "_ERROR:OS=NT": error 10
-  void DoInternalErrorCommand();  // INTERNALERROR: error 0 for the calling batch file
-  void DoQueryFolderBox();
-  void DoCheckDrive();
-  void DoCheckLabel();
-  void DoMessageBox();
-  void DoInputBox();
-  void DoFileOpenBox();
-  void DoFileSaveBox();
-  void DoListBox();
-  void DoPlay();
-  void DoInfo();
-  void DoHelp();
+  Outcome DoNotOnNt();               // "_ERROR:OS=NT": error 10
+  Outcome DoInternalErrorCommand();  // INTERNALERROR: error 0 for the calling batch file
+  Outcome DoQueryFolderBox();
+  Outcome DoCheckDrive();
+  Outcome DoCheckLabel();
+  Outcome DoMessageBox();
+  Outcome DoInputBox();
+  Outcome DoFileOpenBox();
+  Outcome DoFileSaveBox();
+  Outcome DoListBox();
+  Outcome DoPlay();
+  Outcome DoInfo();
+  Outcome DoHelp();
 
   // The list dialog: the entries of the list in use, the events of its controls and the
-  // answer built from its selection.
+  // answer built from its selection. Once an event has given an outcome, later events (while
+  // a fault is shown over the dialog) give none.
   std::vector<std::wstring> ListEntries;
-  void Command1_Click(std::int16_t Index);
-  void List1_DblClick();
-  void Form_QueryUnload();
-  // Ends the process with the answer, or, when the batch file could not read it unchanged,
-  // tells the user and returns with the dialog still shown.
-  void ServeListBoxSelection();
+  Step Command1_Click(std::int16_t Index);
+  Step List1_DblClick();
+  Step Form_QueryUnload();
+  // The answer, or, when the batch file could not read it unchanged, nullopt after telling
+  // the user, with the dialog still shown.
+  Step ServeListBoxSelection();
 
   // Word n of the current word list, or the empty text when it does not exist.
   std::wstring Word(int n) const;
@@ -84,11 +95,11 @@ class Form1 {
   System& system() { return system_; }
 
  private:
-  // Restores the command-line words after a handler split another text into the list.
-  void RestoreCommandLineWords();
+  // Marks the list dialog as ended when `step` holds an outcome.
+  Step EndsDialog(Step step);
 
   System& system_;
-  bool reporting_ = false;  // an error or fault box is shown
+  bool dialog_ended_ = false;  // an event of the list dialog has given the outcome
 };
 
 }  // namespace kelvari

@@ -14,12 +14,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
 
   kelvari::Win32System system;
   kelvari::Form1 form(system);
+  int exit_code = kelvari::kExitFailed;
   try {
-    form.Load();
-    system.RunEventLoop();  // the list dialog ends the process from its events
+    exit_code = form.Run();
   } catch (const std::exception&) {
-    form.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
+    exit_code = form.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
   }
-  // Only the list dialog returns from the load event; it ends the process itself.
-  system.ExitProcess(kelvari::kExitCancelled);
+  // The one place the process ends: every handler has returned, its objects are gone.
+  ::ExitProcess(static_cast<UINT>(exit_code));
 }

@@ -20,11 +20,10 @@ struct FileDialogRequest {
 };
 
 struct FileDialogOutcome {
-  enum Kind { kConfirmed, kCancelled, kBufferTooSmall, kFailed };
+  enum Kind { kConfirmed, kCancelled, kFailed };
   Kind kind = kCancelled;
-  std::wstring path;             // kConfirmed: the full path of the chosen file
-  std::size_t needed_chars = 0;  // kBufferTooSmall: the room the path needs, when known
-  std::wstring reason;           // kFailed: what the system reported
+  std::wstring path;    // kConfirmed: the full path of the chosen file
+  std::wstring reason;  // kFailed: what the system reported
 };
 
 }  // namespace kelvari

@@ -1,19 +1,19 @@
 // The program's one door to the operating system.
 //
 // Everything the command logic needs from Windows (the argument text, files, message boxes,
-// upper-casing, the ANSI code page, ending the process) goes through this interface. The Win32
+// upper-casing, the ANSI code page) goes through this interface. The Win32
 // build implements it in the *_win32.cpp files; unit tests use a scripted fake. The logic never
 // sees a Windows handle or error number: failures come back as an IoStatus with a German text.
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "frontend/outcome.h"
 #include "frontend/platform_requests.h"
 
 namespace kelvari {
@@ -25,24 +25,6 @@ struct IoStatus {
 
   static IoStatus Ok() { return {}; }
   static IoStatus Failed(std::wstring why) { return {false, std::move(why)}; }
-};
-
-// Exit codes a batch file can test with "if errorlevel".
-enum ExitCode : int {
-  kExitAnswered = 0,   // the command ended normally
-  kExitCancelled = 1,  // the user cancelled a dialog
-  kExitFailed = 2,     // an error or a fault was reported
-};
-
-// Message box button codes, as the system returns them.
-enum MessageBoxAnswer : int {
-  kIdOk = 1,
-  kIdCancel = 2,
-  kIdAbort = 3,
-  kIdRetry = 4,
-  kIdIgnore = 5,
-  kIdYes = 6,
-  kIdNo = 7,
 };
 
 // An opaque window handle (HWND in the Win32 build); nullptr for none.
@@ -75,16 +57,17 @@ struct InputBoxAnswer {
   std::wstring reason;  // the system's description when the box could not be shown
 };
 
-// Everything the list dialog shows, and where it reports the user's actions.
+// Everything the list dialog shows, and where it reports the user's actions. An action either
+// leaves the dialog open (nullopt) or gives the outcome that ends it.
 struct ListDialogSetup {
   std::wstring title;
   std::wstring prompt;  // lines joined by a single CR
   bool multi_select = false;
   const std::vector<std::wstring>* entries = nullptr;  // read while the dialog is shown
   bool ok_enabled = true;
-  std::function<void(int)> on_button;  // button index: 0 "&OK", 1 "&Abbrechen"
-  std::function<void()> on_double_click;
-  std::function<void()> on_close;  // the title bar's close box or the system menu
+  std::function<Step(int)> on_button;  // button index: 0 "&OK", 1 "&Abbrechen"
+  std::function<Step()> on_double_click;
+  std::function<Step()> on_close;  // the title bar's close box or the system menu
 };
 
 // Message box style bits used by the program itself.
@@ -158,9 +141,10 @@ class System {
   virtual IoStatus ShowListDialog(const ListDialogSetup& setup) = 0;
   // Positions (from 0, in list order) of the selected entries of the list in use.
   virtual std::vector<int> ListDialogSelection() = 0;
-  // Serves the list dialog until one of its callbacks ends the process; returns at once when
-  // no list dialog is shown.
-  virtual void RunEventLoop() = 0;
+  // Serves the list dialog until one of its callbacks gives an outcome, and returns it. The
+  // dialog stays on the screen, its actions no longer served. Without a list dialog, or when
+  // the loop ends otherwise, the outcome is a cancel.
+  virtual Outcome RunEventLoop() = 0;
   // ---- File and folder dialogs, drive checks and sound ----
 
   // Shows the file-open or file-save dialog once, modal, and tells how it ended.
@@ -194,16 +178,6 @@ class System {
   virtual std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) = 0;
   // Lets `milliseconds` pass.
   virtual void Pause(int milliseconds) = 0;
-
-  // Ends the process at once with `code`; nothing after the call runs.
-  [[noreturn]] void ExitProcess(int code) {
-    EndProcess(code);
-    std::abort();  // EndProcess never returns
-  }
-
- protected:
-  // Ends the process (or, in tests, leaves the program's code by an exception).
-  virtual void EndProcess(int code) = 0;
 };
 
 }  // namespace kelvari

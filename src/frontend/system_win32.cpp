@@ -92,10 +92,6 @@ std::optional<std::wstring> Win32System::ShortPath(const std::wstring& path) {
   return short_path;
 }
 
-void Win32System::EndProcess(int code) {
-  ::ExitProcess(static_cast<UINT>(code));
-}
-
 std::wstring SystemErrorText(DWORD error) {
   wchar_t* buffer = nullptr;
   const DWORD n = ::FormatMessageW(

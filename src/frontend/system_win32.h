@@ -27,7 +27,7 @@ class Win32System final : public System {
                           const std::wstring& proposal, const InputCheck& check) override;
   IoStatus ShowListDialog(const ListDialogSetup& setup) override;
   std::vector<int> ListDialogSelection() override;
-  void RunEventLoop() override;
+  Outcome RunEventLoop() override;
   FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
   bool BeginCom() override;
   void EndCom() override;
@@ -38,9 +38,6 @@ class Win32System final : public System {
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
   std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;
   void Pause(int milliseconds) override;
-
- protected:
-  void EndProcess(int code) override;
 };
 
 }  // namespace kelvari

@@ -18,10 +18,10 @@ void ShowHelpFile(System& system, WindowHandle owner, const std::wstring& path, 
 
 }  // namespace
 
-void Form1::DoHelp() {
+Outcome Form1::DoHelp() {
   const std::wstring path = ProgramFolder(system()) + L"Kelvari.htm";
   ShowHelpFile(system(), system().MainWindow(), path, true);
-  system().ExitProcess(kExitAnswered);
+  return Outcome::NoAnswer(kExitAnswered);
 }
 
 }  // namespace kelvari

@@ -4,10 +4,10 @@
 
 namespace kelvari {
 
-void Form1::DoInfo() {
+Outcome Form1::DoInfo() {
   InfoForm info(system());
   system().ShowInfoForm(info);
-  system().ExitProcess(kExitAnswered);
+  return Outcome::NoAnswer(kExitAnswered);
 }
 
 }  // namespace kelvari

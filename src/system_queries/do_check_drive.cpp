@@ -11,16 +11,16 @@ constexpr const wchar_t* kError = L"ERROR";
 
 }  // namespace
 
-void Form1::DoCheckDrive() {
-  if (ParamCountX < 3) DoInternalError(9);
+Outcome Form1::DoCheckDrive() {
+  if (ParamCountX < 3) return Outcome::Error(kErrTooFewWords);
   const std::wstring root = DriveRoot(Word(3));
-  SaveResultAndExit(system().CanListFolder(root) ? kOk : kError);
+  return Outcome::Answer(system().CanListFolder(root) ? kOk : kError);
 }
 
-void Form1::DoCheckLabel() {
-  if (ParamCountX < 4) DoInternalError(9);
+Outcome Form1::DoCheckLabel() {
+  if (ParamCountX < 4) return Outcome::Error(kErrTooFewWords);
   const std::wstring root = DriveRoot(Word(3));
-  SaveResultAndExit(LabelMatches(system(), system().VolumeLabel(root), Word(4)) ? kOk : kError);
+  return Outcome::Answer(LabelMatches(system(), system().VolumeLabel(root), Word(4)) ? kOk : kError);
 }
 
 }  // namespace kelvari

@@ -5,19 +5,14 @@
 
 namespace kelvari {
 
-void Form1::DoPlay() {
-  ChkParamFileName(1);
-  {
-    MMControl MMControl1(system());
-    MMControl1.Notify = false;
-    MMControl1.Wait = true;
-    MMControl1.Shareable = false;
-    MMControl1.DeviceType = L"WaveAudio";
-    MMControl1.FileName = ParamLines[1];
-    MMControl1.Command(L"SOUND");
-    MMControl1.Command(L"Close");
-  }
-  system().ExitProcess(kExitAnswered);
+Outcome Form1::DoPlay() {
+  if (Step ended = ChkParamFileName(1)) return *ended;
+  MMControl MMControl1(system());
+  MMControl1.DeviceType = L"WaveAudio";
+  MMControl1.FileName = ParamLines[1];
+  MMControl1.Command(L"SOUND");
+  MMControl1.Command(L"Close");
+  return Outcome::NoAnswer(kExitAnswered);
 }
 
 }  // namespace kelvari

@@ -50,22 +50,12 @@ void MMControl::Open() {
   }
   std::wstring command = L"open \"" + FileName + L"\"";
   if (!DeviceType.empty()) command += L" type " + DeviceType;
-  command += L" alias " + std::wstring(kAlias);
-  if (Shareable) command += L" shareable";
-  if (Wait) command += L" wait";
+  command += L" alias " + std::wstring(kAlias) + L" wait";
   error_ = Send(command);
   open_ = error_ == 0;
 }
 
 void MMControl::Play() {
-  if (Wait) {
-    PlayAndWait();
-    return;
-  }
-  error_ = Send(L"play " + std::wstring(kAlias) + L" from 0");
-}
-
-void MMControl::PlayAndWait() {
   const std::wstring alias(kAlias);
   std::wstring answer;
   Send(L"set " + alias + L" time format milliseconds");
@@ -87,9 +77,7 @@ void MMControl::PlayAndWait() {
 }
 
 void MMControl::Close() {
-  std::wstring command = L"close " + std::wstring(kAlias);
-  if (Wait) command += L" wait";
-  error_ = Send(command);
+  error_ = Send(L"close " + std::wstring(kAlias) + L" wait");
   open_ = false;
 }
 

@@ -1,6 +1,7 @@
 // MMControl: the multimedia control of the main form, driven through its properties. Its
-// commands are carried out with MCI command strings; a failure stays in Error() and is
-// shown nowhere.
+// commands are carried out with MCI command strings, each returning when it has completed;
+// the device is opened for this program alone. A failure stays in Error() and is shown
+// nowhere.
 #pragma once
 
 #include <cstdint>
@@ -18,15 +19,12 @@ class MMControl {
   MMControl& operator=(const MMControl&) = delete;
   ~MMControl();  // closes a device left open
 
-  bool Notify = false;     // no window is told when a command completes
-  bool Wait = false;       // true: a command returns when it has completed
-  bool Shareable = false;  // true: other programs may use the device at the same time
   std::wstring DeviceType;
   std::wstring FileName;
 
   // Carries out a command, named in any case:
   //   "SOUND": opens FileName with DeviceType (when not open yet) and plays it from the start;
-  //            with Wait, it returns when the sound has ended, and at the latest kGraceMs
+  //            it returns when the sound has ended, and at the latest kGraceMs
   //            after the sound's length has passed: a stalled device is then stopped
   //            (Error() kStalled) rather than holding the program for ever;
   //   "Close": closes the device.
@@ -50,7 +48,6 @@ class MMControl {
  private:
   void Open();
   void Play();
-  void PlayAndWait();
   std::uint32_t Send(const std::wstring& command);
   std::uint32_t Send(const std::wstring& command, std::wstring& answer);
   void Close();

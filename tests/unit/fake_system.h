@@ -1,5 +1,5 @@
 // A scripted stand-in for the operating system: files live in a map, message box answers come
-// from a queue, every box shown is recorded, and ending the process throws ProcessEnded.
+// from a queue, and every box shown is recorded.
 #pragma once
 
 #include <cwctype>
@@ -15,11 +15,6 @@
 #include "info/info_form.h"
 
 namespace kelvari::testing {
-
-// Thrown by FakeSystem::ExitProcess; a test catches it where the real process would end.
-struct ProcessEnded {
-  int code;
-};
 
 struct ShownBox {
   std::wstring text;
@@ -111,7 +106,7 @@ class FakeSystem : public System {
                  std::uint32_t style) override {
     boxes.push_back({text, title, style});
     if (while_box_shown) std::exchange(while_box_shown, nullptr)();
-    if (box_answers.empty()) return kIdOk;
+    if (box_answers.empty()) return 1;  // OK
     const int answer = box_answers.front();
     box_answers.pop_front();
     return answer;
@@ -191,7 +186,10 @@ class FakeSystem : public System {
     return list_dialog_status;
   }
   std::vector<int> ListDialogSelection() override { return list_selection; }
-  void RunEventLoop() override { ++event_loops; }
+  Outcome RunEventLoop() override {
+    ++event_loops;
+    return Outcome::NoAnswer(kExitCancelled);
+  }
   // ---- File and folder dialogs, drive checks and sound ----
   std::vector<FileDialogRequest> file_dialogs;         // every showing, in order
   std::deque<FileDialogOutcome> file_dialog_outcomes;  // empty: the user cancels
@@ -270,9 +268,6 @@ class FakeSystem : public System {
     return it == mci_errors.end() ? 0 : it->second;
   }
   void Pause(int milliseconds) override { paused_ms += milliseconds; }
-
- protected:
-  void EndProcess(int code) override { throw ProcessEnded{code}; }
 };
 
 }  // namespace kelvari::testing

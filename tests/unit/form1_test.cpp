@@ -56,19 +56,11 @@ TEST(SaveResultAndExit, WritesOneAnsiLine) {
   Form1 form(sys);
   form.GetParamStrX(L"C:\\erg.txt X");
   sys.files[L"C:\\erg.txt"].bytes = "ein alter, l\xE4ngerer Inhalt\r\n";
-  try {
-    form.SaveResultAndExit(L"Gr\u00FC\u00DFe  mit Leerzeichen ");
-  } catch (const testing::ProcessEnded& end) {
-    EXPECT_EQ(end.code, kExitAnswered);
-  }
+  EXPECT_EQ(form.SaveResultAndExit(L"Gr\u00FC\u00DFe  mit Leerzeichen "), kExitAnswered);
   EXPECT_EQ(sys.files[L"C:\\erg.txt"].bytes,
             "Gr\xFC\xDF"
             "e  mit Leerzeichen \r\n");
-  try {
-    form.SaveResultAndExit(L"", kExitCancelled);
-  } catch (const testing::ProcessEnded& end) {
-    EXPECT_EQ(end.code, kExitCancelled);
-  }
+  EXPECT_EQ(form.SaveResultAndExit(L"", kExitCancelled), kExitCancelled);
   EXPECT_EQ(sys.files[L"C:\\erg.txt"].bytes, "\r\n");
 }
 
@@ -77,12 +69,7 @@ TEST(SaveResultAndExit, AnUnwritableFileIsReportedAndKept) {
   sys.files[L"erg.txt"] = {"ALT\r\n", false, false, true};
   Form1 form(sys);
   form.GetParamStrX(L"erg.txt X");
-  try {
-    form.SaveResultAndExit(L"NEU");
-    ADD_FAILURE();
-  } catch (const testing::ProcessEnded& end) {
-    EXPECT_EQ(end.code, kExitFailed);
-  }
+  EXPECT_EQ(form.SaveResultAndExit(L"NEU"), kExitFailed);
   EXPECT_EQ(sys.files[L"erg.txt"].bytes, "ALT\r\n");
   ASSERT_EQ(sys.boxes.size(), 1u);
   EXPECT_EQ(sys.boxes[0].text,

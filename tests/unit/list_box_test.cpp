@@ -7,7 +7,6 @@ namespace kelvari {
 namespace {
 
 using testing::FakeSystem;
-using testing::ProcessEnded;
 
 // Runs LISTBOX up to the shown dialog. The form stays alive, so its events can be raised.
 struct ListRun {
@@ -27,15 +26,11 @@ struct ListRun {
 
   const ListDialogSetup& dialog() const { return sys.list_dialogs.at(0); }
 
-  // Raises a user action and returns the exit code it ends the process with.
+  // Raises a user action and returns the exit code it ends the process with; nullopt while
+  // the dialog stays open.
   template <typename Action>
   std::optional<int> Do(Action action) {
-    try {
-      action();
-    } catch (const ProcessEnded& end) {
-      return end.code;
-    }
-    return std::nullopt;
+    return testing::Ends(form, action());
   }
   std::string Result() { return sys.files[L"erg.txt"].bytes; }
 };
@@ -195,7 +190,7 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     ASSERT_EQ(run.exit, std::nullopt);
     run.sys.list_selection = c.selection;
     const auto code = c.double_click ? run.Do(run.dialog().on_double_click)
-                                     : run.Do([&] { run.dialog().on_button(0); });
+                                     : run.Do([&] { return run.dialog().on_button(0); });
     const bool refused = c.result == "ALT\r\n";
     EXPECT_EQ(code, refused ? std::nullopt : std::optional(kExitAnswered)) << c.attributes;
     EXPECT_EQ(run.Result(), c.result) << c.attributes;
@@ -205,7 +200,7 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     EXPECT_NE(run.sys.boxes[0].text.find(L"\u4E2D (U+4E2D)"), std::wstring::npos);
     EXPECT_EQ(run.sys.boxes[0].style, kMbIconStop);
     run.sys.list_selection = {0};  // another choice in the same dialog
-    EXPECT_EQ(run.Do([&] { run.dialog().on_button(0); }), kExitAnswered);
+    EXPECT_EQ(run.Do([&] { return run.dialog().on_button(0); }), kExitAnswered);
     EXPECT_EQ(run.Result(), "Rot\r\n");
   }
 }
@@ -215,7 +210,7 @@ TEST(ListDialogEvents, CancelAndCloseLeaveTheResultFile) {
     ListRun run("MULTISELECT", "a\r\nb\r\n");
     run.sys.list_selection = {0};
     const auto code =
-        way == 0 ? run.Do([&] { run.dialog().on_button(1); }) : run.Do(run.dialog().on_close);
+        way == 0 ? run.Do([&] { return run.dialog().on_button(1); }) : run.Do(run.dialog().on_close);
     EXPECT_EQ(code, kExitCancelled);
     EXPECT_EQ(run.Result(), "ALT\r\n");
   }
@@ -232,16 +227,16 @@ TEST(ListDialogEvents, ClicksWhileAFaultIsShownAreIgnored) {
   ListRun run("", "a\r\nb\r\n");
   run.sys.files[L"erg.txt"].unwritable = true;
   run.sys.list_selection = {1};
+  std::vector<bool> served;
   run.sys.while_box_shown = [&] {
-    run.dialog().on_button(1);
-    run.dialog().on_close();
-    run.dialog().on_button(0);
-    run.dialog().on_double_click();
+    served = {run.dialog().on_button(1).has_value(), run.dialog().on_close().has_value(),
+              run.dialog().on_button(0).has_value(), run.dialog().on_double_click().has_value()};
   };
-  EXPECT_EQ(run.Do([&] { run.dialog().on_button(0); }), kExitFailed);
+  EXPECT_EQ(run.Do([&] { return run.dialog().on_button(0); }), kExitFailed);
   ASSERT_EQ(run.sys.boxes.size(), 1u);
   EXPECT_EQ(run.sys.boxes[0].text.substr(0, 19), L"Die Ergebnisdatei '");
   EXPECT_EQ(run.Result(), "ALT\r\n");
+  EXPECT_EQ(served, std::vector<bool>(4, false));
 }
 
 TEST(ListDialogEvents, FailingDialogIsReported) {

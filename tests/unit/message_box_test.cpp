@@ -57,6 +57,9 @@ TEST(MessageBoxResultWord, EveryButton) {
   EXPECT_EQ(MessageBoxResultWord(-1), L"");
 }
 
+// Buttons as the system reports them.
+constexpr int kIdOk = 1, kIdCancel = 2, kIdNo = 7;
+
 struct MessageBoxRun {
   FakeSystem sys;
   std::optional<int> exit;

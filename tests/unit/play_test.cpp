@@ -37,7 +37,6 @@ TEST(MMControl, SoundOpensPlaysAndCloseCloses) {
     sys.mci_errors = c.errors;
     {
       MMControl mm(sys);
-      mm.Wait = true;
       mm.DeviceType = L"WaveAudio";
       mm.FileName = c.file;
       mm.Command(L"SOUND");
@@ -52,14 +51,14 @@ TEST(MMControl, UnknownCommandAndAnOpenDeviceLeftBehind) {
   FakeSystem sys;
   {
     MMControl mm(sys);
-    mm.Shareable = true;
     mm.FileName = L"a.wav";
     mm.Command(L"Eject");
     EXPECT_EQ(mm.Error(), MMControl::kUnknownCommand);
     mm.Command(L"sound");
   }
-  const std::vector<std::wstring> expected = {L"open \"a.wav\" alias kelvari_mm shareable",
-                                              L"play kelvari_mm from 0", L"close kelvari_mm"};
+  const std::vector<std::wstring> expected = {
+      L"open \"a.wav\" alias kelvari_mm wait", L"set kelvari_mm time format milliseconds",
+      L"play kelvari_mm from 0", L"close kelvari_mm wait"};
   EXPECT_EQ(sys.mci_commands, expected);
 }
 
@@ -83,7 +82,6 @@ TEST(MMControl, WaitEndsWithTheSoundAndAStalledDeviceIsStopped) {
     sys.mci_length = c.length;
     sys.mci_playing_polls = c.playing_polls;
     MMControl mm(sys);
-    mm.Wait = true;
     mm.FileName = L"a.wav";
     mm.Command(L"SOUND");
     EXPECT_EQ(mm.Error(), c.error) << ::testing::PrintToString(c.length);

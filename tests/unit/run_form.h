@@ -8,16 +8,20 @@
 
 namespace kelvari::testing {
 
-// The exit code, or nullopt when the load event returned (only the list dialog does that).
+// The exit code, or nullopt when the list dialog is left on the screen.
 inline std::optional<int> RunProgram(FakeSystem& system, Form1* form_out = nullptr) {
   Form1 local(system);
   Form1& form = form_out ? *form_out : local;
-  try {
-    form.Load();
-  } catch (const ProcessEnded& end) {
-    return end.code;
-  }
-  return std::nullopt;
+  const Outcome outcome = form.Load();
+  if (outcome.kind == Outcome::kDialogShown) return std::nullopt;
+  return form.Finish(outcome);
+}
+
+// The exit code when `step` ends the command (after Finish has carried it out), or nullopt
+// when the command goes on.
+inline std::optional<int> Ends(Form1& form, const Step& step) {
+  if (!step) return std::nullopt;
+  return form.Finish(*step);
 }
 
 // A parameter file's content from lines joined by CR LF.
