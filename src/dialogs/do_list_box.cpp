@@ -38,10 +38,9 @@ Outcome Form1::DoListBox() {
                             L" mit dem Listeninhalt konnte nicht gelesen werden:\r" + list.reason);
     case ListFileContent::kTooManyLines: {
       const std::wstring limit = std::to_wstring(kMaxLines);
-      return Outcome::Fault(L"LISTBOX: Die Datei " + list_path +
-                            L" mit dem Listeninhalt hat mehr als " + limit + L" Zeilen.\r" +
-                            L"Eine Liste kann h\u00F6chstens " + limit +
-                            L" Eintr\u00E4ge anzeigen.");
+      return Outcome::Fault(
+          L"LISTBOX: Die Datei " + list_path + L" mit dem Listeninhalt hat mehr als " + limit +
+          L" Zeilen.\r" + L"Eine Liste kann h\u00F6chstens " + limit + L" Eintr\u00E4ge anzeigen.");
     }
   }
   ListEntries = std::move(list.entries);

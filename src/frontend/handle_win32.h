@@ -47,7 +47,6 @@ inline HANDLE NullHandle() {
 
 using UniqueFile = UniqueHandle<HANDLE, ::CloseHandle, InvalidFileHandle>;
 using UniqueFind = UniqueHandle<HANDLE, ::FindClose, InvalidFileHandle>;
-using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle, NullHandle>;
 
 // The system's description of a Win32 error code, without the trailing line end.
 std::wstring SystemErrorText(DWORD error);

@@ -18,7 +18,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   try {
     exit_code = form.Run();
   } catch (const std::exception&) {
-    exit_code = form.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
+    exit_code =
+        form.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
   }
   // The one place the process ends: every handler has returned, its objects are gone.
   ::ExitProcess(static_cast<UINT>(exit_code));

@@ -9,7 +9,7 @@ constexpr std::int16_t kShowDefault = 10;  // SW_SHOWDEFAULT
 
 // Opens `path` through the shell and, when `confirm` is set, tells the user so.
 void ShowHelpFile(System& system, WindowHandle owner, const std::wstring& path, bool confirm) {
-  ShellOpen(system, owner, path, kShowDefault);
+  system.ShellExecuteOpen(owner, path, kShowDefault);
   if (confirm) {
     system.MessageBox(L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...", L"KELVARI",
                       kMbIconInformation);

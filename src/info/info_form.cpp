@@ -59,10 +59,10 @@ void InfoForm::Load(float outer_width, float outer_height) {
 bool InfoForm::BtnClick(int index, WindowHandle self) {
   switch (index) {
     case kBtnMail:
-      ShellOpen(system_, self, MailTarget(), kShowNormal);
+      system_.ShellExecuteOpen(self, MailTarget(), kShowNormal);
       return false;
     case kBtnNews:
-      ShellOpen(system_, self, std::wstring(kNewsPage), kShowNormal);
+      system_.ShellExecuteOpen(self, std::wstring(kNewsPage), kShowNormal);
       return false;
     default:
       return true;

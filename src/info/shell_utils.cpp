@@ -28,11 +28,6 @@ std::wstring ProgramFolder(System& system) {
   return AddBackslash(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
 }
 
-void ShellOpen(System& system, WindowHandle owner, const std::wstring& target,
-               std::int16_t show_mode) {
-  system.ShellExecuteOpen(owner, target, show_mode);
-}
-
 float CenteredPosition(float screen_twips, float form_twips) {
   // nearbyint rounds ties to even in the default rounding mode.
   const long difference = std::lrint(screen_twips - form_twips);

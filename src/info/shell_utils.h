@@ -1,9 +1,8 @@
 // Small shared routines: the program's folder, the trailing backslash of folder texts,
-// cutting a system buffer at its first NUL, the version text, opening a document or address
-// with the shell, and centring a form on the screen. None keeps any state.
+// cutting a system buffer at its first NUL, the version text, and centring a form on the
+// screen. None keeps any state.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,11 +23,6 @@ std::wstring VersionString();
 
 // The folder that holds the program's executable, ending in "\".
 std::wstring ProgramFolder(System& system);
-
-// Hands `target` (a document's path, a "mailto:" or a web address) to the shell's "Open"
-// with `show_mode`. The outcome is not examined: a failure is neither reported nor retried.
-void ShellOpen(System& system, WindowHandle owner, const std::wstring& target,
-               std::int16_t show_mode);
 
 // Where a form goes when it is centred: (screen − form) rounded to a whole number, ties to
 // even, then halved with truncation toward zero. Negative for a form larger than the screen.

@@ -20,7 +20,8 @@ Outcome Form1::DoCheckDrive() {
 Outcome Form1::DoCheckLabel() {
   if (ParamCountX < 4) return Outcome::Error(kErrTooFewWords);
   const std::wstring root = DriveRoot(Word(3));
-  return Outcome::Answer(LabelMatches(system(), system().VolumeLabel(root), Word(4)) ? kOk : kError);
+  return Outcome::Answer(LabelMatches(system(), system().VolumeLabel(root), Word(4)) ? kOk
+                                                                                     : kError);
 }
 
 }  // namespace kelvari

@@ -173,23 +173,19 @@ class FakeSystem : public System {
     return {InputBoxAnswer::kCancelled, L"", L""};
   }
 
-  // The list dialog: its setup with a copy of the entries it showed, the selection the user
-  // makes, and the number of event loops run.
+  // The list dialog: its setup with a copy of the entries it showed, and the selection the
+  // user makes. Its events are raised by the tests themselves.
   std::vector<ListDialogSetup> list_dialogs;
   std::vector<std::wstring> list_entries_shown;
   IoStatus list_dialog_status;
   std::vector<int> list_selection;
-  int event_loops = 0;
   IoStatus ShowListDialog(const ListDialogSetup& setup) override {
     list_dialogs.push_back(setup);
     if (setup.entries) list_entries_shown = *setup.entries;
     return list_dialog_status;
   }
   std::vector<int> ListDialogSelection() override { return list_selection; }
-  Outcome RunEventLoop() override {
-    ++event_loops;
-    return Outcome::NoAnswer(kExitCancelled);
-  }
+  Outcome RunEventLoop() override { return Outcome::NoAnswer(kExitCancelled); }
   // ---- File and folder dialogs, drive checks and sound ----
   std::vector<FileDialogRequest> file_dialogs;         // every showing, in order
   std::deque<FileDialogOutcome> file_dialog_outcomes;  // empty: the user cancels

@@ -209,8 +209,8 @@ TEST(ListDialogEvents, CancelAndCloseLeaveTheResultFile) {
   for (int way = 0; way < 2; ++way) {
     ListRun run("MULTISELECT", "a\r\nb\r\n");
     run.sys.list_selection = {0};
-    const auto code =
-        way == 0 ? run.Do([&] { return run.dialog().on_button(1); }) : run.Do(run.dialog().on_close);
+    const auto code = way == 0 ? run.Do([&] { return run.dialog().on_button(1); })
+                               : run.Do(run.dialog().on_close);
     EXPECT_EQ(code, kExitCancelled);
     EXPECT_EQ(run.Result(), "ALT\r\n");
   }

@@ -56,9 +56,9 @@ TEST(MMControl, UnknownCommandAndAnOpenDeviceLeftBehind) {
     EXPECT_EQ(mm.Error(), MMControl::kUnknownCommand);
     mm.Command(L"sound");
   }
-  const std::vector<std::wstring> expected = {
-      L"open \"a.wav\" alias kelvari_mm wait", L"set kelvari_mm time format milliseconds",
-      L"play kelvari_mm from 0", L"close kelvari_mm wait"};
+  const std::vector<std::wstring> expected = {L"open \"a.wav\" alias kelvari_mm wait",
+                                              L"set kelvari_mm time format milliseconds",
+                                              L"play kelvari_mm from 0", L"close kelvari_mm wait"};
   EXPECT_EQ(sys.mci_commands, expected);
 }
 
