@@ -51,6 +51,36 @@ TEST(Dispatch, CommandWordsAreCaseBlindButWhole) {
   }
 }
 
+TEST(Dispatch, AttributeLinesHoldAtMost32767Words) {
+  struct Case {
+    const wchar_t* command;
+    int words;
+    std::optional<int> exit;
+  } cases[] = {
+      {L"MessageBox", 32767, kExitAnswered},
+      {L"MessageBox", 32768, kExitFailed},
+      {L"ListBox", 32768, kExitFailed},
+  };
+  for (const Case& c : cases) {
+    FakeSystem sys;
+    sys.argument_text = std::wstring(L"erg.txt ") + c.command + L" p.txt";
+    std::string attributes;
+    for (int i = 0; i < c.words; ++i) attributes += "JN ";
+    const bool list = c.command[0] == L'L';
+    sys.files[L"p.txt"].bytes = list ? testing::CrLf({"T", "l.txt", attributes.c_str(), "P"})
+                                     : testing::CrLf({"T", attributes.c_str(), "P"});
+    EXPECT_EQ(testing::RunProgram(sys), c.exit) << c.words;
+    ASSERT_EQ(sys.boxes.size(), 1u);
+    if (c.exit == kExitAnswered) {
+      EXPECT_EQ(sys.files[L"erg.txt"].bytes, "OK\r\n");
+      continue;
+    }
+    EXPECT_EQ(sys.boxes[0].text,
+              L"Ein Text mit mehr als 32767 W\u00F6rtern kann nicht zerlegt werden.");
+    EXPECT_EQ(sys.files.count(L"erg.txt"), 0u);
+  }
+}
+
 TEST(SaveResultAndExit, WritesOneAnsiLine) {
   FakeSystem sys;
   Form1 form(sys);

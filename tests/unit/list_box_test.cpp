@@ -45,7 +45,7 @@ TEST(DoListBox, ShowsTheDialogAndReturns) {
   EXPECT_TRUE(run.dialog().ok_enabled);
   EXPECT_EQ(run.sys.list_entries_shown,
             (std::vector<std::wstring>{L"Rot", L" Gr\u00FCn ", L"Blau"}));
-  // The command-line words are back for the result file.
+  // The command-line words stay in place for the result file.
   EXPECT_EQ(run.form.ParamCountX, 3);
   EXPECT_EQ(run.form.Word(1), L"erg.txt");
 }
