@@ -3,14 +3,13 @@
 #include "dialogs/folder_prompt.h"
 #include "frontend/ansi_answer.h"
 #include "frontend/form1.h"
-#include "info/shell_utils.h"
 
 namespace kelvari {
 
 void Form1::DoQueryFolderBox() {
   ChkParamFileName(1);
   const std::wstring prompt = FolderPrompt(ParamLines);
-  const BrowsedFolder folder = BrowseFolder(system(), system().MainWindow(), prompt);
+  const BrowsedFolder folder = system().BrowseForFolder(system().MainWindow(), prompt);
   if (!folder.chosen) SaveResultAndExit(std::wstring(), kExitCancelled);
   if (!folder.path) {
     // Never a cut path: it could name another folder.

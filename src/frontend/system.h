@@ -6,6 +6,7 @@
 // sees a Windows handle or error number: failures come back as an IoStatus with a German text.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -56,7 +57,6 @@ struct ScreenMetrics {
   float twips_per_pixel_y = 15;
 };
 
-class InfoForm;
 // Text in the system's ANSI code page. A character that the code page cannot hold exactly
 // becomes the code page's default character, never a look-alike, and `exact` is then false.
 struct AnsiText {
@@ -85,6 +85,24 @@ struct ListDialogSetup {
   std::function<void(int)> on_button;  // button index: 0 "&OK", 1 "&Abbrechen"
   std::function<void()> on_double_click;
   std::function<void()> on_close;  // the title bar's close box or the system menu
+};
+
+// What the about box shows: its caption, its text, the captions and tooltips of its three
+// buttons in tab order, and where its top left corner goes on the screen, in twips.
+struct AboutBoxView {
+  std::wstring caption;
+  std::wstring text;
+  std::array<std::wstring, 3> button_captions;
+  std::array<std::wstring, 3> button_tooltips;
+  float left = 0, top = 0;
+};
+
+// The about box's handlers. `on_load` runs before the box is shown, with the window's outer
+// size in twips, and tells what it shows; `on_button` runs for a click on a button (0 to 2, in
+// tab order) with the box's own window, and closes the box by returning true.
+struct AboutBoxSetup {
+  std::function<AboutBoxView(float outer_width, float outer_height)> on_load;
+  std::function<bool(int button, WindowHandle self)> on_button;
 };
 
 // Message box style bits used by the program itself.
@@ -148,7 +166,7 @@ class System {
 
   // Shows the about box modally: runs its load handler, serves its buttons through its click
   // handler, and returns when it has been closed.
-  virtual void ShowInfoForm(InfoForm& form) = 0;
+  virtual void ShowInfoForm(const AboutBoxSetup& setup) = 0;
   // Shows the modal input box: `proposal` stands selected in the entry field. "OK" closes it
   // only when `check` has nothing to say about the text; otherwise its message is shown.
   virtual InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
@@ -166,20 +184,10 @@ class System {
   // Shows the file-open or file-save dialog once, modal, and tells how it ended.
   virtual FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) = 0;
 
-  // COM for the calling thread: true when it was initialised here and EndCom must follow.
-  virtual bool BeginCom() = 0;
-  virtual void EndCom() = 0;
-
-  // An item identifier list of the shell (a PIDL); nullptr for none.
-  using ItemIdList = void*;
-  // Shows the shell's folder-browse dialog (ANSI form, file-system folders only) with
-  // `ansi_prompt` above the tree; nullptr when the user cancelled. The caller frees the list.
-  virtual ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) = 0;
-  // The list's file-system path, whole whatever its length; empty when it has none; nullopt
-  // when the system cannot give it whole.
-  virtual std::optional<std::wstring> PathFromItemIdList(ItemIdList list) = 0;
-  // Frees a list that BrowseForFolder returned (the task allocator's free).
-  virtual void FreeItemIdList(ItemIdList list) = 0;
+  // Shows the shell's folder-browse dialog modally, owned by `owner`, with `prompt` above the
+  // tree (in the ANSI code page: a character it lacks shows as its default character), and
+  // tells which folder the user chose. Only file-system folders can be confirmed.
+  virtual BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) = 0;
 
   // True when the first entry of `folder` (e.g. "K:\") can be looked up, whatever its
   // attributes; also true for a readable folder that holds nothing. Never shows a window.

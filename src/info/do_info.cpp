@@ -6,7 +6,7 @@ namespace kelvari {
 
 void Form1::DoInfo() {
   InfoForm info(system());
-  system().ShowInfoForm(info);
+  system().ShowInfoForm(info.Setup());
   system().ExitProcess(kExitAnswered);
 }
 

@@ -34,18 +34,4 @@ void ShellOpen(System& system, WindowHandle owner, const std::wstring& target,
 // even, then halved with truncation toward zero. Negative for a form larger than the screen.
 float CenteredPosition(float screen_twips, float form_twips);
 
-// What the folder-browse dialog gave.
-struct BrowsedFolder {
-  bool chosen = false;  // false: the user cancelled
-  // When chosen: the folder's whole path as the shell gives it (a drive's root with its
-  // backslash), the empty text for an item without a path; nullopt when the system could not
-  // give the path whole.
-  std::optional<std::wstring> path;
-  bool operator==(const BrowsedFolder&) const = default;
-};
-
-// The shell's folder-browse dialog, owned by `owner`, with `prompt` above the tree (only
-// file-system folders can be confirmed).
-BrowsedFolder BrowseFolder(System& system, WindowHandle owner, const std::wstring& prompt);
-
 }  // namespace kelvari

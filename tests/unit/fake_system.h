@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "frontend/system.h"
-#include "info/info_form.h"
 
 namespace kelvari::testing {
 
@@ -146,13 +145,12 @@ class FakeSystem : public System {
   // Close, or the end of the list, closes it) and a copy of it as it was shown.
   float info_outer_width = 9474, info_outer_height = 6906;
   std::vector<int> info_clicks;
-  std::vector<InfoForm> shown_info;
+  std::vector<AboutBoxView> shown_info;
   WindowHandle info_window = reinterpret_cast<WindowHandle>(0x2000);
-  void ShowInfoForm(InfoForm& form) override {
-    form.Load(info_outer_width, info_outer_height);
-    shown_info.push_back(form);
+  void ShowInfoForm(const AboutBoxSetup& setup) override {
+    shown_info.push_back(setup.on_load(info_outer_width, info_outer_height));
     for (int index : info_clicks) {
-      if (form.BtnClick(index, info_window)) break;
+      if (setup.on_button(index, info_window)) break;
     }
   }
   // The input box: what it was shown with, and the answer the user gives. Each text of
@@ -203,35 +201,19 @@ class FakeSystem : public System {
     return outcome;
   }
 
-  // The order of the COM and shell calls, e.g. "BeginCom Browse Path Free EndCom".
-  std::vector<std::string> shell_log;
-  bool com_initialised_here = true;
-  bool BeginCom() override {
-    shell_log.push_back("BeginCom");
-    return com_initialised_here;
-  }
-  void EndCom() override { shell_log.push_back("EndCom"); }
-  std::string browse_prompt;  // the ANSI prompt the dialog got
+  // The folder-browse dialog: what it was shown with and the folder the user chooses.
+  int browse_dialogs = 0;
+  std::wstring browse_prompt;
   WindowHandle browse_owner = nullptr;
   std::optional<std::wstring> browse_choice;  // the chosen folder's path; nullopt: cancel
-  int lists_alive = 0;
-  ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override {
-    shell_log.push_back("Browse");
+  bool browse_path_whole = true;              // false: the system cannot give the path whole
+  BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) override {
+    ++browse_dialogs;
     browse_owner = owner;
-    browse_prompt = ansi_prompt;
-    if (!browse_choice) return nullptr;
-    ++lists_alive;
-    return &lists_alive;
-  }
-  bool browse_path_whole = true;  // false: the system cannot give the path whole
-  std::optional<std::wstring> PathFromItemIdList(ItemIdList list) override {
-    shell_log.push_back(list == &lists_alive && lists_alive > 0 ? "Path" : "Path(freed list)");
-    if (!browse_path_whole) return std::nullopt;
-    return *browse_choice;
-  }
-  void FreeItemIdList(ItemIdList list) override {
-    shell_log.push_back(list == &lists_alive ? "Free" : "Free(bad)");
-    --lists_alive;
+    browse_prompt = prompt;
+    if (!browse_choice) return {};
+    if (!browse_path_whole) return {true, std::nullopt};
+    return {true, *browse_choice};
   }
 
   // Drives by root ("K:\\"): readable roots, and labels of the media that can be read.
