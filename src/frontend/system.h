@@ -1,7 +1,9 @@
 // The program's one door to the operating system.
 //
 // Everything the command logic needs from Windows (the argument text, files, message boxes,
-// upper-casing, the ANSI code page, ending the process) goes through this interface. The Win32
+// upper-casing, the ANSI code page, ending the process) goes through this interface. It is
+// made of three roles (texts and files, dialogs, drives and sound); a part of the logic that
+// needs only one takes only that one. The Win32
 // build implements it in the *_win32.cpp files; unit tests use a scripted fake. The logic never
 // sees a Windows handle or error number: failures come back as an IoStatus with a German text.
 #pragma once
@@ -109,9 +111,11 @@ struct AboutBoxSetup {
 inline constexpr std::uint32_t kMbIconStop = 0x10;
 inline constexpr std::uint32_t kMbIconInformation = 0x40;
 
-class System {
+// The argument text, texts in the system's ways (upper-casing, the ANSI code page), files,
+// the program's own path and the date.
+class TextsAndFiles {
  public:
-  virtual ~System() = default;
+  virtual ~TextsAndFiles() = default;
 
   // The command-line text that follows the program's own name.
   virtual std::wstring ArgumentText() = 0;
@@ -142,14 +146,23 @@ class System {
   // behind, and the status gives the reason of the step that failed.
   virtual IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) = 0;
 
+  // The full path of the program's own executable file.
+  virtual std::wstring ModulePath() = 0;
+
+  // The year of the system date, four digits.
+  virtual int CurrentYear() = 0;
+};
+
+// The program's windows: message boxes, the dialogs, and the shell's "Open".
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
   // Shows a modal message box and returns the code of the pressed button; 0 or less when the
   // box could not be shown (no desktop). While one of the program's windows is on the screen,
   // the box is modal to it.
   virtual int MessageBox(const std::wstring& text, const std::wstring& title,
                          std::uint32_t style) = 0;
-
-  // The full path of the program's own executable file.
-  virtual std::wstring ModulePath() = 0;
 
   // The hidden main window, created on first use; it owns the program's dialogs.
   virtual WindowHandle MainWindow() = 0;
@@ -157,9 +170,6 @@ class System {
   // Hands `target` to the shell's "Open" verb (ANSI form) with `show_mode`; the outcome is
   // not reported.
   virtual void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) = 0;
-
-  // The year of the system date, four digits.
-  virtual int CurrentYear() = 0;
 
   // The size of the primary screen.
   virtual ScreenMetrics Screen() = 0;
@@ -179,7 +189,6 @@ class System {
   // Serves the list dialog until one of its callbacks ends the process; returns at once when
   // no list dialog is shown.
   virtual void RunEventLoop() = 0;
-  // ---- File and folder dialogs, drive checks and sound ----
 
   // Shows the file-open or file-save dialog once, modal, and tells how it ended.
   virtual FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) = 0;
@@ -188,6 +197,12 @@ class System {
   // tree (in the ANSI code page: a character it lacks shows as its default character), and
   // tells which folder the user chose. Only file-system folders can be confirmed.
   virtual BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) = 0;
+};
+
+// Drive checks and sound.
+class DrivesAndSound {
+ public:
+  virtual ~DrivesAndSound() = default;
 
   // True when the first entry of `folder` (e.g. "K:\") can be looked up, whatever its
   // attributes; also true for a readable folder that holds nothing. Never shows a window.
@@ -202,7 +217,12 @@ class System {
   virtual std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) = 0;
   // Lets `milliseconds` pass.
   virtual void Pause(int milliseconds) = 0;
+};
 
+// All of the above, and the end of the process. The roles are inherited virtually, so a fake
+// can be put together from fakes of single roles.
+class System : public virtual TextsAndFiles, public virtual Dialogs, public virtual DrivesAndSound {
+ public:
   // Ends the process at once with `code`; nothing after the call runs.
   [[noreturn]] void ExitProcess(int code) {
     EndProcess(code);

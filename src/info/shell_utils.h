@@ -23,7 +23,7 @@ std::wstring TrimAtNull(std::wstring_view buffer);
 std::wstring VersionString();
 
 // The folder that holds the program's executable, ending in "\".
-std::wstring ProgramFolder(System& system);
+std::wstring ProgramFolder(TextsAndFiles& system);
 
 // Hands `target` (a document's path, a "mailto:" or a web address) to the shell's "Open"
 // with `show_mode`. The outcome is not examined: a failure is neither reported nor retried.

@@ -1,5 +1,6 @@
-// A scripted stand-in for the operating system: files live in a map, message box answers come
-// from a queue, every box shown is recorded, and ending the process throws ProcessEnded.
+// A scripted stand-in for the operating system, one fake for each role of System: files live
+// in a map, message box answers come from a queue, every box shown is recorded, and ending the
+// process throws ProcessEnded. A test of a part that needs one role uses only that role's fake.
 #pragma once
 
 #include <cwctype>
@@ -33,13 +34,11 @@ struct FakeFile {
   bool unwritable = false;  // stands for read-only, locked or a missing folder
 };
 
-class FakeSystem : public System {
+// Texts and files: files live in a map.
+class FakeTextsAndFiles : public virtual TextsAndFiles {
  public:
   std::wstring argument_text;
   std::map<std::wstring, FakeFile> files;
-  std::deque<int> box_answers;  // the buttons the user presses, in order
-  std::vector<ShownBox> boxes;
-  std::function<void()> while_box_shown;  // what the user does while the next box is shown
 
   std::wstring ArgumentText() override { return argument_text; }
 
@@ -106,6 +105,21 @@ class FakeSystem : public System {
     return IoStatus::Ok();
   }
 
+  std::wstring module_path = L"C:\\Tools\\kelvari.exe";
+  std::wstring ModulePath() override { return module_path; }
+
+  int year = 2025;
+  int CurrentYear() override { return year; }
+};
+
+// The program's windows: message box answers come from a queue, every box shown is recorded,
+// and each dialog answers as scripted.
+class FakeDialogs : public virtual Dialogs {
+ public:
+  std::deque<int> box_answers;  // the buttons the user presses, in order
+  std::vector<ShownBox> boxes;
+  std::function<void()> while_box_shown;  // what the user does while the next box is shown
+
   int MessageBox(const std::wstring& text, const std::wstring& title,
                  std::uint32_t style) override {
     boxes.push_back({text, title, style});
@@ -115,9 +129,6 @@ class FakeSystem : public System {
     box_answers.pop_front();
     return answer;
   }
-
-  std::wstring module_path = L"C:\\Tools\\kelvari.exe";
-  std::wstring ModulePath() override { return module_path; }
 
   int main_window_created = 0;
   WindowHandle MainWindow() override {
@@ -134,9 +145,6 @@ class FakeSystem : public System {
   void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override {
     shell_calls.push_back({owner, target, show_mode});
   }
-
-  int year = 2025;
-  int CurrentYear() override { return year; }
 
   ScreenMetrics screen{19200, 15360, 15, 15};  // 1280 x 1024 pixels
   ScreenMetrics Screen() override { return screen; }
@@ -190,7 +198,7 @@ class FakeSystem : public System {
   }
   std::vector<int> ListDialogSelection() override { return list_selection; }
   void RunEventLoop() override { ++event_loops; }
-  // ---- File and folder dialogs, drive checks and sound ----
+
   std::vector<FileDialogRequest> file_dialogs;         // every showing, in order
   std::deque<FileDialogOutcome> file_dialog_outcomes;  // empty: the user cancels
   FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override {
@@ -215,7 +223,11 @@ class FakeSystem : public System {
     if (!browse_path_whole) return {true, std::nullopt};
     return {true, *browse_choice};
   }
+};
 
+// Drives and sound.
+class FakeDrivesAndSound : public virtual DrivesAndSound {
+ public:
   // Drives by root ("K:\\"): readable roots, and labels of the media that can be read.
   std::map<std::wstring, bool> listable;
   std::map<std::wstring, std::wstring> labels;
@@ -252,7 +264,13 @@ class FakeSystem : public System {
     return it == mci_errors.end() ? 0 : it->second;
   }
   void Pause(int milliseconds) override { paused_ms += milliseconds; }
+};
 
+// The whole system; ending the process throws ProcessEnded.
+class FakeSystem : public System,
+                   public FakeTextsAndFiles,
+                   public FakeDialogs,
+                   public FakeDrivesAndSound {
  protected:
   void EndProcess(int code) override { throw ProcessEnded{code}; }
 };
