@@ -62,8 +62,6 @@ class InfoForm {
   // The handlers through which the system shows this form.
   AboutBoxSetup Setup();
 
-  System& system() { return system_; }
-
   std::wstring Caption;
   std::wstring LabelText;  // Label member 0
   std::array<std::wstring, 3> BtnCaption{L"Eine &E-Mail an mich schreiben",
