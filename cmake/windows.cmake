@@ -40,6 +40,7 @@ add_executable(kelvari WIN32
   src/info/info_form_win32.cpp
   src/info/screen_win32.cpp
   src/dialogs/dialog_font_win32.cpp
+  src/dialogs/ui_win32.cpp
   src/dialogs/dialog_template_win32.cpp
   src/dialogs/input_box_win32.cpp
   src/dialogs/list_dialog_win32.cpp

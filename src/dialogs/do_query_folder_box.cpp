@@ -3,14 +3,13 @@
 #include "dialogs/folder_prompt.h"
 #include "frontend/ansi_answer.h"
 #include "frontend/form1.h"
-#include "info/shell_utils.h"
 
 namespace kelvari {
 
 Outcome Form1::DoQueryFolderBox() {
   if (Step ended = ChkParamFileName(1)) return *ended;
   const std::wstring prompt = FolderPrompt(ParamLines);
-  const BrowsedFolder folder = BrowseFolder(system(), system().MainWindow(), prompt);
+  const BrowsedFolder folder = system().BrowseForFolder(system().MainWindow(), prompt);
   if (!folder.chosen) return Outcome::Answer(std::wstring(), kExitCancelled);
   if (!folder.path) {
     // Never a cut path: it could name another folder.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "dialogs/ui_win32.h"
 #include "frontend/handle_win32.h"
 #include "frontend/system_win32.h"
 
@@ -30,19 +31,14 @@ using UniqueHook = UniqueHandle<HHOOK, ::UnhookWindowsHookEx, NullHook>;
 HWND g_centred = nullptr;
 
 void CentreOnWorkArea(HWND dialog) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
   RECT frame;
-  if (!::IsWindow(dialog) || !::GetWindowRect(dialog, &frame) ||
-      !::GetMonitorInfoW(::MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
-    return;
-  }
-  const RECT& work = monitor.rcWork;
+  if (!::IsWindow(dialog) || !::GetWindowRect(dialog, &frame)) return;
+  const std::optional<RECT> work = WorkAreaOf(dialog);
+  if (!work) return;
+  const POINT at = CentredIn(*work, frame.right - frame.left, frame.bottom - frame.top);
   // A dialog larger than the work area keeps its top left corner in view.
-  const LONG x =
-      work.left + std::max(0L, (work.right - work.left - (frame.right - frame.left)) / 2);
-  const LONG y = work.top + std::max(0L, (work.bottom - work.top - (frame.bottom - frame.top)) / 2);
-  ::SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowPos(dialog, nullptr, std::max(at.x, work->left), std::max(at.y, work->top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CALLBACK CentreWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) noexcept {

@@ -11,6 +11,7 @@
 #include "dialogs/dialog_font_win32.h"
 #include "dialogs/dialog_template_win32.h"
 #include "dialogs/prompt_text.h"
+#include "dialogs/ui_win32.h"
 #include "frontend/system_win32.h"
 
 namespace kelvari {
@@ -57,18 +58,15 @@ void FitPromptAndCentre(HWND dialog) {
   const std::wstring text = WindowText(prompt);
 
   RECT need{0, 0, shown.right - shown.left, 0};
-  HDC dc = ::GetDC(prompt);
-  HGDIOBJ old =
-      ::SelectObject(dc, reinterpret_cast<HGDIOBJ>(::SendMessageW(prompt, WM_GETFONT, 0, 0)));
-  ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &need,
-              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | DT_EXPANDTABS);
-  ::SelectObject(dc, old);
-  ::ReleaseDC(prompt, dc);
+  {
+    const ScopedGetDC dc(prompt);
+    const ScopedSelectObject font(
+        dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(prompt, WM_GETFONT, 0, 0)));
+    ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &need,
+                DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | DT_EXPANDTABS);
+  }
 
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  ::GetMonitorInfoW(::MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  const RECT& work = monitor.rcWork;
+  const RECT work = WorkAreaOf(dialog).value_or(RECT{});
 
   RECT frame;
   ::GetWindowRect(dialog, &frame);
@@ -83,8 +81,8 @@ void FitPromptAndCentre(HWND dialog) {
     frame.bottom += grow;
   }
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  ::SetWindowPos(dialog, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER);
+  const POINT at = CentredIn(work, width, height);
+  ::SetWindowPos(dialog, nullptr, at.x, at.y, width, height, SWP_NOZORDER);
 }
 
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {

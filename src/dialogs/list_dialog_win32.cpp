@@ -10,6 +10,7 @@
 #include "dialogs/dialog_font_win32.h"
 #include "dialogs/list_dialog_layout.h"
 #include "dialogs/prompt_text.h"
+#include "dialogs/ui_win32.h"
 #include "frontend/system_win32.h"
 
 namespace kelvari {
@@ -46,11 +47,6 @@ struct ListDialog {
 };
 ListDialog dialog;
 
-void Place(HWND control, const TwipsRect& twips, UINT dpi) {
-  const PixelRect r = TwipsToPixels(twips, static_cast<int>(dpi));
-  ::SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 // Sizes the form and its controls for `dpi`. Without `suggested` the form is centred on the
 // work area of its monitor; with it, the form keeps the top left corner the system suggests.
 void LayOut(UINT dpi, const RECT* suggested) {
@@ -64,19 +60,9 @@ void LayOut(UINT dpi, const RECT* suggested) {
                              FALSE, static_cast<DWORD>(::GetWindowLongPtrW(form, GWL_EXSTYLE)),
                              dpi);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  int left = 0, top = 0;
-  if (suggested) {
-    left = suggested->left;
-    top = suggested->top;
-  } else {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoW(::MonitorFromWindow(form, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    left = work.left + (work.right - work.left - width) / 2;
-    top = work.top + (work.bottom - work.top - height) / 2;
-  }
-  ::SetWindowPos(form, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT at = suggested ? POINT{suggested->left, suggested->top}
+                             : CentredIn(WorkAreaOf(form).value_or(RECT{}), width, height);
+  ::SetWindowPos(form, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 
   LOGFONTW message_font = MessageFontAt(dpi);
   dialog.font.reset(::CreateFontIndirectW(&message_font));
@@ -84,11 +70,12 @@ void LayOut(UINT dpi, const RECT* suggested) {
        {dialog.frame, dialog.list, dialog.other_list, dialog.ok, dialog.cancel, dialog.label}) {
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialog.font.get()), TRUE);
   }
-  Place(dialog.frame, design.frame, dpi);
-  Place(dialog.list, design.list, dpi);
-  Place(dialog.ok, design.ok, dpi);
-  Place(dialog.cancel, design.cancel, dpi);
-  Place(dialog.label, design.label, dpi);
+  const int dots = static_cast<int>(dpi);
+  PlaceControl(dialog.frame, design.frame, dots);
+  PlaceControl(dialog.list, design.list, dots);
+  PlaceControl(dialog.ok, design.ok, dots);
+  PlaceControl(dialog.cancel, design.cancel, dots);
+  PlaceControl(dialog.label, design.label, dots);
 }
 
 // Runs the action of a control unless the dialog has ended; an outcome ends the event loop
@@ -137,9 +124,7 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wparam, LPARAM lparam)
 
 HWND AddControl(const wchar_t* control_class, const wchar_t* text, DWORD style, DWORD ex_style,
                 int id) {
-  return ::CreateWindowExW(ex_style, control_class, text, style | WS_CHILD, 0, 0, 0, 0,
-                           dialog.form.get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           ::GetModuleHandleW(nullptr), nullptr);
+  return CreateControl(dialog.form.get(), control_class, text, style, ex_style, id);
 }
 
 IoStatus Failure() {

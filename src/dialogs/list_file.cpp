@@ -6,7 +6,7 @@
 
 namespace kelvari {
 
-ListFileContent ReadListFile(const std::wstring& path, System& system) {
+ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system) {
   ListFileContent content;
   std::string bytes;
   const IoStatus read = system.ReadWholeFile(path, bytes);

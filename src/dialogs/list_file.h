@@ -6,7 +6,7 @@
 
 namespace kelvari {
 
-class System;
+class TextsAndFiles;
 
 struct ListFileContent {
   enum Outcome { kRead, kUnreadable, kTooManyLines } outcome = kRead;
@@ -17,6 +17,6 @@ struct ListFileContent {
 // Reads the file with the parameter file's encodings and line ends (CR LF or a lone CR), but
 // keeps every line: no comment lines, no trimming, empty lines stay. A list holds at most
 // kMaxLines entries, since its counts are 16-bit numbers; a longer file is kTooManyLines.
-ListFileContent ReadListFile(const std::wstring& path, System& system);
+ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system);
 
 }  // namespace kelvari

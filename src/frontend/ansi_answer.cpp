@@ -31,7 +31,7 @@ std::wstring Named(std::wstring_view character, char32_t code) {
 
 }  // namespace
 
-std::optional<std::wstring> NotInAnsiReason(System& system, std::wstring_view text) {
+std::optional<std::wstring> NotInAnsiReason(TextsAndFiles& system, std::wstring_view text) {
   if (system.ToAnsi(text).exact) return std::nullopt;
   std::set<char32_t> looked_at;
   std::wstring names;
@@ -62,7 +62,7 @@ std::optional<std::wstring> NotInAnsiReason(System& system, std::wstring_view te
          names + L".";
 }
 
-std::optional<std::wstring> ExactAnsiPath(System& system, const std::wstring& path) {
+std::optional<std::wstring> ExactAnsiPath(TextsAndFiles& system, const std::wstring& path) {
   if (system.ToAnsi(path).exact) return path;
   if (auto short_path = system.ShortPath(path); short_path && system.ToAnsi(*short_path).exact) {
     return short_path;

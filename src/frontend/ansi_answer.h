@@ -15,16 +15,17 @@
 namespace kelvari {
 
 class System;
+class TextsAndFiles;
 
 // The part of a German message that says why `text` cannot be passed on, to follow its
 // subject: " enthält Zeichen, die im Zeichensatz von Windows (ANSI) nicht darstellbar sind:
 // 中 (U+4E2D)." Nullopt when the code page holds every character of `text`.
-std::optional<std::wstring> NotInAnsiReason(System& system, std::wstring_view text);
+std::optional<std::wstring> NotInAnsiReason(TextsAndFiles& system, std::wstring_view text);
 
 // A form of `path` that the code page holds exactly and that names the same file or folder:
 // the path itself; else its short form; else, for a file that does not exist yet, the short
 // form of its folder followed by its name. Nullopt when there is none.
-std::optional<std::wstring> ExactAnsiPath(System& system, const std::wstring& path);
+std::optional<std::wstring> ExactAnsiPath(TextsAndFiles& system, const std::wstring& path);
 
 // The answer `path` in a form of ExactAnsiPath with `exit_code`. When there is no such form,
 // a fault that tells the user why: nothing is written.

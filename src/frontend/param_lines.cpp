@@ -11,14 +11,14 @@ std::wstring TrimBlanks(std::wstring_view text) {
   return std::wstring(text.substr(first, last - first + 1));
 }
 
-bool IsCommentLine(std::wstring_view trimmed, System& system) {
+bool IsCommentLine(std::wstring_view trimmed, TextsAndFiles& system) {
   if (trimmed.empty()) return false;
   if (trimmed[0] == L';' || trimmed[0] == L'\'') return true;
   return trimmed.size() >= 3 && system.UpperCase(trimmed.substr(0, 3)) == L"REM";
 }
 
 std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines,
-                                             System& system) {
+                                             TextsAndFiles& system) {
   std::vector<std::wstring> kept(1);
   kept.reserve(lines.size() + 1);
   for (const auto& line : lines) {

@@ -7,7 +7,7 @@
 
 namespace kelvari {
 
-class System;
+class TextsAndFiles;
 
 // The most lines a parameter or list file may hold: line counts are 16-bit signed numbers.
 inline constexpr int kMaxLines = 32767;
@@ -17,12 +17,12 @@ std::wstring TrimBlanks(std::wstring_view text);
 
 // True for a trimmed line that starts with ";" or "'", or whose first three characters,
 // upper-cased, are "REM" (so Rem, REMARK and Remote lines are comments too).
-bool IsCommentLine(std::wstring_view trimmed, System& system);
+bool IsCommentLine(std::wstring_view trimmed, TextsAndFiles& system);
 
 // Trims every line and drops the comment lines. Entry 0 of the result is the empty string;
 // entries 1 to n are the kept lines in file order.
 std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines,
-                                             System& system);
+                                             TextsAndFiles& system);
 
 // Joins lines[start] to the last line with a single CR between two lines; empty when `start`
 // lies beyond the last line.

@@ -1,8 +1,10 @@
-// The records that the file dialogs hand to and get back from the system: what one showing
-// of the file-open or file-save dialog asks for, and how it ended.
+// The records that the file and folder dialogs hand to and get back from the system: what
+// one showing of the file-open or file-save dialog asks for, how it ended, and what the
+// folder-browse dialog gave.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace kelvari {
@@ -24,6 +26,16 @@ struct FileDialogOutcome {
   Kind kind = kCancelled;
   std::wstring path;    // kConfirmed: the full path of the chosen file
   std::wstring reason;  // kFailed: what the system reported
+};
+
+// What the folder-browse dialog gave.
+struct BrowsedFolder {
+  bool chosen = false;  // false: the user cancelled
+  // When chosen: the folder's whole path as the shell gives it (a drive's root with its
+  // backslash), the empty text for an item without a path; nullopt when the system could not
+  // give the path whole.
+  std::optional<std::wstring> path;
+  bool operator==(const BrowsedFolder&) const = default;
 };
 
 }  // namespace kelvari

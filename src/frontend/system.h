@@ -1,11 +1,14 @@
 // The program's one door to the operating system.
 //
 // Everything the command logic needs from Windows (the argument text, files, message boxes,
-// upper-casing, the ANSI code page) goes through this interface. The Win32
-// build implements it in the *_win32.cpp files; unit tests use a scripted fake. The logic never
-// sees a Windows handle or error number: failures come back as an IoStatus with a German text.
+// upper-casing, the ANSI code page) goes through this interface. It is made of three roles
+// (texts and files, dialogs, drives and sound); a part of the logic that needs only one takes
+// only that one. The Win32 build implements it in the *_win32.cpp files; unit tests use a
+// scripted fake. The logic never sees a Windows handle or error number: failures come back as
+// an IoStatus with a German text.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -38,7 +41,6 @@ struct ScreenMetrics {
   float twips_per_pixel_y = 15;
 };
 
-class InfoForm;
 // Text in the system's ANSI code page. A character that the code page cannot hold exactly
 // becomes the code page's default character, never a look-alike, and `exact` is then false.
 struct AnsiText {
@@ -70,13 +72,33 @@ struct ListDialogSetup {
   std::function<Step()> on_close;  // the title bar's close box or the system menu
 };
 
+// What the about box shows: its caption, its text, the captions and tooltips of its three
+// buttons in tab order, and where its top left corner goes on the screen, in twips.
+struct AboutBoxView {
+  std::wstring caption;
+  std::wstring text;
+  std::array<std::wstring, 3> button_captions;
+  std::array<std::wstring, 3> button_tooltips;
+  float left = 0, top = 0;
+};
+
+// The about box's handlers. `on_load` runs before the box is shown, with the window's outer
+// size in twips, and tells what it shows; `on_button` runs for a click on a button (0 to 2, in
+// tab order) with the box's own window, and closes the box by returning true.
+struct AboutBoxSetup {
+  std::function<AboutBoxView(float outer_width, float outer_height)> on_load;
+  std::function<bool(int button, WindowHandle self)> on_button;
+};
+
 // Message box style bits used by the program itself.
 inline constexpr std::uint32_t kMbIconStop = 0x10;
 inline constexpr std::uint32_t kMbIconInformation = 0x40;
 
-class System {
+// The argument text, texts in the system's ways (upper-casing, the ANSI code page), files,
+// the program's own path and the date.
+class TextsAndFiles {
  public:
-  virtual ~System() = default;
+  virtual ~TextsAndFiles() = default;
 
   // The command-line text that follows the program's own name.
   virtual std::wstring ArgumentText() = 0;
@@ -107,14 +129,23 @@ class System {
   // behind, and the status gives the reason of the step that failed.
   virtual IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) = 0;
 
+  // The full path of the program's own executable file.
+  virtual std::wstring ModulePath() = 0;
+
+  // The year of the system date, four digits.
+  virtual int CurrentYear() = 0;
+};
+
+// The program's windows: message boxes, the dialogs, and the shell's "Open".
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
   // Shows a modal message box and returns the code of the pressed button; 0 or less when the
   // box could not be shown (no desktop). While one of the program's windows is on the screen,
   // the box is modal to it.
   virtual int MessageBox(const std::wstring& text, const std::wstring& title,
                          std::uint32_t style) = 0;
-
-  // The full path of the program's own executable file.
-  virtual std::wstring ModulePath() = 0;
 
   // The hidden main window, created on first use; it owns the program's dialogs.
   virtual WindowHandle MainWindow() = 0;
@@ -123,15 +154,12 @@ class System {
   // not reported.
   virtual void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) = 0;
 
-  // The year of the system date, four digits.
-  virtual int CurrentYear() = 0;
-
   // The size of the primary screen.
   virtual ScreenMetrics Screen() = 0;
 
   // Shows the about box modally: runs its load handler, serves its buttons through its click
   // handler, and returns when it has been closed.
-  virtual void ShowInfoForm(InfoForm& form) = 0;
+  virtual void ShowInfoForm(const AboutBoxSetup& setup) = 0;
   // Shows the modal input box: `proposal` stands selected in the entry field. "OK" closes it
   // only when `check` has nothing to say about the text; otherwise its message is shown.
   virtual InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
@@ -145,25 +173,20 @@ class System {
   // dialog stays on the screen, its actions no longer served. Without a list dialog, or when
   // the loop ends otherwise, the outcome is a cancel.
   virtual Outcome RunEventLoop() = 0;
-  // ---- File and folder dialogs, drive checks and sound ----
 
   // Shows the file-open or file-save dialog once, modal, and tells how it ended.
   virtual FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) = 0;
 
-  // COM for the calling thread: true when it was initialised here and EndCom must follow.
-  virtual bool BeginCom() = 0;
-  virtual void EndCom() = 0;
+  // Shows the shell's folder-browse dialog modally, owned by `owner`, with `prompt` above the
+  // tree (in the ANSI code page: a character it lacks shows as its default character), and
+  // tells which folder the user chose. Only file-system folders can be confirmed.
+  virtual BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) = 0;
+};
 
-  // An item identifier list of the shell (a PIDL); nullptr for none.
-  using ItemIdList = void*;
-  // Shows the shell's folder-browse dialog (ANSI form, file-system folders only) with
-  // `ansi_prompt` above the tree; nullptr when the user cancelled. The caller frees the list.
-  virtual ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) = 0;
-  // The list's file-system path, whole whatever its length; empty when it has none; nullopt
-  // when the system cannot give it whole.
-  virtual std::optional<std::wstring> PathFromItemIdList(ItemIdList list) = 0;
-  // Frees a list that BrowseForFolder returned (the task allocator's free).
-  virtual void FreeItemIdList(ItemIdList list) = 0;
+// Drive checks and sound.
+class DrivesAndSound {
+ public:
+  virtual ~DrivesAndSound() = default;
 
   // True when the first entry of `folder` (e.g. "K:\") can be looked up, whatever its
   // attributes; also true for a readable folder that holds nothing. Never shows a window.
@@ -178,6 +201,11 @@ class System {
   virtual std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) = 0;
   // Lets `milliseconds` pass.
   virtual void Pause(int milliseconds) = 0;
+};
+
+// All of the above. The roles are inherited virtually, so a fake can be put together from
+// fakes of single roles.
+class System : public virtual TextsAndFiles, public virtual Dialogs, public virtual DrivesAndSound {
 };
 
 }  // namespace kelvari

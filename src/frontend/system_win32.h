@@ -22,18 +22,14 @@ class Win32System final : public System {
   void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override;
   int CurrentYear() override;
   ScreenMetrics Screen() override;
-  void ShowInfoForm(InfoForm& form) override;
+  void ShowInfoForm(const AboutBoxSetup& setup) override;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
                           const std::wstring& proposal, const InputCheck& check) override;
   IoStatus ShowListDialog(const ListDialogSetup& setup) override;
   std::vector<int> ListDialogSelection() override;
   Outcome RunEventLoop() override;
   FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
-  bool BeginCom() override;
-  void EndCom() override;
-  ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override;
-  std::optional<std::wstring> PathFromItemIdList(ItemIdList list) override;
-  void FreeItemIdList(ItemIdList list) override;
+  BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) override;
   bool CanListFolder(const std::wstring& folder) override;
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
   std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;

@@ -110,7 +110,7 @@ bool LooksLikeUtf8(std::string_view bytes) {
 
 namespace {
 
-std::wstring DecodeWithNuls(std::string_view bytes, System& system) {
+std::wstring DecodeWithNuls(std::string_view bytes, TextsAndFiles& system) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return DecodeUtf8(bytes.substr(3));
   if (bytes.substr(0, 2) == "\xFF\xFE") return DecodeUtf16(bytes.substr(2), false);
   if (bytes.substr(0, 2) == "\xFE\xFF") return DecodeUtf16(bytes.substr(2), true);
@@ -120,7 +120,7 @@ std::wstring DecodeWithNuls(std::string_view bytes, System& system) {
 
 }  // namespace
 
-std::wstring DecodeTextFile(std::string_view bytes, System& system) {
+std::wstring DecodeTextFile(std::string_view bytes, TextsAndFiles& system) {
   std::wstring text = DecodeWithNuls(bytes, system);
   // A window shows a text only up to its first NUL, so an entry or title with one would show
   // less than the program answers or uses. NUL is no character of any text: drop it. This also

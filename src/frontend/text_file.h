@@ -14,10 +14,10 @@
 
 namespace kelvari {
 
-class System;
+class TextsAndFiles;
 
 // Decodes the file content to wide text as described above.
-std::wstring DecodeTextFile(std::string_view bytes, System& system);
+std::wstring DecodeTextFile(std::string_view bytes, TextsAndFiles& system);
 
 // True when `bytes` are valid UTF-8 and hold at least one multi-byte sequence whose first byte
 // is none of C4, D6, DC, DF and E4. Those are Ä, Ö, Ü, ß and ä in ANSI, which followed by ANSI

@@ -1,13 +1,39 @@
-// Win32System: COM for the calling thread and the shell's folder-browse dialog.
+// Win32System: the shell's folder-browse dialog. COM lives for the length of one dialog, and
+// the item list it gives is freed once, after its path has been read.
 #include <windows.h>
 // shlobj.h and objbase.h need the types of windows.h.
 #include <objbase.h>
 #include <shlobj.h>
 
+#include <memory>
+#include <type_traits>
+
 #include "frontend/system_win32.h"
+#include "info/shell_utils.h"
 
 namespace kelvari {
 namespace {
+
+// COM for the calling thread while the guard lives.
+class ComScope {
+ public:
+  // S_FALSE (already initialised) needs its CoUninitialize too.
+  ComScope() : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+  ~ComScope() {
+    if (initialised_) ::CoUninitialize();
+  }
+
+ private:
+  bool initialised_;
+};
+
+// An item identifier list of the shell, freed with the task allocator.
+struct FreeItemIdList {
+  void operator()(PIDLIST_ABSOLUTE list) const { ::CoTaskMemFree(list); }
+};
+using UniqueItemIdList = std::unique_ptr<std::remove_pointer_t<PIDLIST_ABSOLUTE>, FreeItemIdList>;
 
 // The name of the list's last item as its parent folder parses it ("Daten" for C:\Daten);
 // empty when the shell cannot tell it.
@@ -49,8 +75,7 @@ std::optional<std::wstring> ShellPath(PCIDLIST_ABSOLUTE list) {
                                GPFIDL_DEFAULT)) {
     return std::nullopt;
   }
-  path.resize(path.find(L'\0'));
-  return path;
+  return TrimAtNull(path);
 }
 
 // The whole file-system path of `list`. Some shells cut a long path at 260 characters
@@ -78,17 +103,11 @@ std::optional<std::wstring> WholePath(PCIDLIST_ABSOLUTE list, int depth) {
 
 }  // namespace
 
-bool Win32System::BeginCom() {
-  const HRESULT hr = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  return SUCCEEDED(hr);  // S_FALSE (already initialised) needs its CoUninitialize too
-}
-
-void Win32System::EndCom() {
-  ::CoUninitialize();
-}
-
-System::ItemIdList Win32System::BrowseForFolder(WindowHandle owner,
-                                                const std::string& ansi_prompt) {
+BrowsedFolder Win32System::BrowseForFolder(WindowHandle owner, const std::wstring& prompt) {
+  const ComScope com;
+  // Lives until the dialog is closed. A character that the code page lacks shows as its
+  // default character: the prompt is only read by the user.
+  const std::string ansi_prompt = ToAnsi(prompt).bytes;
   BROWSEINFOA info{};
   info.hwndOwner = static_cast<HWND>(owner);
   info.pidlRoot = nullptr;
@@ -98,18 +117,11 @@ System::ItemIdList Win32System::BrowseForFolder(WindowHandle owner,
   info.lpfn = nullptr;
   info.lParam = 0;
   info.iImage = 0;
-  return ::SHBrowseForFolderA(&info);
-}
-
-std::optional<std::wstring> Win32System::PathFromItemIdList(ItemIdList list) {
+  const UniqueItemIdList list(::SHBrowseForFolderA(&info));
+  if (!list) return {};  // cancelled
   // Wide, so no character is changed on the way, and whole whatever its length.
-  const auto absolute = static_cast<PCIDLIST_ABSOLUTE>(list);
-  if (!ShellPath(absolute)) return std::wstring();  // an item without a file-system path
-  return WholePath(absolute, 0);
-}
-
-void Win32System::FreeItemIdList(ItemIdList list) {
-  ::CoTaskMemFree(list);
+  if (!ShellPath(list.get())) return {true, std::wstring()};  // an item without a path
+  return {true, WholePath(list.get(), 0)};
 }
 
 }  // namespace kelvari

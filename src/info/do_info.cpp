@@ -6,7 +6,7 @@ namespace kelvari {
 
 Outcome Form1::DoInfo() {
   InfoForm info(system());
-  system().ShowInfoForm(info);
+  system().ShowInfoForm(info.Setup());
   return Outcome::NoAnswer(kExitAnswered);
 }
 

@@ -69,4 +69,16 @@ bool InfoForm::BtnClick(int index, WindowHandle self) {
   }
 }
 
+AboutBoxView InfoForm::View() const {
+  return {Caption, LabelText, BtnCaption, BtnToolTip, Left, Top};
+}
+
+AboutBoxSetup InfoForm::Setup() {
+  return {[this](float outer_width, float outer_height) {
+            Load(outer_width, outer_height);
+            return View();
+          },
+          [this](int button, WindowHandle self) { return BtnClick(button, self); }};
+}
+
 }  // namespace kelvari

@@ -1,20 +1,16 @@
 // InfoForm, the about box of the INFO command: its design (controls and their positions in
 // twips), the texts that its load handler sets, where it goes on the screen, and what its
-// buttons do. The window itself is the system's (System::ShowInfoForm); this class holds
-// everything that does not depend on it.
+// buttons do. The window itself is the system's (System::ShowInfoForm, which gets the form's
+// handlers); this class holds everything that does not depend on it.
 #pragma once
 
 #include <array>
 #include <string>
 
+#include "dialogs/twips.h"
 #include "frontend/system.h"
 
 namespace kelvari {
-
-// A rectangle of the design, in twips, relative to the client area.
-struct TwipsRect {
-  int left, top, width, height;
-};
 
 // The design of the about box.
 namespace info_design {
@@ -60,7 +56,11 @@ class InfoForm {
   // The click handler of Btn. Returns true when the about box is to be unloaded (Close).
   bool BtnClick(int index, WindowHandle self);
 
-  System& system() { return system_; }
+  // What the form shows now.
+  AboutBoxView View() const;
+
+  // The handlers through which the system shows this form.
+  AboutBoxSetup Setup();
 
   std::wstring Caption;
   std::wstring LabelText;  // Label member 0

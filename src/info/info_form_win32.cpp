@@ -1,4 +1,5 @@
-// Win32System: the about box as a modal dialog window, built from InfoForm's design.
+// Win32System: the about box as a modal dialog window, built from InfoForm's design and
+// filled with what its load handler gives.
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
@@ -8,6 +9,7 @@
 #include <exception>
 
 #include "dialogs/dialog_font_win32.h"
+#include "dialogs/ui_win32.h"
 #include "frontend/handle_win32.h"
 #include "frontend/system_win32.h"
 #include "info/info_form.h"
@@ -25,26 +27,22 @@ constexpr int kPictureResourceId = 2;
 using UniqueGdiObject = UniqueHandle<HGDIOBJ, ::DeleteObject, NullHandle>;
 
 struct AboutBox {
-  InfoForm* form = nullptr;
+  const AboutBoxSetup* setup = nullptr;
+  ScreenMetrics screen;
+  std::array<std::wstring, 3> tooltips;  // kept while the tooltip control shows them
   UniqueGdiObject picture;
   UniqueGdiObject label_font;
   UniqueGdiObject button_font;
   int dpi = 96;
 };
 
-int Pixels(int twips, int dpi) {
-  return ::MulDiv(twips, dpi, 1440);
-}
-
 HWND AddControl(HWND dialog, const wchar_t* window_class, const std::wstring& text, DWORD style,
                 const TwipsRect& r, int id, int dpi) {
-  return ::CreateWindowExW(
-      0, window_class, text.c_str(), WS_CHILD | WS_VISIBLE | style, Pixels(r.left, dpi),
-      Pixels(r.top, dpi), Pixels(r.width, dpi), Pixels(r.height, dpi), dialog,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+  return CreateControl(dialog, window_class, text.c_str(), WS_VISIBLE | style, 0, id,
+                       TwipsToPixels(r, dpi));
 }
 
-void AddTooltips(HWND dialog, InfoForm& form) {
+void AddTooltips(HWND dialog, std::array<std::wstring, 3>& tooltips) {
   HWND tip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
@@ -57,33 +55,34 @@ void AddTooltips(HWND dialog, InfoForm& form) {
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = dialog;
     tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(dialog, kBtnFirstId + i));
-    tool.lpszText = form.BtnToolTip[static_cast<std::size_t>(i)].data();
+    tool.lpszText = tooltips[static_cast<std::size_t>(i)].data();
     ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
 void InitDialog(HWND dialog, AboutBox& box) {
-  InfoForm& form = *box.form;
   box.dpi = static_cast<int>(::GetDpiForWindow(dialog));
   if (box.dpi <= 0) box.dpi = 96;
   const int dpi = box.dpi;
 
   // The client area of the design, at the monitor's resolution.
-  RECT outer{0, 0, Pixels(info_design::kClientWidth, dpi), Pixels(info_design::kClientHeight, dpi)};
+  RECT outer{0, 0, TwipsToPixels(info_design::kClientWidth, dpi),
+             TwipsToPixels(info_design::kClientHeight, dpi)};
   ::AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(::GetWindowLongW(dialog, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(::GetWindowLongW(dialog, GWL_EXSTYLE)),
                              static_cast<UINT>(dpi));
   const int outer_width = outer.right - outer.left;
   const int outer_height = outer.bottom - outer.top;
 
-  const ScreenMetrics screen = form.system().Screen();
-  form.Load(static_cast<float>(outer_width) * screen.twips_per_pixel_x,
-            static_cast<float>(outer_height) * screen.twips_per_pixel_y);
+  const ScreenMetrics& screen = box.screen;
+  AboutBoxView view =
+      box.setup->on_load(static_cast<float>(outer_width) * screen.twips_per_pixel_x,
+                         static_cast<float>(outer_height) * screen.twips_per_pixel_y);
   ::SetWindowPos(dialog, nullptr,
-                 static_cast<int>(std::lround(form.Left / screen.twips_per_pixel_x)),
-                 static_cast<int>(std::lround(form.Top / screen.twips_per_pixel_y)), outer_width,
+                 static_cast<int>(std::lround(view.left / screen.twips_per_pixel_x)),
+                 static_cast<int>(std::lround(view.top / screen.twips_per_pixel_y)), outer_width,
                  outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
-  ::SetWindowTextW(dialog, form.Caption.c_str());
+  ::SetWindowTextW(dialog, view.caption.c_str());
 
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   for (int type : {ICON_BIG, ICON_SMALL}) {
@@ -98,8 +97,8 @@ void InitDialog(HWND dialog, AboutBox& box) {
                                  LR_CREATEDIBSECTION));
   AddControl(dialog, L"STATIC", L"", SS_OWNERDRAW, info_design::kPicture1, kPictureId, dpi);
 
-  HWND label = AddControl(dialog, L"STATIC", form.LabelText, SS_LEFT | SS_NOPREFIX,
-                          info_design::kLabel0, kLabelId, dpi);
+  HWND label = AddControl(dialog, L"STATIC", view.text, SS_LEFT | SS_NOPREFIX, info_design::kLabel0,
+                          kLabelId, dpi);
   const int font_height = -static_cast<int>(std::lround(info_design::kLabelFontPoints * dpi / 72));
   box.label_font.reset(::CreateFontW(font_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                      ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -109,7 +108,7 @@ void InitDialog(HWND dialog, AboutBox& box) {
   const TwipsRect line{info_design::kLine1X1, info_design::kLine1Y,
                        info_design::kLine1X2 - info_design::kLine1X1, 30};
   HWND separator = AddControl(dialog, L"STATIC", L"", SS_ETCHEDHORZ, line, kLineId, dpi);
-  ::SetWindowPos(separator, nullptr, 0, 0, Pixels(line.width, dpi), 2,
+  ::SetWindowPos(separator, nullptr, 0, 0, TwipsToPixels(line.width, dpi), 2,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   // The buttons' captions take two lines each in the system's message font, as in every other
@@ -117,12 +116,13 @@ void InitDialog(HWND dialog, AboutBox& box) {
   const LOGFONTW message_font = MessageFontAt(static_cast<UINT>(dpi));
   box.button_font.reset(::CreateFontIndirectW(&message_font));
   for (int i = 0; i < 3; ++i) {
-    HWND button = AddControl(dialog, L"BUTTON", form.BtnCaption[static_cast<std::size_t>(i)],
+    HWND button = AddControl(dialog, L"BUTTON", view.button_captions[static_cast<std::size_t>(i)],
                              BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
                              info_design::kBtn[static_cast<std::size_t>(i)], kBtnFirstId + i, dpi);
     ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(box.button_font.get()), FALSE);
   }
-  AddTooltips(dialog, form);
+  box.tooltips = std::move(view.button_tooltips);
+  AddTooltips(dialog, box.tooltips);
   ::SetFocus(::GetDlgItem(dialog, kBtnFirstId));
   ::SetForegroundWindow(dialog);
 }
@@ -131,18 +131,16 @@ void DrawPicture(const DRAWITEMSTRUCT& item, const AboutBox& box) {
   const RECT& r = item.rcItem;
   ::FillRect(item.hDC, &r, ::GetSysColorBrush(COLOR_BTNFACE));
   if (!box.picture) return;
-  HDC memory = ::CreateCompatibleDC(item.hDC);
-  if (!memory) return;
-  HGDIOBJ old = ::SelectObject(memory, box.picture.get());
+  const ScopedMemoryDC memory(item.hDC);
+  if (!memory.get()) return;
+  const ScopedSelectObject picture(memory.get(), box.picture.get());
   // The picture fills the height of its box and keeps its proportions; the box clips it.
   const int height = r.bottom - r.top;
   const int width =
       ::MulDiv(info_design::kPictureWidthPixels, height, info_design::kPictureHeightPixels);
   ::SetStretchBltMode(item.hDC, HALFTONE);
-  ::StretchBlt(item.hDC, r.left, r.top, width, height, memory, 0, 0,
+  ::StretchBlt(item.hDC, r.left, r.top, width, height, memory.get(), 0, 0,
                info_design::kPictureWidthPixels, info_design::kPictureHeightPixels, SRCCOPY);
-  ::SelectObject(memory, old);
-  ::DeleteDC(memory);
 }
 
 INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -156,7 +154,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
       case WM_COMMAND: {
         const int id = LOWORD(wparam);
         if (box && id >= kBtnFirstId && id < kBtnFirstId + 3 && HIWORD(wparam) == BN_CLICKED) {
-          if (box->form->BtnClick(id - kBtnFirstId, dialog)) ::EndDialog(dialog, 0);
+          if (box->setup->on_button(id - kBtnFirstId, dialog)) ::EndDialog(dialog, 0);
           return TRUE;
         }
         return TRUE;  // Escape and Enter elsewhere do nothing
@@ -189,7 +187,7 @@ struct alignas(4) EmptyDialogTemplate {
 
 }  // namespace
 
-void Win32System::ShowInfoForm(InfoForm& form) {
+void Win32System::ShowInfoForm(const AboutBoxSetup& setup) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 
@@ -198,7 +196,8 @@ void Win32System::ShowInfoForm(InfoForm& form) {
   dialog_template.dialog.dwExtendedStyle = WS_EX_DLGMODALFRAME;
 
   AboutBox box;
-  box.form = &form;
+  box.setup = &setup;
+  box.screen = Screen();
   ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog_template.dialog,
                             /*hWndParent=*/nullptr, AboutBoxProc, reinterpret_cast<LPARAM>(&box));
 }

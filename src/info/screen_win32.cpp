@@ -1,6 +1,7 @@
 // Win32System: the system date's year and the size of the primary screen.
 #include <windows.h>
 
+#include "dialogs/ui_win32.h"
 #include "frontend/system_win32.h"
 
 namespace kelvari {
@@ -13,10 +14,11 @@ int Win32System::CurrentYear() {
 
 ScreenMetrics Win32System::Screen() {
   ScreenMetrics screen;
-  HDC dc = ::GetDC(nullptr);
-  const int dpi_x = dc ? ::GetDeviceCaps(dc, LOGPIXELSX) : 96;
-  const int dpi_y = dc ? ::GetDeviceCaps(dc, LOGPIXELSY) : 96;
-  if (dc) ::ReleaseDC(nullptr, dc);
+  int dpi_x = 96, dpi_y = 96;
+  if (const ScopedGetDC dc(nullptr); dc.get()) {
+    dpi_x = ::GetDeviceCaps(dc.get(), LOGPIXELSX);
+    dpi_y = ::GetDeviceCaps(dc.get(), LOGPIXELSY);
+  }
   screen.twips_per_pixel_x = 1440.0f / static_cast<float>(dpi_x > 0 ? dpi_x : 96);
   screen.twips_per_pixel_y = 1440.0f / static_cast<float>(dpi_y > 0 ? dpi_y : 96);
   screen.width_twips =

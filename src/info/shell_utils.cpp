@@ -22,7 +22,7 @@ std::wstring VersionString() {
          L")";
 }
 
-std::wstring ProgramFolder(System& system) {
+std::wstring ProgramFolder(TextsAndFiles& system) {
   const std::wstring path = system.ModulePath();
   const auto slash = path.find_last_of(L'\\');
   return AddBackslash(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));

@@ -22,24 +22,10 @@ std::wstring TrimAtNull(std::wstring_view buffer);
 std::wstring VersionString();
 
 // The folder that holds the program's executable, ending in "\".
-std::wstring ProgramFolder(System& system);
+std::wstring ProgramFolder(TextsAndFiles& system);
 
 // Where a form goes when it is centred: (screen − form) rounded to a whole number, ties to
 // even, then halved with truncation toward zero. Negative for a form larger than the screen.
 float CenteredPosition(float screen_twips, float form_twips);
-
-// What the folder-browse dialog gave.
-struct BrowsedFolder {
-  bool chosen = false;  // false: the user cancelled
-  // When chosen: the folder's whole path as the shell gives it (a drive's root with its
-  // backslash), the empty text for an item without a path; nullopt when the system could not
-  // give the path whole.
-  std::optional<std::wstring> path;
-  bool operator==(const BrowsedFolder&) const = default;
-};
-
-// The shell's folder-browse dialog, owned by `owner`, with `prompt` above the tree (only
-// file-system folders can be confirmed).
-BrowsedFolder BrowseFolder(System& system, WindowHandle owner, const std::wstring& prompt);
 
 }  // namespace kelvari

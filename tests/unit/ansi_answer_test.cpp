@@ -26,7 +26,7 @@ TEST(NotInAnsiReason, NamesEachCharacterTheCodePageLacksOnce) {
        L"\u0396 (U+0396), \u0397 (U+0397), \u0398 (U+0398) \u2026"},
   };
   for (const Case& c : cases) {
-    FakeSystem sys;
+    testing::FakeTextsAndFiles sys;
     const auto reason = NotInAnsiReason(sys, c.text);
     EXPECT_EQ(reason, c.named ? std::optional(start + *c.named + L".") : std::nullopt)
         << ::testing::PrintToString(c.text);

@@ -1,5 +1,6 @@
-// A scripted stand-in for the operating system: files live in a map, message box answers come
-// from a queue, and every box shown is recorded.
+// A scripted stand-in for the operating system, one fake for each role of System: files live
+// in a map, message box answers come from a queue, and every box shown is recorded. A test of
+// a part that needs one role uses only that role's fake.
 #pragma once
 
 #include <cwctype>
@@ -12,7 +13,6 @@
 #include <vector>
 
 #include "frontend/system.h"
-#include "info/info_form.h"
 
 namespace kelvari::testing {
 
@@ -29,13 +29,11 @@ struct FakeFile {
   bool unwritable = false;  // stands for read-only, locked or a missing folder
 };
 
-class FakeSystem : public System {
+// Texts and files: files live in a map.
+class FakeTextsAndFiles : public virtual TextsAndFiles {
  public:
   std::wstring argument_text;
   std::map<std::wstring, FakeFile> files;
-  std::deque<int> box_answers;  // the buttons the user presses, in order
-  std::vector<ShownBox> boxes;
-  std::function<void()> while_box_shown;  // what the user does while the next box is shown
 
   std::wstring ArgumentText() override { return argument_text; }
 
@@ -102,6 +100,21 @@ class FakeSystem : public System {
     return IoStatus::Ok();
   }
 
+  std::wstring module_path = L"C:\\Tools\\kelvari.exe";
+  std::wstring ModulePath() override { return module_path; }
+
+  int year = 2025;
+  int CurrentYear() override { return year; }
+};
+
+// The program's windows: message box answers come from a queue, every box shown is recorded,
+// and each dialog answers as scripted.
+class FakeDialogs : public virtual Dialogs {
+ public:
+  std::deque<int> box_answers;  // the buttons the user presses, in order
+  std::vector<ShownBox> boxes;
+  std::function<void()> while_box_shown;  // what the user does while the next box is shown
+
   int MessageBox(const std::wstring& text, const std::wstring& title,
                  std::uint32_t style) override {
     boxes.push_back({text, title, style});
@@ -111,9 +124,6 @@ class FakeSystem : public System {
     box_answers.pop_front();
     return answer;
   }
-
-  std::wstring module_path = L"C:\\Tools\\kelvari.exe";
-  std::wstring ModulePath() override { return module_path; }
 
   int main_window_created = 0;
   WindowHandle MainWindow() override {
@@ -131,9 +141,6 @@ class FakeSystem : public System {
     shell_calls.push_back({owner, target, show_mode});
   }
 
-  int year = 2025;
-  int CurrentYear() override { return year; }
-
   ScreenMetrics screen{19200, 15360, 15, 15};  // 1280 x 1024 pixels
   ScreenMetrics Screen() override { return screen; }
 
@@ -141,13 +148,12 @@ class FakeSystem : public System {
   // Close, or the end of the list, closes it) and a copy of it as it was shown.
   float info_outer_width = 9474, info_outer_height = 6906;
   std::vector<int> info_clicks;
-  std::vector<InfoForm> shown_info;
+  std::vector<AboutBoxView> shown_info;
   WindowHandle info_window = reinterpret_cast<WindowHandle>(0x2000);
-  void ShowInfoForm(InfoForm& form) override {
-    form.Load(info_outer_width, info_outer_height);
-    shown_info.push_back(form);
+  void ShowInfoForm(const AboutBoxSetup& setup) override {
+    shown_info.push_back(setup.on_load(info_outer_width, info_outer_height));
     for (int index : info_clicks) {
-      if (form.BtnClick(index, info_window)) break;
+      if (setup.on_button(index, info_window)) break;
     }
   }
   // The input box: what it was shown with, and the answer the user gives. Each text of
@@ -186,7 +192,7 @@ class FakeSystem : public System {
   }
   std::vector<int> ListDialogSelection() override { return list_selection; }
   Outcome RunEventLoop() override { return Outcome::NoAnswer(kExitCancelled); }
-  // ---- File and folder dialogs, drive checks and sound ----
+
   std::vector<FileDialogRequest> file_dialogs;         // every showing, in order
   std::deque<FileDialogOutcome> file_dialog_outcomes;  // empty: the user cancels
   FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override {
@@ -197,37 +203,25 @@ class FakeSystem : public System {
     return outcome;
   }
 
-  // The order of the COM and shell calls, e.g. "BeginCom Browse Path Free EndCom".
-  std::vector<std::string> shell_log;
-  bool com_initialised_here = true;
-  bool BeginCom() override {
-    shell_log.push_back("BeginCom");
-    return com_initialised_here;
-  }
-  void EndCom() override { shell_log.push_back("EndCom"); }
-  std::string browse_prompt;  // the ANSI prompt the dialog got
+  // The folder-browse dialog: what it was shown with and the folder the user chooses.
+  int browse_dialogs = 0;
+  std::wstring browse_prompt;
   WindowHandle browse_owner = nullptr;
   std::optional<std::wstring> browse_choice;  // the chosen folder's path; nullopt: cancel
-  int lists_alive = 0;
-  ItemIdList BrowseForFolder(WindowHandle owner, const std::string& ansi_prompt) override {
-    shell_log.push_back("Browse");
+  bool browse_path_whole = true;              // false: the system cannot give the path whole
+  BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) override {
+    ++browse_dialogs;
     browse_owner = owner;
-    browse_prompt = ansi_prompt;
-    if (!browse_choice) return nullptr;
-    ++lists_alive;
-    return &lists_alive;
+    browse_prompt = prompt;
+    if (!browse_choice) return {};
+    if (!browse_path_whole) return {true, std::nullopt};
+    return {true, *browse_choice};
   }
-  bool browse_path_whole = true;  // false: the system cannot give the path whole
-  std::optional<std::wstring> PathFromItemIdList(ItemIdList list) override {
-    shell_log.push_back(list == &lists_alive && lists_alive > 0 ? "Path" : "Path(freed list)");
-    if (!browse_path_whole) return std::nullopt;
-    return *browse_choice;
-  }
-  void FreeItemIdList(ItemIdList list) override {
-    shell_log.push_back(list == &lists_alive ? "Free" : "Free(bad)");
-    --lists_alive;
-  }
+};
 
+// Drives and sound.
+class FakeDrivesAndSound : public virtual DrivesAndSound {
+ public:
   // Drives by root ("K:\\"): readable roots, and labels of the media that can be read.
   std::map<std::wstring, bool> listable;
   std::map<std::wstring, std::wstring> labels;
@@ -265,5 +259,11 @@ class FakeSystem : public System {
   }
   void Pause(int milliseconds) override { paused_ms += milliseconds; }
 };
+
+// The whole system.
+class FakeSystem : public System,
+                   public FakeTextsAndFiles,
+                   public FakeDialogs,
+                   public FakeDrivesAndSound {};
 
 }  // namespace kelvari::testing

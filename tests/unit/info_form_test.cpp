@@ -27,13 +27,13 @@ TEST(InfoForm, AboutTextHasThreeParagraphsAndTheYearOfTheSystemDate) {
   sys.year = 2031;
   testing::RunProgram(sys);
   ASSERT_EQ(sys.shown_info.size(), 1u);
-  EXPECT_EQ(sys.shown_info[0].LabelText,
+  EXPECT_EQ(sys.shown_info[0].text,
             L"Kelvari \u2013 Windows-Zusatzkommandos f\u00FCr Stapeldateien (V" KELVARI_VERSION_WTEXT L")\r\r"
             L"\u00A9 2019 - 2031 Das Kelvari-Projekt\r\r"
             L"Verbesserungsvorschl\u00E4ge sind mir immer gern willkommen. Weitere interessante "
             L"Tools und Infos finden Sie auf meiner Web-Site unter "
             L"https://www.example.org/kelvari/");
-  EXPECT_EQ(sys.shown_info[0].LabelText.find(L'\n'), std::wstring::npos);
+  EXPECT_EQ(sys.shown_info[0].text.find(L'\n'), std::wstring::npos);
   EXPECT_NE(AboutText(2099).find(L"(V" KELVARI_VERSION_WTEXT L")\r\r\u00A9 2019 - 2099 "),
             std::wstring::npos);
 }
@@ -41,18 +41,18 @@ TEST(InfoForm, AboutTextHasThreeParagraphsAndTheYearOfTheSystemDate) {
 TEST(InfoForm, CaptionButtonsAndTooltips) {
   const FakeSystem sys = RunInfo();
   ASSERT_EQ(sys.shown_info.size(), 1u);
-  const InfoForm& info = sys.shown_info[0];
-  EXPECT_EQ(info.Caption, L"Info \u00FCber Kelvari");
-  EXPECT_EQ(info.BtnCaption[kBtnMail], L"Eine &E-Mail an mich schreiben");
-  EXPECT_EQ(info.BtnCaption[kBtnNews], L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen");
-  EXPECT_EQ(info.BtnCaption[kBtnClose], L"Dieses Fenster &schliessen");
-  EXPECT_EQ(info.BtnToolTip[kBtnMail],
+  const AboutBoxView& info = sys.shown_info[0];
+  EXPECT_EQ(info.caption, L"Info \u00FCber Kelvari");
+  EXPECT_EQ(info.button_captions[kBtnMail], L"Eine &E-Mail an mich schreiben");
+  EXPECT_EQ(info.button_captions[kBtnNews], L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen");
+  EXPECT_EQ(info.button_captions[kBtnClose], L"Dieses Fenster &schliessen");
+  EXPECT_EQ(info.button_tooltips[kBtnMail],
             L"... startet Ihr E-Mail-Programm f\u00FCr eine Nachricht an mich unter "
             L"''kelvari@example.org''");
-  EXPECT_EQ(info.BtnToolTip[kBtnNews],
+  EXPECT_EQ(info.button_tooltips[kBtnNews],
             L"... startet Ihren Internet-Browser mit dem Ziel "
             L"https://www.example.org/kelvari/news.htm");
-  EXPECT_EQ(info.BtnToolTip[kBtnClose], L"... bringt Sie zur\u00FCck zum Programm");
+  EXPECT_EQ(info.button_tooltips[kBtnClose], L"... bringt Sie zur\u00FCck zum Programm");
 }
 
 TEST(InfoForm, ButtonsOpenMailAndNewsAndKeepTheBoxOpen) {
@@ -101,8 +101,8 @@ TEST(InfoForm, PositionRule) {
   for (const Case& c : cases) {
     const FakeSystem sys = RunInfo({}, c.screen);
     ASSERT_EQ(sys.shown_info.size(), 1u);
-    EXPECT_EQ(sys.shown_info[0].Left, c.left) << c.screen.width_twips;
-    EXPECT_EQ(sys.shown_info[0].Top, c.top) << c.screen.height_twips;
+    EXPECT_EQ(sys.shown_info[0].left, c.left) << c.screen.width_twips;
+    EXPECT_EQ(sys.shown_info[0].top, c.top) << c.screen.height_twips;
   }
 }
 

@@ -30,7 +30,7 @@ TEST(ShellUtils, VersionStringIsTenCharacters) {
 }
 
 TEST(ShellUtils, ProgramFolderEndsInOneBackslash) {
-  testing::FakeSystem sys;
+  testing::FakeTextsAndFiles sys;
   sys.module_path = L"C:\\Tools\\kelvari.exe";
   EXPECT_EQ(ProgramFolder(sys), L"C:\\Tools\\");
   sys.module_path = L"C:\\kelvari.exe";

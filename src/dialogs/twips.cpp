@@ -1,4 +1,4 @@
-#include "dialogs/list_dialog_layout.h"
+#include "dialogs/twips.h"
 
 #include <cstdint>
 
