@@ -1,30 +1,12 @@
 // The driver's list-box readers and its real mouse and keyboard input.
 #include <gtest/gtest.h>
 
-#include <thread>
+#include <cstdio>
 
 #include "driver.h"
 
 namespace kvtest {
 namespace {
-
-void Settle() {
-  std::this_thread::sleep_for(std::chrono::milliseconds(150));
-}
-
-void BringToFront(HWND window) {
-  HWND top = GetAncestor(window, GA_ROOT);
-  SetForegroundWindow(top);
-  DWORD_PTR ignored;
-  SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
-  Settle();
-}
-
-void Send(std::vector<INPUT> inputs) {
-  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  EXPECT_EQ(sent, inputs.size());
-  Settle();
-}
 
 INPUT Key(WORD vk, bool up) {
   INPUT in{};
@@ -32,6 +14,26 @@ INPUT Key(WORD vk, bool up) {
   in.ki.wVk = vk;
   in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
   return in;
+}
+
+// Raises `window`'s top-level window and waits until it is the foreground window and its thread
+// has handled the messages of the change, so that input goes to it.
+void BringToFront(HWND window) {
+  HWND top = GetAncestor(window, GA_ROOT);
+  SetForegroundWindow(top);
+  if (!Eventually([&] { return GetForegroundWindow() == top; }, 5000)) {
+    std::fprintf(stderr, "input: window %p did not come to the front (the front is %p)\n",
+                 static_cast<void*>(top), static_cast<void*>(GetForegroundWindow()));
+  }
+  DWORD_PTR ignored;
+  SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
+// Queues `inputs` for the foreground window's thread. The thread takes them in order, after
+// any input queued before; what they change is for the caller to wait for (see Eventually).
+void Send(std::vector<INPUT> inputs) {
+  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  EXPECT_EQ(sent, inputs.size());
 }
 
 }  // namespace
@@ -108,6 +110,16 @@ void ClickAt(HWND window, POINT client_point, bool double_click) {
     inputs.push_back(up);
   }
   Send(inputs);
+}
+
+void MoveMouseTo(POINT screen) {
+  const int width = GetSystemMetrics(SM_CXSCREEN) - 1, height = GetSystemMetrics(SM_CYSCREEN) - 1;
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = screen.x * 65535 / width;
+  move.mi.dy = screen.y * 65535 / height;
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  Send({move});
 }
 
 void ClickCloseBox(HWND window) {
