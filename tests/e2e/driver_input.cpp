@@ -25,6 +25,18 @@ void BringToFront(HWND window) {
     std::fprintf(stderr, "input: window %p did not come to the front (the front is %p)\n",
                  static_cast<void*>(top), static_cast<void*>(GetForegroundWindow()));
   }
+  // The window's own thread must have taken the activation too: it sees itself active with a
+  // focused control. The message sent after it returns once the activation's messages are done.
+  const DWORD thread = GetWindowThreadProcessId(top, nullptr);
+  const auto active = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && info.hwndActive == top && info.hwndFocus;
+  };
+  if (!Eventually(active, 5000)) {
+    std::fprintf(stderr, "input: window %p is in front but its thread has not taken it\n",
+                 static_cast<void*>(top));
+  }
   DWORD_PTR ignored;
   SendMessageTimeoutW(top, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
 }
