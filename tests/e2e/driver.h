@@ -127,9 +127,9 @@ RECT RectInParent(HWND control);
 HWND ChildOfClass(HWND parent, const std::wstring& control_class, int nth = 0);
 
 // Real input, as the user's mouse and keyboard make it (the window is brought to the front).
-// Each returns once its input is queued: the program's thread takes it in order, after the
-// input before it, but in its own time, so a test waits for the state that the input brings
-// (Eventually) before it reads a window or sends it a message.
+// Each returns once its input is queued (and the display had a moment): the program's thread
+// takes it in order, after the input before it, but in its own time, so a test waits for the
+// state that the input brings (Eventually) before it reads a window or sends it a message.
 void ClickAt(HWND window, POINT client_point, bool double_click = false);
 void PressKey(WORD virtual_key, bool with_alt = false, bool with_ctrl = false,
               bool with_shift = false);
