@@ -298,6 +298,21 @@ void PressButton(HWND box, const std::wstring& caption) {
   Press(button);
 }
 
+BoxCall OneBoxThenOk(const std::wstring& args, const std::filesystem::path& dir) {
+  BoxCall run;
+  Call call(args, dir);
+  HWND box = call.Window();
+  EXPECT_NE(box, nullptr) << "no message box for " << Utf8(args);
+  if (!box) return run;
+  run.shown = true;
+  run.box = ReadMessageBox(box);
+  run.windows = call.kv.Windows().size();
+  PressButton(box, L"OK");
+  run.exit = call.kv.WaitForExit();
+  run.result = call.Result();
+  return run;
+}
+
 std::filesystem::path WineSessionFile(const std::string& name) {
   return std::filesystem::path(WinePath(KELVARI_WINE_UNIX_DIR)) / name;
 }

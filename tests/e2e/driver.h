@@ -40,6 +40,11 @@ class Program {
   // Waits for the process to end and returns its exit code; nullopt after the timeout.
   std::optional<DWORD> WaitForExit(int timeout_ms = 60000);
 
+  // True when the process has not ended within `ms`. This proves only "did not end at once":
+  // on a slow machine it holds whatever the program does a moment later, so pair it with a
+  // check of the state that must hold (the window still visible and enabled, say).
+  bool StillRunningAfter(int ms) { return !WaitForExit(ms).has_value(); }
+
   // All visible top-level windows of the process right now.
   std::vector<HWND> Windows() const;
 
@@ -79,6 +84,36 @@ MessageBoxView ReadMessageBox(HWND box);
 // Presses the button with `caption` in message box `box`.
 void PressButton(HWND box, const std::wstring& caption);
 
+// One call of kelvari.exe as a batch file makes it: `"<exe>" <args>` in folder `dir`, whose
+// answer is read from dir\erg.txt.
+class Call {
+ public:
+  Call(const std::wstring& args, std::filesystem::path folder)
+      : dir(std::move(folder)), kv(args, dir) {}
+
+  // The program's first visible window of `window_class` (a message box unless said
+  // otherwise); nullptr when none came.
+  HWND Window(const wchar_t* window_class = L"#32770") { return kv.WaitForWindow(window_class); }
+  // The result file's bytes; nullopt when there is none.
+  std::optional<std::string> Result() const { return ReadBytes(dir / "erg.txt"); }
+
+  const std::filesystem::path dir;
+  Program kv;
+};
+
+// What a call that shows one message box gave: the box as the user saw it, how many windows
+// the program showed with it, and after OK the exit code and the result file.
+struct BoxCall {
+  bool shown = false;
+  MessageBoxView box;
+  std::size_t windows = 0;
+  std::optional<DWORD> exit;
+  std::optional<std::string> result;
+};
+// Runs `args` in `dir`, reads the first message box, presses its OK and waits for the end.
+// A call that shows no box fails the test.
+BoxCall OneBoxThenOk(const std::wstring& args, const std::filesystem::path& dir);
+
 // The text of a control that keeps its own text (an edit field), asked by WM_GETTEXT.
 std::wstring ControlText(HWND control);
 
@@ -92,10 +127,15 @@ RECT RectInParent(HWND control);
 HWND ChildOfClass(HWND parent, const std::wstring& control_class, int nth = 0);
 
 // Real input, as the user's mouse and keyboard make it (the window is brought to the front).
+// Each returns once its input is queued (and the display had a moment): the program's thread
+// takes it in order, after the input before it, but in its own time, so a test waits for the
+// state that the input brings (Eventually) before it reads a window or sends it a message.
 void ClickAt(HWND window, POINT client_point, bool double_click = false);
 void PressKey(WORD virtual_key, bool with_alt = false, bool with_ctrl = false,
               bool with_shift = false);
 void TypeText(const std::wstring& text);
+// Moves the mouse to `screen` (screen coordinates) without a click.
+void MoveMouseTo(POINT screen);
 // Clicks the close box (the "X") at the right end of the title bar of top-level `window`.
 void ClickCloseBox(HWND window);
 // Presses (down) or releases a key without anything else, e.g. Ctrl around a click.

@@ -12,27 +12,6 @@ namespace {
 
 const std::wstring kHead = L"Ausf\u00FChrungsfehler:\r\r";
 
-struct ErrorRun {
-  MessageBoxView box;
-  std::optional<DWORD> exit;
-  std::optional<std::string> result;
-};
-
-// Runs kelvari.exe with `args` in `dir`, expects one error box, closes it and returns what
-// the batch file and the user saw.
-ErrorRun RunToErrorBox(const std::wstring& args, const std::filesystem::path& dir) {
-  ErrorRun run;
-  Program kv(args, dir);
-  HWND box = kv.WaitForWindow(L"#32770");
-  EXPECT_NE(box, nullptr) << Utf8(args);
-  if (!box) return run;
-  run.box = ReadMessageBox(box);
-  PressButton(box, L"OK");
-  run.exit = kv.WaitForExit();
-  run.result = ReadBytes(dir / "erg.txt");
-  return run;
-}
-
 TEST(FrontEnd, EveryDispatchErrorToTheCharacter) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "zwei.txt", "Titel\r\nJN\r\n");
@@ -56,7 +35,7 @@ TEST(FrontEnd, EveryDispatchErrorToTheCharacter) {
        L"gemacht."},
   };
   for (const auto& [args, message] : cases) {
-    const ErrorRun run = RunToErrorBox(args, dir);
+    const BoxCall run = OneBoxThenOk(args, dir);
     EXPECT_EQ(run.box.title, L"Kelvari") << Utf8(args);
     EXPECT_EQ(run.box.text, kHead + message) << Utf8(args);
     EXPECT_EQ(run.box.icon_id, 32513) << Utf8(args);
@@ -75,10 +54,10 @@ TEST(FrontEnd, InternalErrorForTheBatchFile) {
       L"Umgebungsvariable mit einem Dummy-Wert \u00FCber\r     die Systemeigenschaften "
       L"vorbelegen.";
   for (const wchar_t* one : {L"1", L"01", L"1.0"}) {
-    EXPECT_EQ(RunToErrorBox(std::wstring(L"erg.txt INTERNALERROR ") + one, dir).box.text,
+    EXPECT_EQ(OneBoxThenOk(std::wstring(L"erg.txt INTERNALERROR ") + one, dir).box.text,
               kHead + four_lines);
   }
-  const ErrorRun two = RunToErrorBox(L"erg.txt internalerror 2", dir);
+  const BoxCall two = OneBoxThenOk(L"erg.txt internalerror 2", dir);
   EXPECT_EQ(two.box.text, kHead);
   EXPECT_EQ(two.exit, 2u);
   EXPECT_FALSE(two.result.has_value());
@@ -86,7 +65,7 @@ TEST(FrontEnd, InternalErrorForTheBatchFile) {
 
 TEST(FrontEnd, AnUnknownCommandWordNamesItAsTyped) {
   const auto dir = FreshWorkDir();
-  EXPECT_EQ(RunToErrorBox(L"erg.txt \u00DCberpr\u00FCfen", dir).box.text,
+  EXPECT_EQ(OneBoxThenOk(L"erg.txt \u00DCberpr\u00FCfen", dir).box.text,
             kHead + L"Das Kommando '\u00DCberpr\u00FCfen' ist nicht bekannt.");
 }
 

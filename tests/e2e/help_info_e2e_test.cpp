@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
+#include <cstdio>
 
 #include "driver.h"
 #include "shell_recorder.h"
@@ -20,17 +20,12 @@ bool EndsWith(const std::wstring& text, const std::wstring& end) {
 
 // Runs kelvari with `args`, expects the help confirmation, presses OK and returns the exit code.
 std::optional<DWORD> RunHelp(const std::wstring& args, const std::filesystem::path& dir) {
-  Program kv(args, dir);
-  HWND box = kv.WaitForWindow(L"#32770");
-  EXPECT_NE(box, nullptr) << Utf8(args);
-  if (!box) return std::nullopt;
-  const MessageBoxView view = ReadMessageBox(box);
-  EXPECT_EQ(view.title, L"KELVARI");
-  EXPECT_EQ(view.text, L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...");
-  EXPECT_EQ(view.buttons, std::vector<std::wstring>{L"OK"});
-  EXPECT_EQ(view.icon_id, 32516);  // information
-  PressButton(box, L"OK");
-  return kv.WaitForExit();
+  const BoxCall run = OneBoxThenOk(args, dir);
+  EXPECT_EQ(run.box.title, L"KELVARI");
+  EXPECT_EQ(run.box.text, L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...");
+  EXPECT_EQ(run.box.buttons, std::vector<std::wstring>{L"OK"});
+  EXPECT_EQ(run.box.icon_id, 32516);  // information
+  return run.exit;
 }
 
 TEST(Help, OpensTheDocumentBesideTheProgramAndConfirms) {
@@ -86,46 +81,45 @@ std::wstring ExpectedAboutText() {
          L"Tools und Infos finden Sie auf meiner Web-Site unter https://www.example.org/kelvari/";
 }
 
+// The text of the visible tooltip of process `pid`; empty when none shows one.
+std::wstring ShownTooltip(DWORD pid) {
+  struct Search {
+    DWORD pid;
+    HWND found = nullptr;
+  } search{pid};
+  EnumWindows(
+      [](HWND w, LPARAM p) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(p);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == s->pid && IsWindowVisible(w) && ClassName(w) == L"tooltips_class32") {
+          s->found = w;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  if (!search.found) return {};
+  wchar_t text[512] = {};
+  SendMessageW(search.found, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
 // Moves the mouse over `control` and returns the text of the tooltip that appears.
 std::wstring HoverTooltip(HWND control, DWORD pid) {
   RECT r;
   GetWindowRect(control, &r);
   // Leave the control first, so that the tooltip of the previous one goes away.
-  SetCursorPos(5, 5);
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  MoveMouseTo({5, 5});
+  if (!Eventually([&] { return ShownTooltip(pid).empty(); }, 5000)) {
+    std::fprintf(stderr, "tooltip: %s still shown after the mouse left\n",
+                 Utf8(ShownTooltip(pid)).c_str());
+  }
   const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-  for (int step = 0; step < 3; ++step) {
-    INPUT move{};
-    move.type = INPUT_MOUSE;
-    move.mi.dx = ((x + step) * 65535) / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    move.mi.dy = (y * 65535) / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &move, sizeof move);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    struct Search {
-      DWORD pid;
-      HWND found = nullptr;
-    } search{pid};
-    EnumWindows(
-        [](HWND w, LPARAM p) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(p);
-          DWORD owner = 0;
-          GetWindowThreadProcessId(w, &owner);
-          if (owner == s->pid && IsWindowVisible(w) && ClassName(w) == L"tooltips_class32") {
-            s->found = w;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found) {
-      wchar_t text[512] = {};
-      SendMessageW(search.found, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-      if (text[0]) return text;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
+  // Two moves inside the control: the tooltip starts its timer on the move after the entry.
+  MoveMouseTo({x, y});
+  MoveMouseTo({x + 1, y});
+  std::wstring shown;
+  if (Eventually([&] { return !(shown = ShownTooltip(pid)).empty(); })) return shown;
   return L"<no tooltip>";
 }
 
@@ -192,8 +186,8 @@ TEST(Info, ShowsTheAboutBoxAndItsButtonsUseTheShell) {
   }
   EXPECT_TRUE(EndsWith(calls[2], L"\"https://www.example.org/kelvari/news.htm\""))
       << Utf8(calls[2]);
-  EXPECT_FALSE(kv.WaitForExit(0).has_value());
-  EXPECT_TRUE(IsWindowVisible(about));
+  EXPECT_TRUE(kv.StillRunningAfter(0));
+  EXPECT_TRUE(IsWindowVisible(about) && IsWindowEnabled(about));
 
   Press(close);
   EXPECT_EQ(kv.WaitForExit(), 0u);
@@ -221,7 +215,8 @@ TEST(Info, EnterPressesAButtonTheTabKeyFocusedAndEscapeDoesNothing) {
   ASSERT_NE(close, nullptr);
   PressKey(VK_RETURN);  // the focus starts on the E-Mail button, which is no default button
   PressKey(VK_ESCAPE);
-  EXPECT_EQ(kv.WaitForExit(500), std::nullopt);
+  EXPECT_TRUE(kv.StillRunningAfter(500));
+  EXPECT_TRUE(IsWindowVisible(about) && IsWindowEnabled(about));
   EXPECT_TRUE(WaitForShellCalls(1, 500).empty());
   PressKey(VK_TAB);
   PressKey(VK_TAB);

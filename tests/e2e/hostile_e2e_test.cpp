@@ -14,17 +14,6 @@ namespace {
 
 const std::string kYesNo = "Titel\r\nJN\r\nWeiter?\r\n";
 
-// Runs a command that must end with one message box; returns its text and presses OK.
-std::wstring OneBoxThenEnd(Program& kv, std::optional<DWORD>* exit = nullptr) {
-  HWND box = kv.WaitForWindow(L"#32770");
-  if (!box) return L"<no box>";
-  const std::wstring text = ReadMessageBox(box).text;
-  PressButton(box, L"OK");
-  const auto code = kv.WaitForExit();
-  if (exit) *exit = code;
-  return text;
-}
-
 TEST(Hostile, DevicesAsResultFile) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", kYesNo);
@@ -54,15 +43,14 @@ TEST(Hostile, DevicesAndWildcardsAsParameterFile) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p1.txt", kYesNo);
   for (const wchar_t* name : {L"CON", L"NUL", L"COM1", L"LPT1", L"p*.txt", L"p?.txt", L"*"}) {
-    Program kv(std::wstring(L"erg.txt MESSAGEBOX ") + name, dir);
-    std::optional<DWORD> exit;
-    const std::wstring text = OneBoxThenEnd(kv, &exit);
+    const BoxCall run = OneBoxThenOk(std::wstring(L"erg.txt MESSAGEBOX ") + name, dir);
+    const std::wstring& text = run.box.text;
     // Either not found (error 4) or found but not readable: a message, exit code 2.
     EXPECT_TRUE(text.find(L"konnte nicht gefunden werden") != std::wstring::npos ||
                 text.find(L"konnte nicht gelesen werden") != std::wstring::npos)
         << Utf8(name) << ": " << Utf8(text);
-    EXPECT_EQ(exit, 2u) << Utf8(name);
-    EXPECT_FALSE(ReadBytes(dir / "erg.txt").has_value());
+    EXPECT_EQ(run.exit, 2u) << Utf8(name);
+    EXPECT_FALSE(run.result.has_value());
   }
 }
 

@@ -51,24 +51,25 @@ void ClickEntry(HWND list, int index) {
 
 const char* const kColours = "Rot\r\n Gr\xFCn \r\nBlau\r\n\r\n  Wei\xDF\r\n";
 
-// Starts LISTBOX with the attribute line `attributes` and the list file `list`; a result file
-// of an earlier call holds ALT.
-struct ListRun {
-  std::filesystem::path dir;
-  std::optional<Program> kv;
+// A fresh folder with a LISTBOX parameter file of attribute line `attributes`, the list file
+// `list` and a result file of an earlier call that holds ALT.
+std::filesystem::path ListFolder(const std::string& attributes, const std::string& list) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "Farbwahl\r\nliste.txt\r\n" + attributes +
+                                "\r\nBitte w\xE4hlen Sie\r\n\r\neine Farbe & mehr.\r\n");
+  WriteBytes(dir / "liste.txt", list);
+  WriteBytes(dir / "erg.txt", "ALT\r\n");
+  return dir;
+}
+
+// LISTBOX started on ListFolder(attributes, list), with its dialog's controls.
+struct ListRun : Call {
   ListDialogView view;
 
-  ListRun(const std::string& attributes, const std::string& list) {
-    dir = FreshWorkDir();
-    WriteBytes(dir / "p.txt", "Farbwahl\r\nliste.txt\r\n" + attributes +
-                                  "\r\nBitte w\xE4hlen Sie\r\n\r\neine Farbe & mehr.\r\n");
-    WriteBytes(dir / "liste.txt", list);
-    WriteBytes(dir / "erg.txt", "ALT\r\n");
-    kv.emplace(L"erg.txt LISTBOX p.txt", dir);
-    HWND form = kv->WaitForWindow(kFormClass);
-    if (form) view = Find(form);
+  ListRun(const std::string& attributes, const std::string& list)
+      : Call(L"erg.txt LISTBOX p.txt", ListFolder(attributes, list)) {
+    if (HWND form = Window(kFormClass)) view = Find(form);
   }
-  std::optional<std::string> Result() const { return ReadBytes(dir / "erg.txt"); }
 };
 
 TEST(ListBoxE2E, SingleSelectionShowsTheDialog) {
@@ -101,7 +102,7 @@ TEST(ListBoxE2E, SingleSelectionShowsTheDialog) {
   EXPECT_NEAR((r.left + r.right) / 2, (work.left + work.right) / 2, 1);
   EXPECT_NEAR((r.top + r.bottom) / 2, (work.top + work.bottom) / 2, 1);
   Press(v.cancel);
-  EXPECT_EQ(run.kv->WaitForExit(), 1u);
+  EXPECT_EQ(run.kv.WaitForExit(), 1u);
 }
 
 class ListBoxLayout : public ::testing::TestWithParam<DWORD> {};
@@ -143,7 +144,7 @@ TEST_P(ListBoxLayout, ControlsStandAtTheDesignPositionsForTheDpiInForce) {
   EXPECT_NEAR(client.right, px(6960), 1);
   EXPECT_NEAR(client.bottom, px(3732), 1);
   PostMessageW(v.form, WM_CLOSE, 0, 0);
-  EXPECT_EQ(run.kv->WaitForExit(), 1u);
+  EXPECT_EQ(run.kv.WaitForExit(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, ListBoxLayout, ::testing::Values(0u, 144u, 192u));
@@ -152,7 +153,7 @@ TEST(ListBoxE2E, DoubleClickConfirmsTheEntryUntrimmed) {
   ListRun run("NUMERIC", kColours);
   ASSERT_NE(run.view.list, nullptr);
   ClickAt(run.view.list, EntryPoint(run.view.list, 1), /*double_click=*/true);
-  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), " Gr\xFCn \r\n");
 }
 
@@ -160,7 +161,7 @@ TEST(ListBoxE2E, SingleSelectionWithNothingSelectedWritesAnEmptyLine) {
   ListRun run("", kColours);
   ASSERT_NE(run.view.ok, nullptr);
   ClickAt(run.view.ok, {5, 5});
-  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), "\r\n");
 }
 
@@ -172,7 +173,7 @@ TEST(ListBoxE2E, ArrowKeysSelectAndAltOConfirms) {
   PressKey(VK_DOWN);
   EXPECT_TRUE(Eventually([&] { return ListSelection(run.view.list) == std::vector<int>{2}; }));
   PressKey('O', /*with_alt=*/true);
-  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), "Blau\r\n");
 }
 
@@ -191,11 +192,11 @@ TEST(ListBoxE2E, EntryOutsideTheCodePageIsRefusedTheDialogStays) {
     ClickEntry(run.view.list, 1);
     ClickAt(run.view.ok, {5, 5});
     if (c.result != "ALT\r\n") {
-      EXPECT_EQ(run.kv->WaitForExit(), 0u) << c.attributes;
+      EXPECT_EQ(run.kv.WaitForExit(), 0u) << c.attributes;
       EXPECT_EQ(run.Result(), c.result) << c.attributes;
       continue;
     }
-    HWND message = WaitForAnotherBox(*run.kv, run.view.form);
+    HWND message = WaitForAnotherBox(run.kv, run.view.form);
     ASSERT_NE(message, nullptr);
     const MessageBoxView view = ReadMessageBox(message);
     EXPECT_EQ(view.title, L"Kelvari");
@@ -205,11 +206,12 @@ TEST(ListBoxE2E, EntryOutsideTheCodePageIsRefusedTheDialogStays) {
         << Utf8(view.text);
     PressButton(message, L"OK");
     ASSERT_TRUE(Eventually([&] { return !IsWindow(message); }));
-    EXPECT_FALSE(run.kv->WaitForExit(300));
+    EXPECT_TRUE(run.kv.StillRunningAfter(300));
+    EXPECT_TRUE(IsWindowVisible(run.view.form) && IsWindowEnabled(run.view.form));
     EXPECT_EQ(run.Result(), "ALT\r\n");
     ClickEntry(run.view.list, 0);
     ClickAt(run.view.ok, {5, 5});
-    EXPECT_EQ(run.kv->WaitForExit(), 0u);
+    EXPECT_EQ(run.kv.WaitForExit(), 0u);
     EXPECT_EQ(run.Result(), "Rot\r\n");
   }
 }
@@ -262,11 +264,22 @@ TEST_P(ListBoxMulti, ClicksSelectAndOkWrites) {
           },
           3000);
       if (modifier) HoldKey(modifier, false);
+      if (!shown) {
+        std::string seen;
+        for (int k : ListSelection(run.view.list)) seen += " " + std::to_string(k);
+        std::string wanted;
+        for (int k : expected) wanted += " " + std::to_string(k);
+        std::fprintf(stderr,
+                     "list: after click %zu of attempt %d the list selects {%s } instead of "
+                     "{%s }%s\n",
+                     i + 1, attempt + 1, seen.c_str(), wanted.c_str(),
+                     attempt < 2 ? ": the clicks are made again" : "");
+      }
     }
   }
   EXPECT_TRUE(shown) << "the list did not show the selection of the clicks";
   ClickAt(run.view.ok, {5, 5});
-  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), m.result);
 }
 
@@ -307,7 +320,7 @@ TEST_P(ListBoxLeave, EndsWithoutTouchingTheResultFile) {
       PostMessageW(run.view.form, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
   }
-  EXPECT_EQ(run.kv->WaitForExit(), 1u);
+  EXPECT_EQ(run.kv.WaitForExit(), 1u);
   EXPECT_EQ(run.Result(), "ALT\r\n");
 }
 
@@ -328,7 +341,7 @@ TEST(ListBoxE2E, AFaultBoxKeepsTheDialogFromAnswering) {
   std::filesystem::create_directory(run.dir / "erg.txt");
   ClickEntry(run.view.list, 2);
   Press(run.view.ok);
-  HWND fault = WaitForAnotherBox(*run.kv, run.view.form);
+  HWND fault = WaitForAnotherBox(run.kv, run.view.form);
   ASSERT_NE(fault, nullptr);
   EXPECT_EQ(GetWindow(fault, GW_OWNER), run.view.form);
   EXPECT_FALSE(IsWindowEnabled(run.view.form));
@@ -336,14 +349,15 @@ TEST(ListBoxE2E, AFaultBoxKeepsTheDialogFromAnswering) {
   SetWindowPos(fault, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ClickAt(run.view.ok, {5, 5});
   ClickAt(run.view.cancel, {5, 5});
-  EXPECT_EQ(run.kv->WaitForExit(1000), std::nullopt);
+  EXPECT_TRUE(run.kv.StillRunningAfter(1000));
+  EXPECT_FALSE(IsWindowEnabled(run.view.form));
   std::vector<HWND> boxes;
-  for (HWND w : run.kv->Windows()) {
+  for (HWND w : run.kv.Windows()) {
     if (ClassName(w) == L"#32770") boxes.push_back(w);
   }
   EXPECT_EQ(boxes, std::vector<HWND>{fault});
   PressButton(fault, L"OK");
-  EXPECT_EQ(run.kv->WaitForExit(), 2u);
+  EXPECT_EQ(run.kv.WaitForExit(), 2u);
   EXPECT_TRUE(std::filesystem::is_directory(run.dir / "erg.txt"));
 }
 
@@ -353,10 +367,11 @@ TEST(ListBoxE2E, EnterAndEscapeDoNothing) {
   ClickEntry(run.view.list, 2);
   PressKey(VK_RETURN);
   PressKey(VK_ESCAPE);
-  EXPECT_EQ(run.kv->WaitForExit(500), std::nullopt);
+  EXPECT_TRUE(run.kv.StillRunningAfter(500));
+  EXPECT_TRUE(IsWindowVisible(run.view.form) && IsWindowEnabled(run.view.form));
   EXPECT_EQ(ListSelection(run.view.list), std::vector<int>{2});
   Press(run.view.ok);
-  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), "Blau\r\n");
 }
 
@@ -367,9 +382,11 @@ TEST(ListBoxE2E, EnterPressesAButtonThatHasTheFocus) {
   PressKey(VK_TAB);
   ASSERT_TRUE(Eventually([&] { return FocusOf(run.view.form) == run.view.ok; }));
   PressKey(VK_ESCAPE);
-  EXPECT_EQ(run.kv->WaitForExit(500), std::nullopt);
+  EXPECT_TRUE(run.kv.StillRunningAfter(500));
+  EXPECT_TRUE(IsWindowVisible(run.view.form) && IsWindowEnabled(run.view.form));
+  EXPECT_EQ(FocusOf(run.view.form), run.view.ok);
   PressKey(VK_RETURN);
-  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), "Blau\r\n");
 }
 
@@ -379,9 +396,10 @@ TEST(ListBoxE2E, EmptyListDisablesOkButADoubleClickConfirms) {
   EXPECT_TRUE(ListEntries(run.view.list).empty());
   EXPECT_FALSE(IsWindowEnabled(run.view.ok));
   PressKey('O', /*with_alt=*/true);
-  EXPECT_EQ(run.kv->WaitForExit(500), std::nullopt);
+  EXPECT_TRUE(run.kv.StillRunningAfter(500));
+  EXPECT_TRUE(IsWindowVisible(run.view.form) && IsWindowEnabled(run.view.form));
   ClickAt(run.view.list, {10, 10}, /*double_click=*/true);
-  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), "\r\n");
 }
 
@@ -403,7 +421,7 @@ TEST(ListBoxE2E, LongestListOpensAndALongerOneIsRefused) {
     short_ms = time_to_visible([&] { short_run.emplace("MULTISELECT", kColours); });
     ASSERT_NE(short_run->view.form, nullptr);
     PostMessageW(short_run->view.form, WM_CLOSE, 0, 0);
-    EXPECT_EQ(short_run->kv->WaitForExit(), 1u);
+    EXPECT_EQ(short_run->kv.WaitForExit(), 1u);
   };
   open_short();
   std::optional<ListRun> long_run;
@@ -419,22 +437,22 @@ TEST(ListBoxE2E, LongestListOpensAndALongerOneIsRefused) {
   EXPECT_EQ(SendMessageW(run.view.list, LB_GETCOUNT, 0, 0), 32767);
   SendMessageW(run.view.list, LB_SETSEL, TRUE, 32766);
   Press(run.view.ok);
-  EXPECT_EQ(run.kv->WaitForExit(), 0u);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
   EXPECT_EQ(run.Result(), "32767\r\n");
 
+  // One line more is refused with a message, and the old result file stays.
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", "T\r\nliste.txt\r\n\r\nP\r\n");
   WriteBytes(dir / "liste.txt", longest + "eins zu viel");
-  Program kv(L"erg.txt LISTBOX p.txt", dir);
-  HWND box = kv.WaitForWindow(L"#32770");
-  ASSERT_NE(box, nullptr);
-  const MessageBoxView view = ReadMessageBox(box);
-  EXPECT_EQ(view.text,
+  WriteBytes(dir / "erg.txt", "ALT\r\n");
+  const BoxCall refused = OneBoxThenOk(L"erg.txt LISTBOX p.txt", dir);
+  EXPECT_EQ(refused.box.title, L"Kelvari");
+  EXPECT_EQ(refused.box.text,
             L"LISTBOX: Die Datei liste.txt mit dem Listeninhalt hat mehr als 32767 Zeilen.\r"
             L"Eine Liste kann h\u00F6chstens 32767 Eintr\u00E4ge anzeigen.");
-  PressButton(box, L"OK");
-  EXPECT_EQ(kv.WaitForExit(), 2u);
-  EXPECT_EQ(ReadBytes(dir / "erg.txt"), std::nullopt);
+  EXPECT_EQ(refused.windows, 1u) << "a second window beside the message";
+  EXPECT_EQ(refused.exit, 2u);
+  EXPECT_EQ(refused.result, "ALT\r\n");
 }
 
 TEST(ListBoxE2E, ErrorSevenWinsOverErrorEight) {
@@ -451,13 +469,10 @@ TEST(ListBoxE2E, ErrorSevenWinsOverErrorEight) {
     const auto dir = FreshWorkDir();
     WriteBytes(dir / "p.txt",
                std::string("T\r\n") + c.list_name + "\r\n" + c.attributes + "\r\nP\r\n");
-    Program kv(L"erg.txt LISTBOX p.txt", dir);
-    HWND box = kv.WaitForWindow(L"#32770");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(ReadMessageBox(box).text, L"Ausf\u00FChrungsfehler:\r\r" + c.message);
-    PressButton(box, L"OK");
-    EXPECT_EQ(kv.WaitForExit(), 2u);
-    EXPECT_EQ(ReadBytes(dir / "erg.txt"), std::nullopt);
+    const BoxCall run = OneBoxThenOk(L"erg.txt LISTBOX p.txt", dir);
+    EXPECT_EQ(run.box.text, L"Ausf\u00FChrungsfehler:\r\r" + c.message);
+    EXPECT_EQ(run.exit, 2u);
+    EXPECT_EQ(run.result, std::nullopt);
   }
 }
 
