@@ -205,7 +205,8 @@ class DrivesAndSound {
 
 // All of the above. The roles are inherited virtually, so a fake can be put together from
 // fakes of single roles.
-class System : public virtual TextsAndFiles, public virtual Dialogs, public virtual DrivesAndSound {
-};
+class System : public virtual TextsAndFiles,
+               public virtual Dialogs,
+               public virtual DrivesAndSound {};
 
 }  // namespace kelvari
