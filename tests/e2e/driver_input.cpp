@@ -114,17 +114,22 @@ HWND ChildOfClass(HWND parent, const std::wstring& control_class, int nth) {
   return nullptr;
 }
 
-void ClickAt(HWND window, POINT client_point, bool double_click) {
-  BringToFront(window);
-  POINT screen = client_point;
-  ClientToScreen(window, &screen);
+// The mouse input that moves the pointer to `screen`, in the absolute units SendInput takes.
+static INPUT MoveInput(POINT screen) {
   const int width = GetSystemMetrics(SM_CXSCREEN) - 1, height = GetSystemMetrics(SM_CYSCREEN) - 1;
   INPUT move{};
   move.type = INPUT_MOUSE;
   move.mi.dx = screen.x * 65535 / width;
   move.mi.dy = screen.y * 65535 / height;
   move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  std::vector<INPUT> inputs{move};
+  return move;
+}
+
+void ClickAt(HWND window, POINT client_point, bool double_click) {
+  BringToFront(window);
+  POINT screen = client_point;
+  ClientToScreen(window, &screen);
+  std::vector<INPUT> inputs{MoveInput(screen)};
   for (int i = 0; i < (double_click ? 2 : 1); ++i) {
     INPUT down{}, up{};
     down.type = up.type = INPUT_MOUSE;
@@ -137,13 +142,7 @@ void ClickAt(HWND window, POINT client_point, bool double_click) {
 }
 
 void MoveMouseTo(POINT screen) {
-  const int width = GetSystemMetrics(SM_CXSCREEN) - 1, height = GetSystemMetrics(SM_CYSCREEN) - 1;
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dx = screen.x * 65535 / width;
-  move.mi.dy = screen.y * 65535 / height;
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  Send({move});
+  Send({MoveInput(screen)});
 }
 
 void ClickCloseBox(HWND window) {
