@@ -36,6 +36,7 @@ add_executable(kelvari WIN32
   src/frontend/files_win32.cpp
   src/frontend/message_box_win32.cpp
   src/frontend/main_window_win32.cpp
+  src/frontend/countdown_win32.cpp
   src/info/shell_win32.cpp
   src/info/info_form_win32.cpp
   src/info/screen_win32.cpp

@@ -1,25 +1,47 @@
-// INPUTBOX: asks for one line of text; the answer is the text as typed.
+// INPUTBOX and PASSWORDBOX: ask for one line of text; the answer is the text as typed.
+// PASSWORDBOX hides the text in its entry field and never names a character of it.
 #include "dialogs/prompt_text.h"
 #include "frontend/ansi_answer.h"
 #include "frontend/form1.h"
 
 namespace kelvari {
+namespace {
 
-Outcome Form1::DoInputBox() {
-  if (Step ended = ChkParamFileName(3)) return *ended;
-  const std::wstring prompt = PromptString(3);
-  // A text that the batch file would read changed is refused while the box stays open.
-  const InputCheck check = [this](const std::wstring& text) -> std::optional<std::wstring> {
-    const auto reason = NotInAnsiReason(system(), text);
-    if (!reason) return std::nullopt;
-    return L"Der eingegebene Text" + *reason +
-           L"\rEr kann so nicht an die Stapeldatei weitergegeben werden. "
-           L"Bitte \u00E4ndern Sie den Text.";
+constexpr wchar_t kPasswordNotInAnsi[] =
+    L"Das eingegebene Kennwort enth\u00E4lt Zeichen, die im Zeichensatz von Windows (ANSI) "
+    L"nicht darstellbar sind.";
+
+// A text that the batch file would read changed is refused while the box stays open.
+std::optional<std::wstring> Refusal(TextsAndFiles& system, const std::wstring& text, bool hidden) {
+  if (hidden) {
+    if (system.ToAnsi(text).exact) return std::nullopt;
+    return std::wstring(kPasswordNotInAnsi) +
+           L"\rEs kann so nicht an die Stapeldatei weitergegeben werden. "
+           L"Bitte \u00E4ndern Sie das Kennwort.";
+  }
+  const auto reason = NotInAnsiReason(system, text);
+  if (!reason) return std::nullopt;
+  return L"Der eingegebene Text" + *reason +
+         L"\rEr kann so nicht an die Stapeldatei weitergegeben werden. "
+         L"Bitte \u00E4ndern Sie den Text.";
+}
+
+Outcome AskForText(Form1& form, bool hidden) {
+  if (Step ended = form.ChkParamFileName(3)) return *ended;
+  TextsAndFiles& system = form.system();
+  const InputCheck check = [&system, hidden](const std::wstring& text) {
+    return Refusal(system, text, hidden);
   };
-  const InputBoxAnswer answer =
-      system().InputBox(prompt, BoxTitle(ParamLines[1]), ParamLines[2], check);
+  const InputBoxAnswer answer = form.system().InputBox(
+      form.PromptString(3), BoxTitle(form.ParamLines[1]), form.ParamLines[2], check, hidden);
   switch (answer.kind) {
     case InputBoxAnswer::kConfirmed:
+      // A box that closed itself gives its text unchecked. A password is refused here, before
+      // a message could name its characters.
+      if (hidden && !system.ToAnsi(answer.text).exact) {
+        return Outcome::Fault(std::wstring(kPasswordNotInAnsi) +
+                              L"\rEs wird nicht an die Stapeldatei weitergegeben.");
+      }
       return Outcome::Answer(answer.text);
     case InputBoxAnswer::kCancelled:
       // The batch file reads an empty answer; the exit code tells it the box was cancelled.
@@ -28,6 +50,16 @@ Outcome Form1::DoInputBox() {
       break;
   }
   return Outcome::Fault(L"Das Eingabefenster konnte nicht angezeigt werden:\r" + answer.reason);
+}
+
+}  // namespace
+
+Outcome Form1::DoInputBox() {
+  return AskForText(*this, /*hidden=*/false);
+}
+
+Outcome Form1::DoPasswordBox() {
+  return AskForText(*this, /*hidden=*/true);
 }
 
 }  // namespace kelvari

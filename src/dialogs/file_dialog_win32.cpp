@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dialogs/ui_win32.h"
+#include "frontend/countdown_win32.h"
 #include "frontend/handle_win32.h"
 #include "frontend/system_win32.h"
 
@@ -17,11 +18,6 @@ namespace {
 const wchar_t* OrNull(const std::wstring& text) {
   return text.empty() ? nullptr : text.c_str();
 }
-
-HHOOK NullHook() {
-  return nullptr;
-}
-using UniqueHook = UniqueHandle<HHOOK, ::UnhookWindowsHookEx, NullHook>;
 
 // The file dialog opens at its owner's corner, and its size is known only once it is built:
 // it is centred on its monitor's work area when it first becomes active, and once more when
@@ -85,6 +81,7 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
   g_centred = nullptr;
   UniqueHook centring(
       ::SetWindowsHookExW(WH_CBT, CentreOnFirstActivation, nullptr, ::GetCurrentThreadId()));
+  const CountdownScope countdown(WhenTimeRunsOut::kCommand, IDCANCEL);
   const BOOL ok =
       request.kind == FileDialogKind::kOpen ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn);
   centring.reset();

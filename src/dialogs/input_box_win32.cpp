@@ -12,6 +12,7 @@
 #include "dialogs/dialog_template_win32.h"
 #include "dialogs/prompt_text.h"
 #include "dialogs/ui_win32.h"
+#include "frontend/countdown_win32.h"
 #include "frontend/system_win32.h"
 
 namespace kelvari {
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kPromptId = 100;
 constexpr int kEntryId = 101;
+constexpr WORD kTimeRanOutId = 102;  // sent by the countdown: "OK" without the check
 
 // Layout in dialog units.
 constexpr short kWidth = 262, kMargin = 7, kPromptWidth = 190, kPromptHeight = 44;
@@ -103,6 +105,10 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
     auto* state = reinterpret_cast<InputBoxState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
     if (message == WM_COMMAND && state) {
       switch (LOWORD(wparam)) {
+        case kTimeRanOutId:
+          state->answer = WindowText(::GetDlgItem(dialog, kEntryId));
+          ::EndDialog(dialog, IDOK);
+          return TRUE;
         case IDOK: {
           HWND entry = ::GetDlgItem(dialog, kEntryId);
           std::wstring text = WindowText(entry);
@@ -136,7 +142,8 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
 }  // namespace
 
 InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstring& title,
-                                     const std::wstring& proposal, const InputCheck& check) {
+                                     const std::wstring& proposal, const InputCheck& check,
+                                     bool hidden) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 
@@ -147,8 +154,10 @@ InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstr
                         kWidth, kHeight, font, points);
   dialog.AddControl(DialogTemplate::kStatic, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, 0, kMargin,
                     kMargin, kPromptWidth, kPromptHeight, kPromptId);
-  dialog.AddControl(DialogTemplate::kEdit, ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE,
-                    kMargin, kEntryTop, kWidth - 2 * kMargin, kEntryHeight, kEntryId);
+  // A hidden field shows a mark for each character and gives nothing to the clipboard.
+  const DWORD entry_style = ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP | (hidden ? ES_PASSWORD : 0);
+  dialog.AddControl(DialogTemplate::kEdit, entry_style, WS_EX_CLIENTEDGE, kMargin, kEntryTop,
+                    kWidth - 2 * kMargin, kEntryHeight, kEntryId);
   dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 0,
                     kWidth - kMargin - kButtonWidth, kMargin, kButtonWidth, kButtonHeight, IDOK,
                     L"OK");
@@ -157,6 +166,7 @@ InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstr
                     kButtonHeight, IDCANCEL, L"Abbrechen");
 
   InputBoxState state{title, prompt, proposal, check, {}, false};
+  const CountdownScope countdown(WhenTimeRunsOut::kCommand, kTimeRanOutId);
   const INT_PTR pressed =
       ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.get(), nullptr, InputBoxProc,
                                 reinterpret_cast<LPARAM>(&state));

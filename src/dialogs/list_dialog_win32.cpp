@@ -11,6 +11,7 @@
 #include "dialogs/list_dialog_layout.h"
 #include "dialogs/prompt_text.h"
 #include "dialogs/ui_win32.h"
+#include "frontend/countdown_win32.h"
 #include "frontend/system_win32.h"
 
 namespace kelvari {
@@ -229,6 +230,7 @@ std::vector<int> Win32System::ListDialogSelection() {
 }
 
 Outcome Win32System::RunEventLoop() {
+  const CountdownScope countdown(WhenTimeRunsOut::kClose);  // the close box cancels
   MSG message;
   while (dialog.form && !dialog.outcome && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab, the access keys Alt+O and Alt+A, and the arrow keys of a dialog.

@@ -6,6 +6,7 @@
 #include "frontend/error_messages.h"
 #include "frontend/param_lines.h"
 #include "frontend/text_file.h"
+#include "frontend/timeout_setting.h"
 #include "frontend/word_list.h"
 
 namespace kelvari {
@@ -33,6 +34,7 @@ const Command kCommands[] = {
     {L"PLAY", &Form1::DoPlay},
     {L"INFO", &Form1::DoInfo},
     {L"HELP", &Form1::DoHelp},
+    {L"PASSWORDBOX", &Form1::DoPasswordBox},
 };
 
 }  // namespace
@@ -50,9 +52,21 @@ Outcome Form1::ParameterAuswerten() {
 }
 
 int Form1::Run() {
+  const std::optional<std::wstring> timeout_value = system_.EnvironmentVariable(kTimeoutVariable);
+  const TimeoutSetting timeout = ReadTimeoutSetting(timeout_value);
+  if (timeout.kind == TimeoutSetting::kWrong) {
+    // Nobody may be there to read it: the message, too, waits only so long.
+    system_.StartCountdown(kWrongTimeoutBoxSeconds);
+    return ReportFault(WrongTimeoutMessage(*timeout_value));
+  }
+  if (timeout.kind == TimeoutSetting::kSeconds) system_.StartCountdown(timeout.seconds);
+
   Outcome outcome = Load();
   if (outcome.kind == Outcome::kDialogShown) outcome = system_.RunEventLoop();
-  return Finish(outcome);
+  const int exit_code = Finish(outcome);
+  // A failure stays a failure, also when its message closed itself.
+  if (exit_code != kExitFailed && system_.CountdownRanOut()) return kExitTimedOut;
+  return exit_code;
 }
 
 int Form1::Finish(const Outcome& outcome) {

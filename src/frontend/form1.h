@@ -22,7 +22,8 @@ class Form1 {
   Outcome Load() { return ParameterAuswerten(); }
 
   // Runs the command, serves the list dialog when it is shown, and finishes: the exit code
-  // the process ends with.
+  // the process ends with. A KVTIMEOUT in the environment lets each window close itself after
+  // so many seconds (the exit code is then kExitTimedOut); a wrong one is reported instead.
   int Run();
 
   // Carries out `outcome` and returns the exit code. A dialog still shown gives a cancel.
@@ -77,6 +78,7 @@ class Form1 {
   Outcome DoPlay();
   Outcome DoInfo();
   Outcome DoHelp();
+  Outcome DoPasswordBox();
 
   // The list dialog: the entries of the list in use, the events of its controls and the
   // answer built from its selection. Once an event has given an outcome, later events (while

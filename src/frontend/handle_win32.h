@@ -45,7 +45,12 @@ inline HANDLE NullHandle() {
   return nullptr;
 }
 
+inline HHOOK NullHook() {
+  return nullptr;
+}
+
 using UniqueFile = UniqueHandle<HANDLE, ::CloseHandle, InvalidFileHandle>;
+using UniqueHook = UniqueHandle<HHOOK, ::UnhookWindowsHookEx, NullHook>;
 using UniqueFind = UniqueHandle<HANDLE, ::FindClose, InvalidFileHandle>;
 
 // The system's description of a Win32 error code, without the trailing line end.

@@ -19,6 +19,7 @@ enum ExitCode : int {
   kExitAnswered = 0,   // the command ended normally
   kExitCancelled = 1,  // the user cancelled a dialog
   kExitFailed = 2,     // an error or a fault was reported
+  kExitTimedOut = 3,   // no one answered: a window closed itself when its time ran out
 };
 
 struct Outcome {

@@ -132,6 +132,9 @@ class TextsAndFiles {
   // The full path of the program's own executable file.
   virtual std::wstring ModulePath() = 0;
 
+  // The value of the environment variable `name`; nullopt when it is not set.
+  virtual std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) = 0;
+
   // The year of the system date, four digits.
   virtual int CurrentYear() = 0;
 };
@@ -160,10 +163,13 @@ class Dialogs {
   // Shows the about box modally: runs its load handler, serves its buttons through its click
   // handler, and returns when it has been closed.
   virtual void ShowInfoForm(const AboutBoxSetup& setup) = 0;
-  // Shows the modal input box: `proposal` stands selected in the entry field. "OK" closes it
-  // only when `check` has nothing to say about the text; otherwise its message is shown.
+  // Shows the modal input box: `proposal` stands selected in the entry field, which hides
+  // what it holds when `hidden` (a password). "OK" closes it only when `check` has nothing to
+  // say about the text; otherwise its message is shown. When its time runs out (see
+  // StartCountdown) it closes with the field's text, unchecked.
   virtual InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
-                                  const std::wstring& proposal, const InputCheck& check) = 0;
+                                  const std::wstring& proposal, const InputCheck& check,
+                                  bool hidden) = 0;
 
   // Shows the list dialog without blocking. The callbacks run from RunEventLoop.
   virtual IoStatus ShowListDialog(const ListDialogSetup& setup) = 0;
@@ -181,6 +187,14 @@ class Dialogs {
   // tree (in the ANSI code page: a character it lacks shows as its default character), and
   // tells which folder the user chose. Only file-system folders can be confirmed.
   virtual BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) = 0;
+
+  // From now on every window the program shows closes itself when `seconds` have passed
+  // without a key or a click, showing the time left behind its title: a message box as Enter
+  // would, the input box as "OK" would, every other window as its cancel does. The first key
+  // or click in any window stops the countdown for the rest of the process.
+  virtual void StartCountdown(int seconds) = 0;
+  // True when a window has been closed because its time ran out.
+  virtual bool CountdownRanOut() = 0;
 };
 
 // Drive checks and sound.

@@ -14,6 +14,26 @@ std::wstring Win32System::ArgumentText() {
   return ArgumentTextOf(::GetCommandLineW());
 }
 
+std::optional<std::wstring> Win32System::EnvironmentVariable(const std::wstring& name) {
+  // A value is at most 32,767 characters; the size asked for includes the closing NUL.
+  std::wstring value(256, L'\0');
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    ::SetLastError(ERROR_SUCCESS);
+    const DWORD n =
+        ::GetEnvironmentVariableW(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (n == 0) {
+      if (::GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
+      return std::wstring();  // set, but empty
+    }
+    if (n < value.size()) {
+      value.resize(n);
+      return value;
+    }
+    value.assign(n, L'\0');  // grown meanwhile: asked again with the size it needs now
+  }
+  return std::nullopt;
+}
+
 std::wstring Win32System::UpperCase(std::wstring_view text) {
   if (text.empty()) return {};
   if (text.size() > INT_MAX) return std::wstring(text);

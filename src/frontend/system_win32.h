@@ -18,18 +18,22 @@ class Win32System final : public System {
   IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
   int MessageBox(const std::wstring& text, const std::wstring& title, std::uint32_t style) override;
   std::wstring ModulePath() override;
+  std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) override;
   WindowHandle MainWindow() override;
   void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override;
   int CurrentYear() override;
   ScreenMetrics Screen() override;
   void ShowInfoForm(const AboutBoxSetup& setup) override;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
-                          const std::wstring& proposal, const InputCheck& check) override;
+                          const std::wstring& proposal, const InputCheck& check,
+                          bool hidden) override;
   IoStatus ShowListDialog(const ListDialogSetup& setup) override;
   std::vector<int> ListDialogSelection() override;
   Outcome RunEventLoop() override;
   FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
   BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) override;
+  void StartCountdown(int seconds) override;
+  bool CountdownRanOut() override;
   bool CanListFolder(const std::wstring& folder) override;
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
   std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <type_traits>
 
+#include "frontend/countdown_win32.h"
 #include "frontend/system_win32.h"
 #include "info/shell_utils.h"
 
@@ -117,6 +118,7 @@ BrowsedFolder Win32System::BrowseForFolder(WindowHandle owner, const std::wstrin
   info.lpfn = nullptr;
   info.lParam = 0;
   info.iImage = 0;
+  const CountdownScope countdown(WhenTimeRunsOut::kCommand, IDCANCEL);
   const UniqueItemIdList list(::SHBrowseForFolderA(&info));
   if (!list) return {};  // cancelled
   // Wide, so no character is changed on the way, and whole whatever its length.

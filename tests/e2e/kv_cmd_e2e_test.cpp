@@ -381,6 +381,24 @@ TEST(KvCmd, MessageBoxAnswerFromTheRealProgram) {
   EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
 }
 
+// KVTIMEOUT through kv.cmd: a PASSWORDBOX nobody answers gives its proposal, and kv.cmd ends
+// with kelvari's 3.
+TEST(KvCmd, APasswordBoxNobodyAnswersGivesItsProposalWithThree) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  WriteBytes(dir / "frage.txt", "Anmeldung\r\ngeh&eim %x%\r\nKennwort:\r\n");
+  Program cmd(CmdLine(WriteBatch(dir, "t", L"PASSWORDBOX frage.txt", L"set KVTIMEOUT=2\r\n")), dir,
+              true);
+  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  const Seen seen = ReadSeen(dir, "t");
+  EXPECT_EQ(seen.kvresult, L"[geh&eim %x%]");
+  EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 3)) << Utf8(seen.errorlevel);
+  SetEnvironmentVariableW(L"KVTIMEOUT", L"2");
+  EXPECT_EQ(RunKvCmdDirectly(dir, L"PASSWORDBOX frage.txt"), 3u);
+  SetEnvironmentVariableW(L"KVTIMEOUT", nullptr);
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+}
+
 TEST(KvCmd, AnErrorLeavesKvresultUndefinedWithErrorlevelTwo) {
   const auto dir = FreshWorkDir();
   MakeKit(dir, false);

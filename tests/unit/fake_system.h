@@ -105,6 +105,13 @@ class FakeTextsAndFiles : public virtual TextsAndFiles {
 
   int year = 2025;
   int CurrentYear() override { return year; }
+
+  std::map<std::wstring, std::wstring> environment;
+  std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) override {
+    auto it = environment.find(name);
+    if (it == environment.end()) return std::nullopt;
+    return it->second;
+  }
 };
 
 // The program's windows: message box answers come from a queue, every box shown is recorded,
@@ -161,13 +168,15 @@ class FakeDialogs : public virtual Dialogs {
   // `boxes`) and the next is tried; when all are refused the user cancels.
   struct InputBoxCall {
     std::wstring prompt, title, proposal;
+    bool hidden;
   };
   std::vector<InputBoxCall> input_boxes;
   InputBoxAnswer input_box_answer;
   std::vector<std::wstring> input_box_tries;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
-                          const std::wstring& proposal, const InputCheck& check) override {
-    input_boxes.push_back({prompt, title, proposal});
+                          const std::wstring& proposal, const InputCheck& check,
+                          bool hidden) override {
+    input_boxes.push_back({prompt, title, proposal, hidden});
     if (input_box_tries.empty()) return input_box_answer;
     for (const std::wstring& text : input_box_tries) {
       if (const auto refusal = check(text)) {
@@ -217,6 +226,13 @@ class FakeDialogs : public virtual Dialogs {
     if (!browse_path_whole) return {true, std::nullopt};
     return {true, *browse_choice};
   }
+
+  // The countdown: the seconds each start asked for, and whether a window ran out of time
+  // (set by a test: the user was not there).
+  std::vector<int> countdowns;
+  bool countdown_ran_out = false;
+  void StartCountdown(int seconds) override { countdowns.push_back(seconds); }
+  bool CountdownRanOut() override { return countdown_ran_out; }
 };
 
 // Drives and sound.

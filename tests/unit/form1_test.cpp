@@ -98,5 +98,63 @@ TEST(SaveResultAndExit, AnUnwritableFileIsReportedAndKept) {
             L"Die Ergebnisdatei 'erg.txt' konnte nicht geschrieben werden:\rZugriff verweigert");
 }
 
+// KVTIMEOUT: a right value starts the countdown before any window; a wrong one is reported in a
+// box that waits 60 s, and no command runs. A window that ran out of time ends with exit 3,
+// unless the command failed.
+TEST(Timeout, KvTimeoutStartsTheCountdownOrIsReportedInstead) {
+  struct Case {
+    std::optional<std::wstring> value;
+    bool ran_out;
+    std::vector<int> countdowns;
+    int exit;
+    std::string result;  // of an INPUTBOX confirmed with "Text"
+  } cases[] = {
+      {std::nullopt, false, {}, kExitAnswered, "Text\r\n"},
+      {L"30", false, {30}, kExitAnswered, "Text\r\n"},
+      {L" 1\t", true, {1}, kExitTimedOut, "Text\r\n"},
+      {L"86400", true, {86400}, kExitTimedOut, "Text\r\n"},
+      {L"007", false, {7}, kExitAnswered, "Text\r\n"},
+      {L"abc", false, {60}, kExitFailed, "ALT\r\n"},
+      {L"0", false, {60}, kExitFailed, "ALT\r\n"},
+      {L"-5", false, {60}, kExitFailed, "ALT\r\n"},
+      {L"+5", false, {60}, kExitFailed, "ALT\r\n"},
+      {L"1.5", false, {60}, kExitFailed, "ALT\r\n"},
+      {L"86401", false, {60}, kExitFailed, "ALT\r\n"},
+      {L"99999999999999999999", false, {60}, kExitFailed, "ALT\r\n"},
+      {L"", false, {60}, kExitFailed, "ALT\r\n"},
+      {L"3 0", false, {60}, kExitFailed, "ALT\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    FakeSystem sys;
+    sys.argument_text = L"erg.txt INPUTBOX p.txt";
+    sys.files[L"p.txt"].bytes = testing::CrLf({"T", "V", "P"});
+    sys.files[L"erg.txt"].bytes = "ALT\r\n";
+    if (c.value) sys.environment[L"KVTIMEOUT"] = *c.value;
+    sys.input_box_answer = {InputBoxAnswer::kConfirmed, L"Text", L""};
+    sys.countdown_ran_out = c.ran_out;
+    Form1 form(sys);
+    EXPECT_EQ(form.Run(), c.exit);
+    EXPECT_EQ(sys.countdowns, c.countdowns);
+    EXPECT_EQ(sys.files[L"erg.txt"].bytes, c.result);
+    if (c.exit == kExitFailed) {
+      EXPECT_TRUE(sys.input_boxes.empty());
+      ASSERT_EQ(sys.boxes.size(), 1u);
+      EXPECT_EQ(sys.boxes[0].text,
+                L"Die Umgebungsvariable KVTIMEOUT hat den ung\u00FCltigen Wert '" + *c.value +
+                    L"'.\rErlaubt ist eine ganze Zahl von Sekunden von 1 bis "
+                    L"86400.");
+    }
+  }
+  // An error box that closed itself is still a failure.
+  FakeSystem sys;
+  sys.argument_text = L"erg.txt MSGBOX";
+  sys.environment[L"KVTIMEOUT"] = L"2";
+  sys.countdown_ran_out = true;
+  Form1 form(sys);
+  EXPECT_EQ(form.Run(), kExitFailed);
+  EXPECT_EQ(sys.boxes.size(), 1u);
+}
+
 }  // namespace
 }  // namespace kelvari

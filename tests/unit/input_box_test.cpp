@@ -95,6 +95,51 @@ TEST(DoInputBox, ATextTheCodePageCannotHoldIsRefusedWhileTheBoxStaysOpen) {
   EXPECT_NE(sys.boxes[0].text.find(L": \u4E2D (U+4E2D), \u03A9 (U+03A9).\r"), std::wstring::npos);
 }
 
+// PASSWORDBOX: the box of INPUTBOX with a hidden field. Its answers are those of INPUTBOX; a
+// text the code page cannot hold is refused without a word about its characters, also when the
+// box closed itself with it.
+TEST(DoPasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
+  struct Case {
+    std::vector<std::wstring> tries;  // empty: `answer`
+    InputBoxAnswer answer;
+    std::string result;
+    int exit;
+    std::size_t boxes;
+  } cases[] = {
+      {{},
+       {InputBoxAnswer::kConfirmed, L" Geh\u00E9im\u20AC \"%!", L""},
+       " Geh\xE9im\x80 \"%!\r\n",
+       kExitAnswered,
+       0},
+      {{}, {InputBoxAnswer::kCancelled, L"", L""}, "\r\n", kExitCancelled, 0},
+      {{L"\u4E2D\u03A9x", L"ok"}, {}, "ok\r\n", kExitAnswered, 1},
+      {{}, {InputBoxAnswer::kConfirmed, L"\u4E2D\u03A9x", L""}, "ALT\r\n", kExitFailed, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    FakeSystem sys;
+    sys.argument_text = L"erg.txt PasswordBox p.txt";
+    sys.files[L"p.txt"].bytes = testing::CrLf({"Anmeldung", "vorgeschlagen", "Kennwort:"});
+    sys.files[L"erg.txt"].bytes = "ALT\r\n";
+    sys.input_box_tries = c.tries;
+    sys.input_box_answer = c.answer;
+    EXPECT_EQ(testing::RunProgram(sys), c.exit);
+    EXPECT_EQ(sys.files[L"erg.txt"].bytes, c.result);
+    ASSERT_EQ(sys.input_boxes.size(), 1u);
+    EXPECT_TRUE(sys.input_boxes[0].hidden);
+    EXPECT_EQ(sys.input_boxes[0].proposal, L"vorgeschlagen");
+    EXPECT_EQ(sys.input_boxes[0].title, L"Anmeldung");
+    ASSERT_EQ(sys.boxes.size(), c.boxes);
+    for (const auto& box : sys.boxes) {
+      EXPECT_TRUE(box.text.starts_with(L"Das eingegebene Kennwort enth\u00E4lt Zeichen"));
+      EXPECT_EQ(box.text.find_first_of(L"\u4E2D\u03A9"), std::wstring::npos);
+      EXPECT_EQ(box.text.find(L"U+"), std::wstring::npos);
+    }
+  }
+  auto run = RunInput(testing::CrLf({"T", "V", "P"}), {InputBoxAnswer::kConfirmed, L"x", L""});
+  EXPECT_FALSE(run.sys.input_boxes.at(0).hidden);  // INPUTBOX shows its text
+}
+
 TEST(DoInputBox, TooFewLinesIsErrorFiveWithoutBox) {
   auto run = RunInput(testing::CrLf({"T", "V", "; Kommentar"}), {});
   EXPECT_TRUE(run.sys.input_boxes.empty());

@@ -1,0 +1,176 @@
+// KVTIMEOUT and PASSWORDBOX from the batch file's side: every kind of window counts down in its
+// title and closes itself with its answer and exit code 3, a key or a click stops that, a wrong
+// value is reported in a box of its own, and the password field hides its text but answers it
+// byte for byte.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+
+namespace kvtest {
+namespace {
+
+// Sets an environment variable for the programs started while it lives.
+class Environment {
+ public:
+  Environment(const wchar_t* name, const std::wstring& value) : name_(name) {
+    SetEnvironmentVariableW(name, value.c_str());
+  }
+  ~Environment() { SetEnvironmentVariableW(name_, nullptr); }
+  Environment(const Environment&) = delete;
+  Environment& operator=(const Environment&) = delete;
+
+ private:
+  const wchar_t* name_;
+};
+
+// True when `window`'s title is `title` followed by the countdown " (noch N s)", N from 1 to
+// `seconds`.
+bool CountsDown(HWND window, const std::wstring& title, int seconds) {
+  const std::wstring text = Text(window);
+  for (int n = 1; n <= seconds; ++n) {
+    if (text == title + L" (noch " + std::to_wstring(n) + L" s)") return true;
+  }
+  return false;
+}
+
+struct Unattended {
+  const char* name;
+  const wchar_t* args;
+  std::string params;  // p.txt; "%D" stands for the work folder
+  const wchar_t* window_class;
+  const wchar_t* title;
+  std::optional<std::string> result;  // nullopt: the old result file stays
+  DWORD exit;
+};
+
+class NobodyAnswers : public ::testing::TestWithParam<Unattended> {};
+
+TEST_P(NobodyAnswers, TheWindowCountsDownAndClosesWithItsAnswer) {
+  const Unattended& u = GetParam();
+  const auto dir = FreshWorkDir().make_preferred();
+  std::string params = u.params;
+  if (const auto at = params.find("%D"); at != std::string::npos) {
+    params.replace(at, 2, dir.string());
+  }
+  WriteBytes(dir / "p.txt", params);
+  WriteBytes(dir / "liste.txt", "Rot\r\nGr\xFCn\r\n");
+  WriteBytes(dir / "erg.txt", "ALT\r\n");
+  const Environment timeout(L"KVTIMEOUT", L"2");
+  Call call(u.args, dir);
+  HWND window = call.Window(u.window_class);
+  ASSERT_NE(window, nullptr);
+  std::wstring seen;
+  EXPECT_TRUE(Eventually(
+      [&] {
+        seen = Text(window);
+        return CountsDown(window, u.title, 2);
+      },
+      3000))
+      << Utf8(seen);
+  EXPECT_EQ(call.kv.WaitForExit(15000), u.exit);
+  EXPECT_EQ(call.Result(), u.result.value_or("ALT\r\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKindOfWindow, NobodyAnswers,
+    ::testing::Values(
+        Unattended{"MessageBoxRight", L"erg.txt MESSAGEBOX p.txt",
+                   "Frage\r\nJN FRAGE RECHTS\r\nWeiter?\r\n", L"#32770", L"Frage", "NEIN\r\n", 3},
+        Unattended{"MessageBoxFirst", L"erg.txt MESSAGEBOX p.txt", "Frage\r\nJNA\r\nWeiter?\r\n",
+                   L"#32770", L"Frage", "JA\r\n", 3},
+        Unattended{"InputBox", L"erg.txt INPUTBOX p.txt", "Name\r\nVor schlag\xE4\r\nWer?\r\n",
+                   L"#32770", L"Name", "Vor schlag\xE4\r\n", 3},
+        Unattended{"PasswordBox", L"erg.txt PASSWORDBOX p.txt",
+                   "Anmeldung\r\ngeh&eim\r\nKennwort:\r\n", L"#32770", L"Anmeldung", "geh&eim\r\n",
+                   3},
+        Unattended{"ListBox", L"erg.txt LISTBOX p.txt", "Farbe\r\nliste.txt\r\n\r\nWelche?\r\n",
+                   L"KelvariListe", L"Farbe", std::nullopt, 3},
+        Unattended{"FileOpenBox", L"erg.txt FILEOPENBOX p.txt",
+                   "Datei\r\nvorschlag.txt\r\n%D\r\nAlle|*.*\r\n", L"#32770", L"Datei",
+                   "vorschlag.txt\r\n", 3},
+        Unattended{"QueryFolderBox", L"erg.txt QUERYFOLDERBOX p.txt", "Ordner?\r\n", L"#32770",
+                   L"Verzeichnis ausw\u00E4hlen", "\r\n", 3},
+        Unattended{"Info", L"erg.txt INFO", "", L"#32770", L"Info \u00FCber Kelvari", std::nullopt,
+                   3},
+        // An error stays an error when its box closes itself.
+        Unattended{"ErrorBox", L"erg.txt MSGBOX p.txt", "", L"#32770", L"Kelvari", std::nullopt,
+                   2}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// Someone is there: a key or a click stops the countdown for good, and the title is the
+// window's own again.
+TEST(Countdown, AKeyOrAClickStopsIt) {
+  for (const bool key : {true, false}) {
+    SCOPED_TRACE(key ? "key" : "click");
+    const auto dir = FreshWorkDir();
+    WriteBytes(dir / "p.txt", "Name\r\nVorschlag\r\nWer?\r\n");
+    const Environment timeout(L"KVTIMEOUT", L"2");
+    Call call(L"erg.txt INPUTBOX p.txt", dir);
+    HWND box = call.Window();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Eventually([&] { return CountsDown(box, L"Name", 2); }, 3000));
+    HWND entry = ChildOfClass(box, L"Edit");
+    if (key) {
+      PressKey(VK_END);
+    } else {
+      ClickAt(ChildOfClass(box, L"Static"), {2, 2});
+    }
+    EXPECT_TRUE(Eventually([&] { return Text(box) == L"Name"; }, 3000)) << Utf8(Text(box));
+    EXPECT_TRUE(call.kv.StillRunningAfter(3000));
+    EXPECT_TRUE(IsWindowVisible(box));
+    EXPECT_EQ(Text(box), L"Name");
+    EXPECT_EQ(ControlText(entry), L"Vorschlag");
+    Press(ChildByText(box, L"OK"));
+    EXPECT_EQ(call.kv.WaitForExit(), 0u);
+    EXPECT_EQ(call.Result(), "Vorschlag\r\n");
+  }
+}
+
+// A KVTIMEOUT that is no number of seconds from 1 to 86400 is named in a box that waits 60 s
+// itself; no dialog is shown and the result file stays.
+TEST(Countdown, AWrongValueIsReportedInsteadOfTheDialog) {
+  for (const wchar_t* value : {L"abc", L"0", L"-5", L"99999999"}) {
+    SCOPED_TRACE(Utf8(value));
+    const auto dir = FreshWorkDir();
+    WriteBytes(dir / "p.txt", "Frage\r\nJN\r\nWeiter?\r\n");
+    WriteBytes(dir / "erg.txt", "ALT\r\n");
+    const Environment timeout(L"KVTIMEOUT", value);
+    Call call(L"erg.txt MESSAGEBOX p.txt", dir);
+    HWND box = call.Window();
+    ASSERT_NE(box, nullptr);
+    const MessageBoxView view = ReadMessageBox(box);
+    EXPECT_EQ(view.text, L"Die Umgebungsvariable KVTIMEOUT hat den ung\u00FCltigen Wert '" +
+                             std::wstring(value) +
+                             L"'.\rErlaubt ist eine ganze Zahl von Sekunden von 1 bis 86400.");
+    EXPECT_TRUE(Eventually([&] { return CountsDown(box, L"Kelvari", 60); }, 3000));
+    EXPECT_EQ(view.buttons, std::vector<std::wstring>{L"OK"});
+    PressButton(box, L"OK");
+    EXPECT_EQ(call.kv.WaitForExit(), 2u);
+    EXPECT_EQ(call.Result(), "ALT\r\n");
+  }
+}
+
+// PASSWORDBOX: the field has the system's password style from the start (the proposal is never
+// shown), and what is typed arrives byte for byte.
+TEST(PasswordBox, HidesTheFieldAndAnswersExactly) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "Anmeldung\r\nvorgeschlagen\r\nKennwort f\xFCr \\\\server:\r\n");
+  Call call(L"erg.txt PasswordBox p.txt", dir);
+  HWND box = call.Window();
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(Text(box), L"Anmeldung");
+  HWND entry = ChildOfClass(box, L"Edit");
+  ASSERT_NE(entry, nullptr);
+  EXPECT_NE(GetWindowLongW(entry, GWL_STYLE) & ES_PASSWORD, 0);
+  EXPECT_NE(SendMessageW(entry, EM_GETPASSWORDCHAR, 0, 0), 0);
+  ClickAt(entry, {2, 2});
+  PressKey(VK_END);
+  PressKey(VK_HOME, false, false, /*with_shift=*/true);
+  TypeText(L" Geh\u00E9im\u20AC \"%!&^ ");
+  PressKey(VK_RETURN);
+  EXPECT_EQ(call.kv.WaitForExit(), 0u);
+  EXPECT_EQ(call.Result(), " Geh\xE9im\x80 \"%!&^ \r\n");
+}
+
+}  // namespace
+}  // namespace kvtest
