@@ -8,7 +8,13 @@ rem
 rem Startet kelvari.exe (liegt neben dieser Datei) mit einer eigenen Ergebnisdatei, wartet auf
 rem das Ende und setzt dann
 rem   KVRESULT   die Antwortzeile; nicht definiert, wenn es keine gibt oder sie leer ist,
-rem   ERRORLEVEL den Exit-Code von kelvari.exe: 0 Antwort, 1 abgebrochen, 2 Fehler.
+rem   ERRORLEVEL den Exit-Code von kelvari.exe: 0 Antwort, 1 abgebrochen, 2 Fehler,
+rem              3 niemand hat geantwortet (nur mit KVTIMEOUT; vor 2 abfragen).
+rem Ist KVTIMEOUT eine Zahl von Sekunden (1 bis 86400), schliesst sich jedes Fenster von
+rem Kelvari nach dieser Zeit selbst, wenn niemand eine Taste drueckt oder klickt; KVRESULT
+rem wird dann aus der Antwortzeile gesetzt wie bei 0.
+rem Nach PASSWORDBOX steht das Kennwort in KVRESULT: sofort verwenden, dann mit
+rem set "KVRESULT=" loeschen, nie mit echo anzeigen.
 rem Mit /T sind die folgenden Argumente die Zeilen der Parameterdatei (jedes in
 rem Anfuehrungszeichen, "" steht fuer ein "), mit /V die Namen von Umgebungsvariablen, deren
 rem Werte die Zeilen sind; kv.cmd schreibt daraus eine Parameterdatei im ANSI-Zeichensatz.

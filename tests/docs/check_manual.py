@@ -3,7 +3,7 @@
 errors, every internal link (#id) has its target, it loads nothing from outside, every
 command word and every error message of the program appears in it, every table of the ways a
 dialog ends holds exactly the ends below, and every example that reads an answer tests the
-exit code first.
+exit code first (3 first when it sets KVTIMEOUT).
 
     check_manual.py CHROMIUM KELVARI.HTM
 """
@@ -14,9 +14,9 @@ import subprocess
 import sys
 import tempfile
 
-COMMANDS = ['MESSAGEBOX', 'INPUTBOX', 'LISTBOX', 'FILEOPENBOX', 'FILESAVEBOX', 'QUERYFOLDERBOX',
-            'CHECKDRIVE', 'CHECKLABEL', 'PLAY', 'HELP', 'INFO', 'INTERNALERROR', '_ERROR:OS=NT',
-            'KVRESULT', 'kv.cmd']
+COMMANDS = ['MESSAGEBOX', 'INPUTBOX', 'PASSWORDBOX', 'LISTBOX', 'FILEOPENBOX', 'FILESAVEBOX',
+            'QUERYFOLDERBOX', 'CHECKDRIVE', 'CHECKLABEL', 'PLAY', 'HELP', 'INFO', 'INTERNALERROR',
+            '_ERROR:OS=NT', 'KVRESULT', 'KVTIMEOUT', 'kv.cmd']
 # The fixed parts of every message the program can show.
 MESSAGES = [
     'Ausführungsfehler:',
@@ -42,6 +42,11 @@ MESSAGES = [
     'Interner Fehler: Das Kommando konnte nicht ausgeführt werden.',
     'HTML-Hilfetext wurde an den Standard-Browser geschickt ...',
     'Info über Kelvari',
+    "Die Umgebungsvariable KVTIMEOUT hat den ungültigen Wert '",
+    'Erlaubt ist eine ganze Zahl von Sekunden von 1 bis 86400.',
+    'Das eingegebene Kennwort enthält Zeichen, die im Zeichensatz von Windows (ANSI) nicht '
+    'darstellbar sind.',
+    'Es kann so nicht an die Stapeldatei weitergegeben werden. Bitte ändern Sie das Kennwort.',
 ]
 
 # How each dialog ends, as the program and its end-to-end tests have it: (way, answer, exit
@@ -50,6 +55,13 @@ MESSAGES = [
 NONE = r'^keine: nicht definiert, die Ergebnisdatei bleibt unberührt$'
 STAYS = r'^keine: das Fenster bleibt offen'
 MESSAGE_BOX = [(r'^OK, Enter, Esc oder Schließfeld der Meldung$', NONE)]
+# With KVTIMEOUT every window of the program ends by itself: exit code 3, but 2 for a failure.
+TIMEOUT = r'^Zeit aus KVTIMEOUT abgelaufen$'
+TYPED = [
+    (r'^OK$', r'^der Text im Feld', '0'), (r'^Enter$', r'^wie OK$', '0'),
+    (r'^Abbrechen$', r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\)$', '1'),
+    (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
+    (TIMEOUT, r'^der Text im Feld, wie OK \(nichts eingegeben: der Vorschlag aus Zeile 2\)$', '3')]
 ENDS = {
     'MESSAGEBOX': [
         (r'^OK$', r'^OK$', '0'), (r'^Abbrechen\b', r'^ABBRECHEN$', '0'),
@@ -58,27 +70,30 @@ ENDS = {
         (r'^Enter$', r'^wie die vorgewählte Schaltfläche$', '0'),
         (r'^Esc oder Schließfeld bei OA, JNA, WA$', r'^ABBRECHEN$', '0'),
         (r'^Esc oder Schließfeld bei OK allein$', r'^OK$', '0'),
-        (r'^Esc oder Schließfeld bei JN, AWI$', STAYS, '–')],
-    'INPUTBOX': [
-        (r'^OK$', r'^der Text im Feld', '0'), (r'^Enter$', r'^wie OK$', '0'),
-        (r'^Abbrechen$', r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\)$', '1'),
-        (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1')],
+        (r'^Esc oder Schließfeld bei JN, AWI$', STAYS, '–'),
+        (TIMEOUT, r'^wie die vorgewählte Schaltfläche \(wie Enter\)', '3')],
+    'INPUTBOX': TYPED,
+    'PASSWORDBOX': TYPED,
     'LISTBOX': [
         (r'^OK \(Alt\+O\)$', r'^die Auswahl', '0'), (r'^Doppelklick', r'^die Auswahl', '0'),
         (r'^Abbrechen \(Alt\+A\)$', NONE, '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
         (r'^Enter oder Esc, während die Liste den Fokus hat$', STAYS, '–'),
         (r'^Enter, während OK den Fokus hat \(mit Tab dorthin gebracht\)$', r'^wie OK$', '0'),
         (r'^Enter, während Abbrechen den Fokus hat', r'^wie Abbrechen$', '1'),
-        (r'^Esc, während eine Schaltfläche den Fokus hat$', STAYS, '–')],
+        (r'^Esc, während eine Schaltfläche den Fokus hat$', STAYS, '–'),
+        (TIMEOUT, NONE[:-1] + r' \(wie Abbrechen\)$', '3')],
     'FILEOPENBOX FILESAVEBOX': [
         (r'^Öffnen bzw\. Speichern$', r'^der vollständige Pfad', '0'),
         (r'^Enter oder Doppelklick auf eine Datei$', r'^wie Öffnen bzw\. Speichern$', '0'),
         (r'^Abbrechen$', r'^Zeile 2, unverändert', '1'),
-        (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1')],
+        (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
+        (TIMEOUT, r'^Zeile 2, unverändert, wie Abbrechen', '3')],
     'QUERYFOLDERBOX': [
         (r'^OK$', r'^der gewählte Ordner', '0'), (r'^Enter$', r'^wie OK$', '0'),
         (r'^Abbrechen$', r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\)$', '1'),
-        (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1')],
+        (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
+        (TIMEOUT, r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\), wie Abbrechen$',
+         '3')],
     'HELP': [way + ('0',) for way in MESSAGE_BOX],
     'INFO': [
         (r'^„Dieses Fenster schliessen“ \(Alt\+S\)$', NONE, '0'),
@@ -87,9 +102,9 @@ ENDS = {
         (r'^Enter, während „Dieses Fenster schliessen“ den Fokus hat',
          r'^wie „Dieses Fenster schliessen“$', '0'),
         (r'^Enter, während eine der beiden anderen Schaltflächen', STAYS, '–'),
-        (r'^Enter, bevor Tab gedrückt wurde; Esc$', STAYS, '–')],
-    'INTERNALERROR _ERROR:OS=NT': [way + ('2',) for way in MESSAGE_BOX],
-    'Fehlermeldung': [way + ('2',) for way in MESSAGE_BOX],
+        (r'^Enter, bevor Tab gedrückt wurde; Esc$', STAYS, '–'), (TIMEOUT, NONE, '3')],
+    'INTERNALERROR _ERROR:OS=NT': [way + ('2',) for way in MESSAGE_BOX] + [(TIMEOUT, NONE, '2')],
+    'Fehlermeldung': [way + ('2',) for way in MESSAGE_BOX] + [(TIMEOUT, NONE, '2')],
 }
 
 
@@ -122,7 +137,8 @@ def check_ends(tables, failures):
 
 
 def check_examples(examples, failures):
-    """An example that reads an answer tests the exit code before it."""
+    """An example that reads an answer tests the exit code before it, and one that sets
+    KVTIMEOUT tests exit code 3 before any other."""
     for example in examples:
         reads = [m.start() for m in re.finditer(r'%KVRESULT%|%ANTWORT%|defined KVRESULT',
                                                  example)]
@@ -131,6 +147,12 @@ def check_examples(examples, failures):
         test = re.search(r'errorlevel|%RC%', example, re.I)
         if not test or test.start() > reads[0]:
             failures.append('example reads the answer before it tests the exit code: ' +
+                            example.splitlines()[0])
+        # "if errorlevel 2" holds for 3 too: with KVTIMEOUT set, 3 has to be tested first.
+        first = re.search(r'errorlevel\s+(\d+)', example, re.I)
+        if re.search(r'^set "?KVTIMEOUT=\s*\d', example, re.M | re.I) and \
+                (not first or first.group(1) != '3'):
+            failures.append('example sets KVTIMEOUT but does not test exit code 3 first: ' +
                             example.splitlines()[0])
 
 
