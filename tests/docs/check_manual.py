@@ -94,7 +94,7 @@ ENDS = {
         (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
         (TIMEOUT, r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\), wie Abbrechen$',
          '3')],
-    'HELP': [way + ('0',) for way in MESSAGE_BOX],
+    'HELP': [way + ('0',) for way in MESSAGE_BOX] + [(TIMEOUT, NONE, '3')],
     'INFO': [
         (r'^„Dieses Fenster schliessen“ \(Alt\+S\)$', NONE, '0'),
         (r'^Schließfeld$', r'^wie „Dieses Fenster schliessen“$', '0'),

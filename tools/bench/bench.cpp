@@ -2,8 +2,8 @@
 // run and printed as ratios.
 //
 //   kelvari_bench.exe KELVARI_EXE MIN_MSGBOX_EXE MIN_WRITER_EXE WORK_FOLDER
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -45,7 +45,8 @@ Started Start(const std::wstring& command_line, const std::wstring& dir) {
 }
 
 void Finish(Started& s) {
-  if (WaitForSingleObject(s.pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(s.pi.hProcess, 9);
+  if (WaitForSingleObject(s.pi.hProcess, 10000) != WAIT_OBJECT_0)
+    TerminateProcess(s.pi.hProcess, 9);
   CloseHandle(s.pi.hThread);
   CloseHandle(s.pi.hProcess);
 }
@@ -94,7 +95,8 @@ DialogTiming TimeDialog(const std::wstring& command_line, const std::wstring& di
     t.to_idle_ms = Now() - s.start;
     PROCESS_MEMORY_COUNTERS pmc{};
     pmc.cb = sizeof pmc;
-    if (GetProcessMemoryInfo(s.pi.hProcess, &pmc, sizeof pmc)) t.peak_bytes = pmc.PeakWorkingSetSize;
+    if (GetProcessMemoryInfo(s.pi.hProcess, &pmc, sizeof pmc))
+      t.peak_bytes = pmc.PeakWorkingSetSize;
     PostMessageW(w, WM_CLOSE, 0, 0);
     // A message box closes with its only button; the list dialog with its close box.
     if (WaitForSingleObject(s.pi.hProcess, 3000) == WAIT_TIMEOUT) {
@@ -129,7 +131,8 @@ void Write(const std::wstring& path, const std::string& bytes) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 5) {
-    std::fprintf(stderr, "usage: kelvari_bench KELVARI MIN_MSGBOX MIN_WRITER WORK_FOLDER [ROUNDS]\n");
+    std::fprintf(stderr,
+                 "usage: kelvari_bench KELVARI MIN_MSGBOX MIN_WRITER WORK_FOLDER [ROUNDS]\n");
     return 2;
   }
   const std::wstring kelvari = L"\"" + std::wstring(argv[1]) + L"\"";
@@ -161,7 +164,8 @@ int wmain(int argc, wchar_t** argv) {
               Median(kv_box), Median(min_box), Median(kv_box) / Median(min_box));
   std::printf("message box visible with KVTIMEOUT=30: kelvari %.1f ms, ratio to without %.2f\n",
               Median(kv_timeout_box), Median(kv_timeout_box) / Median(kv_box));
-  std::printf("peak working set with the message box: %.1f MB\n", static_cast<double>(box_peak) / 1048576.0);
+  std::printf("peak working set with the message box: %.1f MB\n",
+              static_cast<double>(box_peak) / 1048576.0);
 
   // 2. CHECKDRIVE without a window against a program that writes one line.
   std::vector<double> kv_check, min_write;
@@ -192,8 +196,10 @@ int wmain(int argc, wchar_t** argv) {
     Sleep(50);
     empty_idle.push_back(TimeDialog(kelvari + L" erg.txt LISTBOX le.txt", dir).to_idle_ms);
   }
-  std::printf("list dialog visible and idle: 32767 entries %.1f ms, empty list %.1f ms, ratio %.2f\n",
-              Median(big_idle), Median(empty_idle), Median(big_idle) / Median(empty_idle));
-  std::printf("peak working set with 32767 entries: %.1f MB\n", static_cast<double>(list_peak) / 1048576.0);
+  std::printf(
+      "list dialog visible and idle: 32767 entries %.1f ms, empty list %.1f ms, ratio %.2f\n",
+      Median(big_idle), Median(empty_idle), Median(big_idle) / Median(empty_idle));
+  std::printf("peak working set with 32767 entries: %.1f MB\n",
+              static_cast<double>(list_peak) / 1048576.0);
   return 0;
 }
