@@ -2,8 +2,9 @@
 // run and printed as ratios.
 //
 //   kelvari_bench.exe KELVARI_EXE MIN_MSGBOX_EXE MIN_WRITER_EXE WORK_FOLDER
-#include <psapi.h>
 #include <windows.h>
+// psapi.h needs the types of windows.h.
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
