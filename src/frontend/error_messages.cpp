@@ -1,6 +1,7 @@
 #include "frontend/error_messages.h"
 
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace kelvari {
@@ -21,34 +22,36 @@ bool IsDigit(wchar_t c) {
 }  // namespace
 
 std::wstring ErrorMessage(std::int16_t code, const ErrorContext& c) {
-  switch (code) {
-    case kErrInternal:
-      return NumericValue(c.word3) == 1.0 ? std::wstring(kNoSpaceForResult) : std::wstring();
-    case kErrNoCommand:
-      return L"Es wurde kein Kommando zur Ausf\u00FChrung angegeben.";
-    case kErrUnknownCommand:
-      return L"Das Kommando '" + c.word2 + L"' ist nicht bekannt.";
-    case kErrNoParamFile:
-      return L"Der Name der Parameterdatei wurde nicht angegeben.";
-    case kErrParamFileMissing:
-      return L"Die Parameterdatei '" + c.word3 + L"' konnte nicht gefunden werden.";
-    case kErrTooFewLines:
-      return L"F\u00FCr das Kommando '" + c.word2 +
-             L"' wurden\rzu wenig Angaben in der Parameterdatei gemacht.";
-    case kErrMessageBoxAttribute:
-      return L"Befehl MESSAGEBOX: Unbekanntes Attribut " + c.upper_attribute + L".";
-    case kErrListBoxAttribute:
-      return L"Befehl LISTBOX: Unbekanntes Attribut " + c.upper_attribute + L".";
-    case kErrListFileMissing:
-      return L"LISTBOX: Die Datei " + c.upper_param_line2 +
-             L" mit dem\rListeninhalt konnte nicht gefunden werden.";
-    case kErrTooFewWords:
-      return L"F\u00FCr das Kommando '" + c.word2 + L"' wurden zu wenig Parameter \u00FCbergeben.";
-    case kErrNotOnNt:
-      return L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!";
-    default:
-      return L"Unerwarteter Fehler ... ???";
+  // Codes 1 to 10: a text, or a word of the context between two texts.
+  struct Parts {
+    std::wstring_view before;
+    const std::wstring ErrorContext::*word = nullptr;
+    std::wstring_view after;
+  };
+  static constexpr Parts kParts[] = {
+      {L"Es wurde kein Kommando zur Ausf\u00FChrung angegeben.", nullptr, L""},
+      {L"Das Kommando '", &ErrorContext::word2, L"' ist nicht bekannt."},
+      {L"Der Name der Parameterdatei wurde nicht angegeben.", nullptr, L""},
+      {L"Die Parameterdatei '", &ErrorContext::word3, L"' konnte nicht gefunden werden."},
+      {L"F\u00FCr das Kommando '", &ErrorContext::word2,
+       L"' wurden\rzu wenig Angaben in der Parameterdatei gemacht."},
+      {L"Befehl MESSAGEBOX: Unbekanntes Attribut ", &ErrorContext::upper_attribute, L"."},
+      {L"Befehl LISTBOX: Unbekanntes Attribut ", &ErrorContext::upper_attribute, L"."},
+      {L"LISTBOX: Die Datei ", &ErrorContext::upper_param_line2,
+       L" mit dem\rListeninhalt konnte nicht gefunden werden."},
+      {L"F\u00FCr das Kommando '", &ErrorContext::word2,
+       L"' wurden zu wenig Parameter \u00FCbergeben."},
+      {L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!", nullptr, L""},
+  };
+  static_assert(std::size(kParts) == kErrNotOnNt);
+  if (code == kErrInternal) {
+    return NumericValue(c.word3) == 1.0 ? std::wstring(kNoSpaceForResult) : std::wstring();
   }
+  if (code < kErrNoCommand || code > kErrNotOnNt) return L"Unerwarteter Fehler ... ???";
+  const Parts& parts = kParts[code - kErrNoCommand];
+  std::wstring message(parts.before);
+  if (parts.word) message += c.*parts.word;
+  return message.append(parts.after);
 }
 
 double NumericValue(std::wstring_view word) {

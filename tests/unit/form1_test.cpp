@@ -127,9 +127,7 @@ TEST(Timeout, KvTimeoutStartsTheCountdownOrIsReportedInstead) {
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     FakeSystem sys;
-    sys.argument_text = L"erg.txt INPUTBOX p.txt";
-    sys.files[L"p.txt"].bytes = testing::CrLf({"T", "V", "P"});
-    sys.files[L"erg.txt"].bytes = "ALT\r\n";
+    testing::PrepareCall(sys, L"erg.txt INPUTBOX p.txt", testing::CrLf({"T", "V", "P"}));
     if (c.value) sys.environment[L"KVTIMEOUT"] = *c.value;
     sys.input_box_answer = {InputBoxAnswer::kConfirmed, L"Text", L""};
     sys.countdown_ran_out = c.ran_out;

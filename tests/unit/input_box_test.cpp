@@ -15,9 +15,7 @@ struct InputRun {
 
 InputRun RunInput(const std::string& params, InputBoxAnswer answer) {
   InputRun run;
-  run.sys.argument_text = L"erg.txt InputBox p.txt";
-  run.sys.files[L"p.txt"].bytes = params;
-  run.sys.files[L"erg.txt"].bytes = "ALT\r\n";
+  testing::PrepareCall(run.sys, L"erg.txt InputBox p.txt", params);
   run.sys.input_box_answer = std::move(answer);
   run.exit = testing::RunProgram(run.sys);
   return run;
@@ -118,9 +116,8 @@ TEST(DoPasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     FakeSystem sys;
-    sys.argument_text = L"erg.txt PasswordBox p.txt";
-    sys.files[L"p.txt"].bytes = testing::CrLf({"Anmeldung", "vorgeschlagen", "Kennwort:"});
-    sys.files[L"erg.txt"].bytes = "ALT\r\n";
+    testing::PrepareCall(sys, L"erg.txt PasswordBox p.txt",
+                         testing::CrLf({"Anmeldung", "vorgeschlagen", "Kennwort:"}));
     sys.input_box_tries = c.tries;
     sys.input_box_answer = c.answer;
     EXPECT_EQ(testing::RunProgram(sys), c.exit);

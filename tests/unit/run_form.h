@@ -24,6 +24,14 @@ inline std::optional<int> Ends(Form1& form, const Step& step) {
   return form.Finish(*step);
 }
 
+// Sets up `system` for the command line `args` with the parameter file p.txt holding `params`
+// and an old result file erg.txt holding "ALT".
+inline void PrepareCall(FakeSystem& system, const std::wstring& args, const std::string& params) {
+  system.argument_text = args;
+  system.files[L"p.txt"].bytes = params;
+  system.files[L"erg.txt"].bytes = "ALT\r\n";
+}
+
 // A parameter file's content from lines joined by CR LF.
 inline std::string CrLf(std::initializer_list<const char*> lines) {
   std::string text;
