@@ -227,17 +227,13 @@ TEST(InputBoxE2E, LongPromptMakesTheBoxTaller) {
 TEST(InputBoxE2E, TwoLinesAreErrorFiveAndNoBox) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", "T\r\nV\r\n");
-  Program kv(L"erg.txt INPUTBOX p.txt", dir);
-  HWND box = kv.WaitForWindow(L"#32770");
-  ASSERT_NE(box, nullptr);
-  const MessageBoxView view = ReadMessageBox(box);
-  EXPECT_EQ(view.title, L"Kelvari");
-  EXPECT_EQ(view.text,
+  const BoxCall run = OneBoxThenOk(L"erg.txt INPUTBOX p.txt", dir);
+  EXPECT_EQ(run.box.title, L"Kelvari");
+  EXPECT_EQ(run.box.text,
             L"Ausf\u00FChrungsfehler:\r\rF\u00FCr das Kommando 'INPUTBOX' wurden\rzu "
             L"wenig Angaben in der Parameterdatei gemacht.");
-  PressButton(box, L"OK");
-  EXPECT_EQ(kv.WaitForExit(), 2u);
-  EXPECT_EQ(ReadBytes(dir / "erg.txt"), std::nullopt);
+  EXPECT_EQ(run.exit, 2u);
+  EXPECT_EQ(run.result, std::nullopt);
 }
 
 }  // namespace

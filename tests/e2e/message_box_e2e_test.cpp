@@ -120,18 +120,14 @@ TEST(MessageBoxErrors, UnknownAttributeIsErrorSixAndNoBox) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", "T\r\nJN frage,gr\xFCn\r\nText\r\n");
   WriteBytes(dir / "erg.txt", "ALT\r\n");
-  Program kv(L"erg.txt messagebox p.txt", dir);
-  HWND box = kv.WaitForWindow(L"#32770");
-  ASSERT_NE(box, nullptr);
-  const MessageBoxView view = ReadMessageBox(box);
-  EXPECT_EQ(view.title, L"Kelvari");
-  EXPECT_EQ(view.text,
+  const BoxCall run = OneBoxThenOk(L"erg.txt messagebox p.txt", dir);
+  EXPECT_EQ(run.box.title, L"Kelvari");
+  EXPECT_EQ(run.box.text,
             L"Ausf\u00FChrungsfehler:\r\rBefehl MESSAGEBOX: Unbekanntes Attribut FRAGE,GR\u00DCN.");
-  EXPECT_EQ(view.icon_id, 32513);
-  EXPECT_EQ(view.buttons, std::vector<std::wstring>{L"OK"});
-  PressButton(box, L"OK");
-  EXPECT_EQ(kv.WaitForExit(), 2u);
-  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "ALT\r\n");
+  EXPECT_EQ(run.box.icon_id, 32513);
+  EXPECT_EQ(run.box.buttons, std::vector<std::wstring>{L"OK"});
+  EXPECT_EQ(run.exit, 2u);
+  EXPECT_EQ(run.result, "ALT\r\n");
 }
 
 }  // namespace
