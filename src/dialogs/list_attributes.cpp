@@ -1,5 +1,7 @@
 #include "dialogs/list_attributes.h"
 
+#include "frontend/param_lines.h"
+
 namespace kelvari {
 
 bool ApplyListAttribute(std::wstring_view upper_word, std::int16_t& numeric,
@@ -16,6 +18,28 @@ bool ApplyListAttribute(std::wstring_view upper_word, std::int16_t& numeric,
     return false;
   }
   return true;
+}
+
+std::optional<std::vector<int>> ReadSelectedWord(std::wstring_view upper_word) {
+  constexpr std::wstring_view kPrefix = L"SELECTED=";
+  if (!upper_word.starts_with(kPrefix)) return std::nullopt;
+  std::wstring_view rest = upper_word.substr(kPrefix.size());
+  std::vector<int> positions;
+  for (;;) {
+    const std::size_t comma = rest.find(L',');
+    const std::wstring_view part = rest.substr(0, comma);
+    if (part.empty()) return std::nullopt;
+    int number = 0;
+    for (wchar_t c : part) {
+      if (c < L'0' || c > L'9') return std::nullopt;
+      number = number * 10 + (c - L'0');
+      if (number > kMaxLines) return std::nullopt;
+    }
+    if (number < 1) return std::nullopt;
+    positions.push_back(number - 1);
+    if (comma == std::wstring_view::npos) return positions;
+    rest = rest.substr(comma + 1);
+  }
 }
 
 }  // namespace kelvari

@@ -25,6 +25,7 @@ constexpr int kMultiListId = 201;   // List1(1)
 constexpr int kOkId = 300;          // Command1(0)
 constexpr int kCancelId = 301;      // Command1(1)
 constexpr int kLabelId = 400;
+constexpr WORD kTimeRanOutId = 500;  // sent by the countdown when nobody answered
 
 constexpr wchar_t kClassName[] = L"KelvariListe";
 
@@ -44,6 +45,7 @@ struct ListDialog {
   std::function<Step(int)> on_button;
   std::function<Step()> on_double_click;
   std::function<Step()> on_close;
+  std::function<Step()> on_time_out;
   std::optional<Outcome> outcome;  // set by the action that ends the dialog
 };
 ListDialog dialog;
@@ -102,6 +104,9 @@ LRESULT CALLBACK FormProc(HWND form, UINT message, WPARAM wparam, LPARAM lparam)
       } else if ((id == kSingleListId || id == kMultiListId) && code == LBN_DBLCLK &&
                  dialog.on_double_click) {
         Serve(dialog.on_double_click);
+      } else if (id == kTimeRanOutId) {
+        const auto& action = dialog.on_time_out ? dialog.on_time_out : dialog.on_close;
+        if (action) Serve(action);
       }
       return 0;
     }
@@ -150,6 +155,22 @@ bool Fill(HWND list, const std::vector<std::wstring>& entries) {
   }
   ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   return filled;
+}
+
+// Selects the entries at `positions` (in list order) and brings the first into view; Shift+click
+// and the arrow keys go on from there.
+void Preselect(const std::vector<int>& positions) {
+  if (positions.empty()) return;
+  const auto first = static_cast<WPARAM>(positions.front());
+  if ((::GetWindowLongPtrW(dialog.list, GWL_STYLE) & LBS_EXTENDEDSEL) == 0) {
+    ::SendMessageW(dialog.list, LB_SETCURSEL, first, 0);
+    return;
+  }
+  for (int position : positions) {
+    ::SendMessageW(dialog.list, LB_SETSEL, TRUE, static_cast<LPARAM>(position));
+  }
+  ::SendMessageW(dialog.list, LB_SETANCHORINDEX, first, 0);
+  ::SendMessageW(dialog.list, LB_SETCARETINDEX, first, FALSE);
 }
 
 }  // namespace
@@ -201,10 +222,12 @@ IoStatus Win32System::ShowListDialog(const ListDialogSetup& setup) {
     return IoStatus::Failed(L"Die Liste kann nicht alle Eintr\u00E4ge aufnehmen.");
   }
   ::EnableWindow(dialog.ok, setup.ok_enabled);
+  Preselect(setup.preselected);
 
   dialog.on_button = setup.on_button;
   dialog.on_double_click = setup.on_double_click;
   dialog.on_close = setup.on_close;
+  dialog.on_time_out = setup.on_time_out;
 
   ::ShowWindow(dialog.form.get(), SW_SHOW);
   ::SetForegroundWindow(dialog.form.get());
@@ -230,7 +253,7 @@ std::vector<int> Win32System::ListDialogSelection() {
 }
 
 Outcome Win32System::RunEventLoop() {
-  const CountdownScope countdown(WhenTimeRunsOut::kClose);  // the close box cancels
+  const CountdownScope countdown(WhenTimeRunsOut::kCommand, kTimeRanOutId);
   MSG message;
   while (dialog.form && !dialog.outcome && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
     // Tab, the access keys Alt+O and Alt+A, and the arrow keys of a dialog.

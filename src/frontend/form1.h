@@ -32,6 +32,8 @@ class Form1 {
   // State, in this order.
   std::int16_t ListBoxNumeric = 0;       // 0: entry texts; -1: entry numbers
   std::int16_t ListBoxMultiSelect = 0;   // 0: single selection; 1: multiple selection
+  bool ListBoxQuoted = false;            // QUOTED: entry texts in double quotes
+  std::vector<int> ListBoxPreselected;   // SELECTED=: positions from 0, in list order, once each
   std::vector<std::wstring> ParamLines;  // entry 0 empty; 1..n the kept parameter lines
   std::int16_t ParamCountX = 0;          // words held in ParamStrX
   std::vector<std::wstring> ParamStrX;   // entries 1..ParamCountX: the words split last
@@ -87,9 +89,13 @@ class Form1 {
   Step Command1_Click(std::int16_t Index);
   Step List1_DblClick();
   Step Form_QueryUnload();
+  // Nobody answered in time: the preselection is answered as "&OK" would answer it; without
+  // one the dialog ends as its close box does.
+  Step Form_TimeRanOut();
   // The answer, or, when the batch file could not read it unchanged, nullopt after telling
-  // the user, with the dialog still shown.
-  Step ServeListBoxSelection();
+  // the user, with the dialog still shown. `unattended`: nobody is there to choose again, so
+  // such an answer is a fault instead.
+  Step ServeListBoxSelection(bool unattended = false);
 
   // Word n of the current word list, or the empty text when it does not exist.
   std::wstring Word(int n) const;
@@ -99,6 +105,9 @@ class Form1 {
  private:
   // Marks the list dialog as ended when `step` holds an outcome.
   Step EndsDialog(Step step);
+  // Tells why the selection cannot be answered (`why`, a German sentence about "Die
+  // Auswahl"): in a box over the dialog, which stays, or, when `unattended`, as a fault.
+  Step RefuseListSelection(const std::wstring& why, bool unattended);
 
   System& system_;
   bool dialog_ended_ = false;  // an event of the list dialog has given the outcome

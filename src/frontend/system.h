@@ -67,9 +67,13 @@ struct ListDialogSetup {
   bool multi_select = false;
   const std::vector<std::wstring>* entries = nullptr;  // read while the dialog is shown
   bool ok_enabled = true;
+  // Positions (from 0, in list order, once each) selected when the dialog opens; the first of
+  // them is in view.
+  std::vector<int> preselected;
   std::function<Step(int)> on_button;  // button index: 0 "&OK", 1 "&Abbrechen"
   std::function<Step()> on_double_click;
-  std::function<Step()> on_close;  // the title bar's close box or the system menu
+  std::function<Step()> on_close;     // the title bar's close box or the system menu
+  std::function<Step()> on_time_out;  // KVTIMEOUT ran out with nobody there
 };
 
 // What the about box shows: its caption, its text, the captions and tooltips of its three
@@ -190,7 +194,8 @@ class Dialogs {
 
   // From now on every window the program shows closes itself when `seconds` have passed
   // without a key or a click, showing the time left behind its title: a message box as Enter
-  // would, the input box as "OK" would, every other window as its cancel does. The first key
+  // would, the input box as "OK" would, the list dialog through its on_time_out, every other
+  // window as its cancel does. The first key
   // or click in any window stops the countdown for the rest of the process.
   virtual void StartCountdown(int seconds) = 0;
   // True when a window has been closed because its time ran out.

@@ -9,6 +9,8 @@
 #include <set>
 
 #include "driver.h"
+#include "process_windows.h"
+#include "shell_recorder.h"
 
 namespace kvtest {
 namespace {
@@ -178,17 +180,27 @@ TEST(ListBoxE2E, ArrowKeysSelectAndAltOConfirms) {
 }
 
 // An entry of a UTF-8 list that the ANSI code page cannot hold is never answered changed
-// (＂ as ", 中 as the wildcard ?): the dialog says so and stays for another choice. Numbers
-// are answered as ever.
-TEST(ListBoxE2E, EntryOutsideTheCodePageIsRefusedTheDialogStays) {
+// (＂ as ", 中 as the wildcard ?), nor is one with a " of its own in quotes: the dialog says so
+// and stays for another choice. Numbers are answered as ever.
+TEST(ListBoxE2E, EntryTheBatchFileCannotReadIsRefusedTheDialogStays) {
   struct Case {
     const char* attributes;
+    const char* entry;   // entry 1, UTF-8
+    std::wstring shown;  // entry 1 as the list shows it
     std::string result;  // after a click on entry 1 and "OK"; "ALT\r\n": refused
+    std::wstring why = L": \uFF02 (U+FF02), \u4E2D (U+4E2D).";
+    std::string after = "Rot\r\n";  // after a click on entry 0 and "OK"
+  } cases[] = {
+      {"", "Bericht \xEF\xBC\x82 & \xE4\xB8\xAD", L"Bericht \uFF02 & \u4E2D", "ALT\r\n"},
+      {"MULTISELECT NUMERIC", "Bericht \xEF\xBC\x82 & \xE4\xB8\xAD", L"Bericht \uFF02 & \u4E2D",
+       "2\r\n"},
+      {"MULTISELECT QUOTED", "So \"nicht\"", L"So \"nicht\"", "ALT\r\n",
+       L"\u201ESo \"nicht\"\u201C", "\"Rot\"\r\n"},
   };
-  for (const Case& c : {Case{"", "ALT\r\n"}, Case{"MULTISELECT NUMERIC", "2\r\n"}}) {
-    ListRun run(c.attributes, "Rot\r\nBericht \xEF\xBC\x82 & \xE4\xB8\xAD\r\nBlau\r\n");
+  for (const Case& c : cases) {
+    ListRun run(c.attributes, std::string("Rot\r\n") + c.entry + "\r\nBlau\r\n");
     ASSERT_NE(run.view.list, nullptr);
-    ASSERT_EQ(ListEntries(run.view.list)[1], L"Bericht \uFF02 & \u4E2D");
+    ASSERT_EQ(ListEntries(run.view.list)[1], c.shown);
     ClickEntry(run.view.list, 1);
     ClickAt(run.view.ok, {5, 5});
     if (c.result != "ALT\r\n") {
@@ -201,9 +213,8 @@ TEST(ListBoxE2E, EntryOutsideTheCodePageIsRefusedTheDialogStays) {
     const MessageBoxView view = ReadMessageBox(message);
     EXPECT_EQ(view.title, L"Kelvari");
     EXPECT_EQ(view.icon_id, 32513);
-    EXPECT_TRUE(view.text.starts_with(L"Die Auswahl enth\u00E4lt Zeichen")) << Utf8(view.text);
-    EXPECT_NE(view.text.find(L": \uFF02 (U+FF02), \u4E2D (U+4E2D)."), std::wstring::npos)
-        << Utf8(view.text);
+    EXPECT_TRUE(view.text.starts_with(L"Die Auswahl enth\u00E4lt ")) << Utf8(view.text);
+    EXPECT_NE(view.text.find(c.why), std::wstring::npos) << Utf8(view.text);
     PressButton(message, L"OK");
     ASSERT_TRUE(Eventually([&] { return !IsWindow(message); }));
     EXPECT_TRUE(run.kv.StillRunningAfter(300));
@@ -212,7 +223,80 @@ TEST(ListBoxE2E, EntryOutsideTheCodePageIsRefusedTheDialogStays) {
     ClickEntry(run.view.list, 0);
     ClickAt(run.view.ok, {5, 5});
     EXPECT_EQ(run.kv.WaitForExit(), 0u);
-    EXPECT_EQ(run.Result(), "Rot\r\n");
+    EXPECT_EQ(run.Result(), c.after);
+  }
+}
+
+// QUOTED: the batch file walks the chosen entries one by one, blanks, umlauts and a leading
+// ";" included, with `for %%f in (%KVRESULT%)`.
+TEST(ListBoxE2E, QuotedEntriesWalkBackOneByOne) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "Aufr\xE4umen\r\nliste.txt\r\nMULTISELECT QUOTED\r\nWelche?\r\n");
+  WriteBytes(dir / "liste.txt",
+             "Gr\xF6\xDF"
+             "e \xDF.bak\r\n;komisch.txt\r\nnicht\r\na b\r\n a \r\n");
+  const std::wstring batch =
+      L"@echo off\r\n"
+      L"set \"KV_RECORDER_LOG=" +
+      (dir / "walk.log").wstring() +
+      L"\"\r\n"
+      L"\"" +
+      KelvariExe() +
+      L"\" erg.txt LISTBOX p.txt\r\n"
+      L"set /p KVRESULT=<erg.txt\r\n"
+      L"for %%f in (%KVRESULT%) do (\r\n"
+      L"  set \"kv_one=%%~f\"\r\n"
+      L"  \"" +
+      RecorderExe() +
+      L"\" --env kv_one\r\n"
+      L")\r\n";
+  std::string bytes(batch.size() * 2, '\0');
+  bytes.resize(static_cast<std::size_t>(
+      WideCharToMultiByte(CP_ACP, 0, batch.data(), static_cast<int>(batch.size()), bytes.data(),
+                          static_cast<int>(bytes.size()), nullptr, nullptr)));
+  WriteBytes(dir / "walk.cmd", bytes);
+  Program cmd(L"C:\\windows\\system32\\cmd.exe /c \"" + (dir / "walk.cmd").wstring() + L"\"", dir,
+              true);
+  HWND form = WaitForWindowOfImage(L"kelvari.exe", L"Aufr\u00E4umen");
+  ASSERT_NE(form, nullptr);
+  HWND list = ChildOfClass(form, L"ListBox");
+  for (int entry : {0, 1, 3, 4}) SendMessageW(list, LB_SETSEL, TRUE, entry);
+  Press(ChildByText(form, L"OK"));
+  EXPECT_EQ(cmd.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"),
+            "\"Gr\xF6\xDF"
+            "e \xDF.bak\" \";komisch.txt\" \"a b\" \" a \"\r\n");
+  // The recorder writes UTF-8.
+  EXPECT_EQ(ReadBytes(dir / "walk.log"),
+            "[Gr\xC3\xB6\xC3\x9F"
+            "e \xC3\x9F.bak]\r\n[;komisch.txt]\r\n[a b]\r\n[ a ]\r\n");
+}
+
+// SELECTED= selects its entries when the dialog opens, the first of them in view, and "OK"
+// at once answers them.
+TEST(ListBoxE2E, PreselectedEntriesAreSelectedInViewAndAnswered) {
+  std::string entries;
+  for (int i = 1; i <= 60; ++i) entries += "Eintrag " + std::to_string(i) + "\r\n";
+  struct Case {
+    const char* attributes;
+    std::vector<int> selected;
+    std::string result;
+  } cases[] = {
+      {"MULTISELECT SELECTED=52,40,52", {39, 51}, "Eintrag 40 Eintrag 52\r\n"},
+      {"selected=45 NUMERIC", {44}, "Eintrag 45\r\n"},
+  };
+  for (const Case& c : cases) {
+    ListRun run(c.attributes, entries);
+    ASSERT_NE(run.view.list, nullptr);
+    EXPECT_EQ(ListSelection(run.view.list), c.selected) << c.attributes;
+    RECT entry{}, visible{};
+    SendMessageW(run.view.list, LB_GETITEMRECT, static_cast<WPARAM>(c.selected.front()),
+                 reinterpret_cast<LPARAM>(&entry));
+    GetClientRect(run.view.list, &visible);
+    EXPECT_TRUE(entry.top >= visible.top && entry.bottom <= visible.bottom) << c.attributes;
+    Press(run.view.ok);
+    EXPECT_EQ(run.kv.WaitForExit(), 0u);
+    EXPECT_EQ(run.Result(), c.result);
   }
 }
 
@@ -462,6 +546,9 @@ TEST(ListBoxE2E, ErrorSevenWinsOverErrorEight) {
     std::wstring message;
   } cases[] = {
       {"MULTISELECT quer", "fehlt.txt", L"Befehl LISTBOX: Unbekanntes Attribut QUER."},
+      // a number beyond the list
+      {"MULTISELECT Selected=2,3", "liste.txt",
+       L"Befehl LISTBOX: Unbekanntes Attribut SELECTED=2,3."},
       {"MULTISELECT", "fehlt.txt",
        L"LISTBOX: Die Datei FEHLT.TXT mit dem\rListeninhalt konnte nicht gefunden werden."},
   };
@@ -469,6 +556,7 @@ TEST(ListBoxE2E, ErrorSevenWinsOverErrorEight) {
     const auto dir = FreshWorkDir();
     WriteBytes(dir / "p.txt",
                std::string("T\r\n") + c.list_name + "\r\n" + c.attributes + "\r\nP\r\n");
+    WriteBytes(dir / "liste.txt", "Rot\r\nBlau\r\n");
     const BoxCall run = OneBoxThenOk(L"erg.txt LISTBOX p.txt", dir);
     EXPECT_EQ(run.box.text, L"Ausf\u00FChrungsfehler:\r\r" + c.message);
     EXPECT_EQ(run.exit, 2u);

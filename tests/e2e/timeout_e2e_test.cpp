@@ -85,6 +85,10 @@ INSTANTIATE_TEST_SUITE_P(
                    3},
         Unattended{"ListBox", L"erg.txt LISTBOX p.txt", "Farbe\r\nliste.txt\r\n\r\nWelche?\r\n",
                    L"KelvariListe", L"Farbe", std::nullopt, 3},
+        // A preselection is the answer nobody gave.
+        Unattended{"ListBoxPreselected", L"erg.txt LISTBOX p.txt",
+                   "Farbe\r\nliste.txt\r\nMULTISELECT SELECTED=2,1 QUOTED\r\nWelche?\r\n",
+                   L"KelvariListe", L"Farbe", "\"Rot\" \"Gr\xFCn\"\r\n", 3},
         Unattended{"FileOpenBox", L"erg.txt FILEOPENBOX p.txt",
                    "Datei\r\nvorschlag.txt\r\n%D\r\nAlle|*.*\r\n", L"#32770", L"Datei",
                    "vorschlag.txt\r\n", 3},

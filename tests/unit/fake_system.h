@@ -189,7 +189,7 @@ class FakeDialogs : public virtual Dialogs {
   }
 
   // The list dialog: its setup with a copy of the entries it showed, and the selection the
-  // user makes. Its events are raised by the tests themselves.
+  // user makes (the preselection until then). Its events are raised by the tests themselves.
   std::vector<ListDialogSetup> list_dialogs;
   std::vector<std::wstring> list_entries_shown;
   IoStatus list_dialog_status;
@@ -197,6 +197,7 @@ class FakeDialogs : public virtual Dialogs {
   IoStatus ShowListDialog(const ListDialogSetup& setup) override {
     list_dialogs.push_back(setup);
     if (setup.entries) list_entries_shown = *setup.entries;
+    list_selection = setup.preselected;
     return list_dialog_status;
   }
   std::vector<int> ListDialogSelection() override { return list_selection; }

@@ -54,6 +54,8 @@ TEST(DoListBox, AttributeLineSetsTheModes) {
   struct Case {
     const char* attributes;
     std::int16_t numeric, multi;
+    bool quoted = false;
+    std::vector<int> preselected = {};
   } cases[] = {
       {"", 0, 0},
       {"   ", 0, 0},
@@ -63,13 +65,17 @@ TEST(DoListBox, AttributeLineSetsTheModes) {
       {"MULTISELECT SINGLESELECT", 0, 0},
       {"NUMERIC STRING", 0, 0},
       {"  numeric   singleselect  ", -1, 0},
+      {"quoted MULTISELECT selected=3,1,3", 0, 1, true, {0, 2}},
+      {"MULTISELECT SELECTED=1,2 NUMERIC Selected=2 SINGLESELECT", -1, 0, false, {1}},
   };
   for (const Case& c : cases) {
-    ListRun run(c.attributes, "a\r\n");
+    ListRun run(c.attributes, "a\r\nb\r\nc\r\n");
     ASSERT_EQ(run.exit, std::nullopt) << c.attributes;
     EXPECT_EQ(run.form.ListBoxNumeric, c.numeric) << c.attributes;
     EXPECT_EQ(run.form.ListBoxMultiSelect, c.multi) << c.attributes;
+    EXPECT_EQ(run.form.ListBoxQuoted, c.quoted) << c.attributes;
     EXPECT_EQ(run.dialog().multi_select, c.multi != 0);
+    EXPECT_EQ(run.dialog().preselected, c.preselected) << c.attributes;
   }
 }
 
@@ -82,6 +88,20 @@ TEST(DoListBox, ErrorsSevenAndEight) {
       {"MULTISELECT blabla", "liste.txt", L"Befehl LISTBOX: Unbekanntes Attribut BLABLA."},
       {"blabla MULTISELECT x", "fehlt.txt", L"Befehl LISTBOX: Unbekanntes Attribut BLABLA."},
       {"MULTI", "fehlt.txt", L"Befehl LISTBOX: Unbekanntes Attribut MULTI."},
+      {"QUOTE", "liste.txt", L"Befehl LISTBOX: Unbekanntes Attribut QUOTE."},
+      {"MULTISELECT selected=", "fehlt.txt", L"Befehl LISTBOX: Unbekanntes Attribut SELECTED=."},
+      {"SELECTED=0 x", "liste.txt", L"Befehl LISTBOX: Unbekanntes Attribut SELECTED=0."},
+      {"SELECTED=1,,2", "liste.txt", L"Befehl LISTBOX: Unbekanntes Attribut SELECTED=1,,2."},
+      {"SELECTED=x", "liste.txt", L"Befehl LISTBOX: Unbekanntes Attribut SELECTED=X."},
+      {"SELECTED=99999999999", "liste.txt",
+       L"Befehl LISTBOX: Unbekanntes Attribut SELECTED=99999999999."},
+      // single selection holds one entry
+      {"SELECTED=1,2", "fehlt.txt", L"Befehl LISTBOX: Unbekanntes Attribut SELECTED=1,2."},
+      // a number beyond the list (of two entries)
+      {"MULTISELECT SELECTED=2,3", "liste.txt",
+       L"Befehl LISTBOX: Unbekanntes Attribut SELECTED=2,3."},
+      {"SELECTED=3", "fehlt.txt",
+       L"LISTBOX: Die Datei FEHLT.TXT mit dem\rListeninhalt konnte nicht gefunden werden."},
       {"numeric", "fehlt.txt",
        L"LISTBOX: Die Datei FEHLT.TXT mit dem\rListeninhalt konnte nicht gefunden werden."},
       {"", "versteckt.txt",
@@ -93,7 +113,7 @@ TEST(DoListBox, ErrorsSevenAndEight) {
     FakeSystem sys;
     sys.argument_text = L"erg.txt LISTBOX p.txt";
     sys.files[L"p.txt"].bytes = testing::CrLf({"T", c.list_name, c.attributes, "P"});
-    sys.files[L"liste.txt"].bytes = "a\r\n";
+    sys.files[L"liste.txt"].bytes = "a\r\nb";
     sys.files[L"versteckt.txt"] = {"a\r\n", true};
     sys.files[L"ordner"].folder = true;
     EXPECT_EQ(testing::RunProgram(sys), kExitFailed) << c.attributes;
@@ -171,6 +191,7 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     std::vector<int> selection;
     bool double_click;
     std::string result;  // "ALT\r\n": refused, the dialog stays for another choice
+    const wchar_t* why = L": \u4E2D (U+4E2D).";
   } cases[] = {
       {"", {1}, false, " Gr\xFCn \r\n"},
       {"", {5}, false, "ALT\r\n"},
@@ -183,10 +204,19 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
       {"MULTISELECT NUMERIC", {0, 1}, true, "1 2\r\n"},
       {"MULTISELECT NUMERIC", {}, false, "\r\n"},
       {"MULTISELECT", {2, 3, 4}, true, "Blau  x\r\n"},
+      {"MULTISELECT QUOTED", {4, 1, 3}, false, "\" Gr\xFCn \" \"\" \"x\"\r\n"},
+      {"QUOTED NUMERIC", {1}, true, "\" Gr\xFCn \"\r\n"},
+      {"QUOTED", {}, false, "\r\n"},
+      {"QUOTED MULTISELECT NUMERIC", {0, 6}, false, "1 7\r\n"},
+      {"MULTISELECT", {6}, false, "So \"nicht\"\r\n"},
+      {"QUOTED", {6}, false, "ALT\r\n", L"den Eintrag \u201ESo \"nicht\"\u201C mit einem"},
+      {"MULTISELECT QUOTED", {0, 6}, true, "ALT\r\n", L"\u201ESo \"nicht\"\u201C"},
+      {"MULTISELECT QUOTED", {5}, false, "ALT\r\n"},
   };
   for (const Case& c : cases) {
-    // UTF-8, with the last entry beyond the ANSI code page.
-    ListRun run(c.attributes, "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\r\nx\r\n\xE4\xB8\xAD");
+    // UTF-8, with an entry beyond the ANSI code page and one with quotes of its own.
+    ListRun run(c.attributes,
+                "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\r\nx\r\n\xE4\xB8\xAD\r\nSo \"nicht\"");
     ASSERT_EQ(run.exit, std::nullopt);
     run.sys.list_selection = c.selection;
     const auto code = c.double_click ? run.Do(run.dialog().on_double_click)
@@ -196,12 +226,13 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     EXPECT_EQ(run.Result(), c.result) << c.attributes;
     ASSERT_EQ(run.sys.boxes.size(), refused ? 1u : 0u) << c.attributes;
     if (!refused) continue;
-    EXPECT_TRUE(run.sys.boxes[0].text.starts_with(L"Die Auswahl enth\u00E4lt Zeichen"));
-    EXPECT_NE(run.sys.boxes[0].text.find(L"\u4E2D (U+4E2D)"), std::wstring::npos);
+    EXPECT_TRUE(run.sys.boxes[0].text.starts_with(L"Die Auswahl enth\u00E4lt "));
+    EXPECT_NE(run.sys.boxes[0].text.find(c.why), std::wstring::npos) << c.attributes;
+    EXPECT_TRUE(run.sys.boxes[0].text.ends_with(L"Bitte w\u00E4hlen Sie einen anderen Eintrag."));
     EXPECT_EQ(run.sys.boxes[0].style, kMbIconStop);
     run.sys.list_selection = {0};  // another choice in the same dialog
     EXPECT_EQ(run.Do([&] { return run.dialog().on_button(0); }), kExitAnswered);
-    EXPECT_EQ(run.Result(), "Rot\r\n");
+    EXPECT_EQ(run.Result(), run.form.ListBoxQuoted ? "\"Rot\"\r\n" : "Rot\r\n");
   }
 }
 
@@ -214,6 +245,47 @@ TEST(ListDialogEvents, CancelAndCloseLeaveTheResultFile) {
     EXPECT_EQ(code, kExitCancelled);
     EXPECT_EQ(run.Result(), "ALT\r\n");
   }
+}
+
+// The preselection is what "&OK" answers at once, and what the dialog answers when nobody
+// does before KVTIMEOUT runs out; a refused answer then ends with the message, no choice left.
+TEST(ListDialogEvents, OkAndTimeRunningOutAnswerThePreselection) {
+  struct Case {
+    const char* attributes;
+    std::string result;            // "ALT\r\n": refused
+    const wchar_t* why = nullptr;  // part of the refusal
+  } cases[] = {
+      {"MULTISELECT SELECTED=3,1", "Rot Blau\r\n"},
+      {"SELECTED=2 QUOTED", "\" Gr\xFCn \"\r\n"},
+      {"MULTISELECT NUMERIC SELECTED=2,3,2", "2 3\r\n"},
+      {"SELECTED=4", "ALT\r\n", L"Die Auswahl enth\u00E4lt Zeichen"},
+      {"QUOTED SELECTED=5", "ALT\r\n", L"\u201ESo \"nicht\"\u201C"},
+  };
+  for (const Case& c : cases) {
+    for (const bool time_out : {false, true}) {
+      ListRun run(c.attributes, "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\xE4\xB8\xAD\r\nSo \"nicht\"");
+      ASSERT_EQ(run.exit, std::nullopt) << c.attributes;
+      const auto code = time_out ? run.Do(run.dialog().on_time_out)
+                                 : run.Do([&] { return run.dialog().on_button(0); });
+      EXPECT_EQ(run.Result(), c.result) << c.attributes;
+      if (!c.why) {
+        EXPECT_EQ(code, kExitAnswered) << c.attributes;
+        EXPECT_TRUE(run.sys.boxes.empty()) << c.attributes;
+        continue;
+      }
+      // Only a user can choose again.
+      EXPECT_EQ(code, time_out ? std::optional(kExitFailed) : std::nullopt) << c.attributes;
+      ASSERT_EQ(run.sys.boxes.size(), 1u) << c.attributes;
+      EXPECT_NE(run.sys.boxes[0].text.find(c.why), std::wstring::npos) << c.attributes;
+      EXPECT_EQ(
+          run.sys.boxes[0].text.ends_with(L"\rSie wird nicht an die Stapeldatei weitergegeben."),
+          time_out);
+    }
+  }
+  // Without a preselection the dialog ends as its close box does.
+  ListRun run("MULTISELECT", "a\r\n");
+  EXPECT_EQ(run.Do(run.dialog().on_time_out), kExitCancelled);
+  EXPECT_EQ(run.Result(), "ALT\r\n");
 }
 
 TEST(ListDialogEvents, DoubleClickConfirmsAnEmptyList) {

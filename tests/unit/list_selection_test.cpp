@@ -16,6 +16,7 @@ TEST(BuildListResult, AllModes) {
     std::vector<int> selected;
     bool multi, numeric;
     std::wstring result;
+    bool quoted = false;
   } cases[] = {
       // multiple selection, texts and numbers
       {&colours, {0, 1}, true, false, L"Rot Gr\u00FCn"},
@@ -44,16 +45,71 @@ TEST(BuildListResult, AllModes) {
       {&colours, {-1}, false, true, L""},
       // positions the list does not have are ignored
       {&colours, {7, -1, 2}, true, true, L"3"},
+      // QUOTED: every entry exactly as it stands, also an empty one; numbers stay bare
+      {&inner, {2, 0, 1}, true, false, L"\"a b\" \"a\" \"b\"", true},
+      {&colours, {0, 1}, true, false, L"\"Rot\" \" Gr\u00FCn \"", true},
+      {&gaps, {0, 3}, true, false, L"\"\" \"b\"", true},
+      {&colours, {0, 2}, true, true, L"1 3", true},
+      {&colours, {1}, false, true, L"\" Gr\u00FCn \"", true},
+      {&colours, {}, false, false, L"", true},
+      {&colours, {}, true, false, L"", true},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(BuildListResult(*c.entries, c.selected, c.multi, c.numeric), c.result)
-        << c.selected.size() << " multi=" << c.multi << " numeric=" << c.numeric;
+    EXPECT_EQ(BuildListResult(*c.entries, c.selected, {c.multi, c.numeric, c.quoted}), c.result)
+        << c.selected.size() << " multi=" << c.multi << " numeric=" << c.numeric
+        << " quoted=" << c.quoted;
   }
 }
 
 TEST(BuildListResult, NumbersOfALongList) {
   std::vector<std::wstring> entries(32767, L"e");
-  EXPECT_EQ(BuildListResult(entries, {9, 99, 32766}, true, true), L"10 100 32767");
+  EXPECT_EQ(BuildListResult(entries, {9, 99, 32766}, {true, true}), L"10 100 32767");
+}
+
+TEST(EntryQuotesCannotHold, OnlyQuotedTextsWithAQuoteOfTheirOwn) {
+  const std::vector<std::wstring> entries = {L"a", L"So \"nicht\"", L"\""};
+  struct Case {
+    std::vector<int> selected;
+    ListAnswerKind kind;
+    std::optional<std::wstring> entry;
+  } cases[] = {
+      {{2, 0, 1}, {true, false, true}, L"So \"nicht\""},
+      {{2}, {false, false, true}, L"\""},
+      {{2, 1}, {false, true, true}, L"\""},  // NUMERIC does not count in single selection
+      {{0}, {true, false, true}, std::nullopt},
+      {{1, 2}, {true, true, true}, std::nullopt},
+      {{1, 2}, {true, false, false}, std::nullopt},
+      {{7}, {false, false, true}, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EntryQuotesCannotHold(entries, c.selected, c.kind), c.entry) << c.selected.size();
+  }
+}
+
+TEST(ReadSelectedWord, NumbersFromOneToTheLongestList) {
+  struct Case {
+    const wchar_t* word;
+    std::optional<std::vector<int>> positions;
+  } cases[] = {
+      {L"SELECTED=1", std::vector<int>{0}},
+      {L"SELECTED=3,1,3", std::vector<int>{2, 0, 2}},
+      {L"SELECTED=32767,010", std::vector<int>{32766, 9}},
+      {L"SELECTED=", std::nullopt},
+      {L"SELECTED=0", std::nullopt},
+      {L"SELECTED=1,,2", std::nullopt},
+      {L"SELECTED=1,", std::nullopt},
+      {L"SELECTED=,1", std::nullopt},
+      {L"SELECTED=x", std::nullopt},
+      {L"SELECTED=-1", std::nullopt},
+      {L"SELECTED=+1", std::nullopt},
+      {L"SELECTED=32768", std::nullopt},
+      {L"SELECTED=99999999999", std::nullopt},
+      {L"SELECTED", std::nullopt},
+      {L"SELECTED:1", std::nullopt},
+      {L"selected=1", std::nullopt},  // words come upper-cased
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ReadSelectedWord(c.word), c.positions) << ::testing::PrintToString(c.word);
 }
 
 TEST(ApplyListAttribute, WordsSetTheirFlag) {
