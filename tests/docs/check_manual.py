@@ -81,7 +81,8 @@ ENDS = {
         (r'^Enter, während OK den Fokus hat \(mit Tab dorthin gebracht\)$', r'^wie OK$', '0'),
         (r'^Enter, während Abbrechen den Fokus hat', r'^wie Abbrechen$', '1'),
         (r'^Esc, während eine Schaltfläche den Fokus hat$', STAYS, '–'),
-        (TIMEOUT, NONE[:-1] + r' \(wie Abbrechen\)$', '3')],
+        (TIMEOUT, r'^mit SELECTED=: die vorgewählten Einträge, wie OK; ohne: ' + NONE[1:-1] +
+         r' \(wie Abbrechen\)$', '3')],
     'FILEOPENBOX FILESAVEBOX': [
         (r'^Öffnen bzw\. Speichern$', r'^der vollständige Pfad', '0'),
         (r'^Enter oder Doppelklick auf eine Datei$', r'^wie Öffnen bzw\. Speichern$', '0'),
