@@ -183,9 +183,14 @@ TEST(ListBoxE2E, ArrowKeysSelectAndAltOConfirms) {
 TEST(ListBoxE2E, EntryOutsideTheCodePageIsRefusedTheDialogStays) {
   struct Case {
     const char* attributes;
-    std::string result;  // after a click on entry 1 and "OK"; "ALT\r\n": refused
+    std::string result;                // after a click on entry 1 and "OK"; "ALT\r\n": refused
+    const wchar_t* charset = nullptr;  // KVCHARSET, when set
   };
-  for (const Case& c : {Case{"", "ALT\r\n"}, Case{"MULTISELECT NUMERIC", "2\r\n"}}) {
+  for (const Case& c : {Case{"", "ALT\r\n"}, Case{"MULTISELECT NUMERIC", "2\r\n"},
+                        // In UTF-8 the entry itself.
+                        Case{"", "Bericht \xEF\xBC\x82 & \xE4\xB8\xAD\r\n", L"UTF-8"}}) {
+    std::optional<Environment> charset;
+    if (c.charset) charset.emplace(L"KVCHARSET", c.charset);
     ListRun run(c.attributes, "Rot\r\nBericht \xEF\xBC\x82 & \xE4\xB8\xAD\r\nBlau\r\n");
     ASSERT_NE(run.view.list, nullptr);
     ASSERT_EQ(ListEntries(run.view.list)[1], L"Bericht \uFF02 & \u4E2D");
