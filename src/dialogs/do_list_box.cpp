@@ -142,7 +142,7 @@ Step Form1::ServeListBoxSelection(bool unattended) {
   }
   const std::wstring result = BuildListResult(ListEntries, selected, kind);
   // An entry of a UTF-8 or UTF-16 list file may hold what the batch file would read changed.
-  if (const auto reason = NotInAnsiReason(system(), result)) {
+  if (const auto reason = NotHeldReason(system(), AnswerCharset, result)) {
     return RefuseListSelection(L"Die Auswahl" + *reason, unattended);
   }
   return Outcome::Answer(result);

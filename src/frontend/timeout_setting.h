@@ -9,7 +9,7 @@ namespace kelvari {
 
 inline constexpr wchar_t kTimeoutVariable[] = L"KVTIMEOUT";
 inline constexpr int kMaxTimeoutSeconds = 86400;  // one day
-// The box that reports a wrong KVTIMEOUT closes itself after this many seconds.
+// The box that reports a wrong KVTIMEOUT (or KVCHARSET) closes itself after this many seconds.
 inline constexpr int kWrongTimeoutBoxSeconds = 60;
 
 struct TimeoutSetting {

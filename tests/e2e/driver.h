@@ -173,6 +173,20 @@ class DisplayDpi {
   bool set_;
 };
 
+// Sets an environment variable for the programs started while it lives.
+class Environment {
+ public:
+  Environment(const wchar_t* name, const std::wstring& value) : name_(name) {
+    SetEnvironmentVariableW(name, value.c_str());
+  }
+  ~Environment() { SetEnvironmentVariableW(name_, nullptr); }
+  Environment(const Environment&) = delete;
+  Environment& operator=(const Environment&) = delete;
+
+ private:
+  const wchar_t* name_;
+};
+
 // Wide text as UTF-8, for test messages.
 std::string Utf8(const std::wstring& text);
 

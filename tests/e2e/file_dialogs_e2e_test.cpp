@@ -31,7 +31,11 @@ struct FileCase {
   // the code page holds and that names the same file (its short form), or refused.
   enum { kWhole, kHeldForm, kRefused } answer;
   DWORD exit;
+  const wchar_t* charset = nullptr;  // KVCHARSET, when set
 };
+
+// A name that neither the ANSI code page nor UTF-16 without surrogates can hold.
+constexpr wchar_t kBeyondAnsi[] = L"Angebot \u0141ukasz \u4E2D \U0001F600.txt";
 
 class FileBoxE2E : public ::testing::TestWithParam<FileCase> {};
 
@@ -43,9 +47,12 @@ TEST_P(FileBoxE2E, ShowsTitleAndProposalAndAnswersThePath) {
   std::filesystem::create_directories(dir / "daten");
   WriteBytes(folder / "vorhanden.txt", "x");
   WriteBytes(folder / L"Bericht\uFF02 & mkdir X & \uFF02.txt", "x");
+  WriteBytes(folder / kBeyondAnsi, "x");
   WriteBytes(dir / "p.txt", "; Dateiauswahl\r\nDatei w\xE4hlen\r\nvorschlag.txt\r\n" +
                                 (dir / "daten").string() + "\r\nText (*.txt)|*.txt|Alle|*.*\r\n");
   WriteBytes(dir / "erg.txt", "ALT\r\n");
+  std::optional<Environment> charset;
+  if (c.charset) charset.emplace(L"KVCHARSET", c.charset);
   Program kv(std::wstring(L"erg.txt ") + c.command + L" p.txt", dir);
   HWND box = kv.WaitForWindow(L"#32770");
   ASSERT_NE(box, nullptr);
@@ -87,7 +94,11 @@ TEST_P(FileBoxE2E, ShowsTitleAndProposalAndAnswersThePath) {
   // The result file is where the batch file expects it, whatever folder the dialog showed.
   switch (c.answer) {
     case FileCase::kWhole:
-      EXPECT_EQ(*result, (c.choose ? chosen.string() : std::string("vorschlag.txt")) + "\r\n");
+      if (!c.choose) {
+        EXPECT_EQ(*result, "vorschlag.txt\r\n");
+      } else {
+        EXPECT_EQ(*result, (c.charset ? Utf8(chosen.wstring()) : chosen.string()) + "\r\n");
+      }
       break;
     case FileCase::kRefused:
       EXPECT_EQ(*result, "ALT\r\n");
@@ -124,7 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
                  FileCase::kHeldForm, 0},
         FileCase{L"FILEOPENBOX", L"Ordner \u4E2D\uFF0A", L"vorhanden.txt", FileCase::kHeldForm, 0},
         FileCase{L"FILESAVEBOX", L"Ordner \u4E2D\uFF0A", L"neu.txt", FileCase::kHeldForm, 0},
-        FileCase{L"FILESAVEBOX", L"daten", L"neu \u4E2D.txt", FileCase::kRefused, 2}));
+        FileCase{L"FILESAVEBOX", L"daten", L"neu \u4E2D.txt", FileCase::kRefused, 2},
+        // In UTF-8 the path itself, whatever its characters.
+        FileCase{L"FILEOPENBOX", L"daten", kBeyondAnsi, FileCase::kWhole, 0, L"UTF-8"},
+        FileCase{L"FILESAVEBOX", L"Ordner \u4E2D\uFF0A", L"neu \u4E2D.txt", FileCase::kWhole, 0,
+                 L"UTF8"}));
 
 // Writes a shortcut `link` to `target` as the shell makes it.
 void MakeShortcut(const std::filesystem::path& link, const std::filesystem::path& target) {

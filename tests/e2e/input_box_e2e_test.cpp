@@ -67,6 +67,7 @@ struct Answer {
   enum { kOkButton, kEnter, kEscape, kCancelButton, kCloseBox, kSysClose } how;
   std::string result;
   DWORD exit;
+  const wchar_t* charset = nullptr;  // KVCHARSET, when set
 };
 
 class InputBoxAnswers : public ::testing::TestWithParam<Answer> {};
@@ -76,6 +77,8 @@ TEST_P(InputBoxAnswers, WritesWhatTheUserDid) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", kParams);
   WriteBytes(dir / "erg.txt", "ALT\r\n");
+  std::optional<Environment> charset;
+  if (a.charset) charset.emplace(L"KVCHARSET", a.charset);
   Program kv(L"erg.txt inputbox p.txt", dir);
   HWND box = kv.WaitForWindow(L"#32770");
   ASSERT_NE(box, nullptr);
@@ -118,7 +121,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Answer{"Escape", L"", Answer::kEscape, "\r\n", 1},
                       Answer{"CancelAfterTyping", L"weg", Answer::kCancelButton, "\r\n", 1},
                       Answer{"CloseBox", L"", Answer::kCloseBox, "\r\n", 1},
-                      Answer{"SystemMenuClose", L"", Answer::kSysClose, "\r\n", 1}),
+                      Answer{"SystemMenuClose", L"", Answer::kSysClose, "\r\n", 1},
+                      // In UTF-8 every text passes exactly, beyond the ANSI code page too.
+                      Answer{"Utf8", L"\u0106evap\u010Di\u0107i \U0001F600", Answer::kEnter,
+                             "\xC4\x86"
+                             "evap\xC4\x8Di\xC4\x87i \xF0\x9F\x98\x80\r\n",
+                             0, L"utf-8"}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // An ANSI file whose bytes happen to be valid UTF-8 ("Maß»": DF BB) is read as ANSI and

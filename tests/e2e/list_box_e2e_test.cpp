@@ -189,15 +189,21 @@ TEST(ListBoxE2E, EntryTheBatchFileCannotReadIsRefusedTheDialogStays) {
     std::wstring shown;  // entry 1 as the list shows it
     std::string result;  // after a click on entry 1 and "OK"; "ALT\r\n": refused
     std::wstring why = L": \uFF02 (U+FF02), \u4E2D (U+4E2D).";
-    std::string after = "Rot\r\n";  // after a click on entry 0 and "OK"
+    std::string after = "Rot\r\n";   // after a click on entry 0 and "OK"
+    const wchar_t* charset = nullptr;  // KVCHARSET, when set
   } cases[] = {
       {"", "Bericht \xEF\xBC\x82 & \xE4\xB8\xAD", L"Bericht \uFF02 & \u4E2D", "ALT\r\n"},
       {"MULTISELECT NUMERIC", "Bericht \xEF\xBC\x82 & \xE4\xB8\xAD", L"Bericht \uFF02 & \u4E2D",
        "2\r\n"},
       {"MULTISELECT QUOTED", "So \"nicht\"", L"So \"nicht\"", "ALT\r\n",
        L"\u201ESo \"nicht\"\u201C", "\"Rot\"\r\n"},
+      // In UTF-8 the entry itself.
+      {"", "Bericht \xEF\xBC\x82 & \xE4\xB8\xAD", L"Bericht \uFF02 & \u4E2D",
+       "Bericht \xEF\xBC\x82 & \xE4\xB8\xAD\r\n", L"", "", L"UTF-8"},
   };
   for (const Case& c : cases) {
+    std::optional<Environment> charset;
+    if (c.charset) charset.emplace(L"KVCHARSET", c.charset);
     ListRun run(c.attributes, std::string("Rot\r\n") + c.entry + "\r\nBlau\r\n");
     ASSERT_NE(run.view.list, nullptr);
     ASSERT_EQ(ListEntries(run.view.list)[1], c.shown);

@@ -130,5 +130,21 @@ TEST(MessageBoxErrors, UnknownAttributeIsErrorSixAndNoBox) {
   EXPECT_EQ(run.result, "ALT\r\n");
 }
 
+// A parameter file that kv.cmd wrote: after its sign, every line is the text the batch file
+// named, in UTF-8 whatever its bytes look like (only C4 and C5 here), never a comment, never
+// trimmed.
+TEST(MessageBoxTexts, AKvCmdFileShowsEveryLineAsItStands) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt",
+             ";kv.cmd:UTF-8\r\n\xC4\x86"
+             "evap\xC4\x8Di\xC4\x87i \xC4\x9E\xC4\xB0\xC5\x9E\r\n\r\n"
+             "Remote-Rechner neu starten?\r\n  = mit Blanken =  \r\n\r\n; kein Kommentar\r\n");
+  const BoxCall run = OneBoxThenOk(L"erg.txt MESSAGEBOX p.txt", dir);
+  EXPECT_EQ(run.box.title, L"\u0106evap\u010Di\u0107i \u011E\u0130\u015E");
+  EXPECT_EQ(run.box.text, L"Remote-Rechner neu starten?\r  = mit Blanken =  \r\r; kein Kommentar");
+  EXPECT_EQ(run.exit, 0u);
+  EXPECT_EQ(run.result, "OK\r\n");
+}
+
 }  // namespace
 }  // namespace kvtest

@@ -9,20 +9,6 @@
 namespace kvtest {
 namespace {
 
-// Sets an environment variable for the programs started while it lives.
-class Environment {
- public:
-  Environment(const wchar_t* name, const std::wstring& value) : name_(name) {
-    SetEnvironmentVariableW(name, value.c_str());
-  }
-  ~Environment() { SetEnvironmentVariableW(name_, nullptr); }
-  Environment(const Environment&) = delete;
-  Environment& operator=(const Environment&) = delete;
-
- private:
-  const wchar_t* name_;
-};
-
 // True when `window`'s title is `title` followed by the countdown " (noch N s)", N from 1 to
 // `seconds`.
 bool CountsDown(HWND window, const std::wstring& title, int seconds) {
@@ -130,22 +116,32 @@ TEST(Countdown, AKeyOrAClickStopsIt) {
   }
 }
 
-// A KVTIMEOUT that is no number of seconds from 1 to 86400 is named in a box that waits 60 s
-// itself; no dialog is shown and the result file stays.
+// A KVTIMEOUT that is no number of seconds from 1 to 86400, or a KVCHARSET that names no known
+// encoding, is named in a box that waits 60 s itself; no dialog is shown and the result file
+// stays.
 TEST(Countdown, AWrongValueIsReportedInsteadOfTheDialog) {
-  for (const wchar_t* value : {L"abc", L"0", L"-5", L"99999999"}) {
-    SCOPED_TRACE(Utf8(value));
+  const std::wstring seconds = L"Erlaubt ist eine ganze Zahl von Sekunden von 1 bis 86400.";
+  struct Wrong {
+    const wchar_t* variable;
+    const wchar_t* value;
+    std::wstring allowed;
+  };
+  for (const Wrong& w :
+       {Wrong{L"KVTIMEOUT", L"abc", seconds}, Wrong{L"KVTIMEOUT", L"0", seconds},
+        Wrong{L"KVTIMEOUT", L"-5", seconds}, Wrong{L"KVTIMEOUT", L"99999999", seconds},
+        Wrong{L"KVCHARSET", L"UTF-16", L"Erlaubt sind ANSI und UTF-8."}}) {
+    SCOPED_TRACE(Utf8(w.value));
     const auto dir = FreshWorkDir();
     WriteBytes(dir / "p.txt", "Frage\r\nJN\r\nWeiter?\r\n");
     WriteBytes(dir / "erg.txt", "ALT\r\n");
-    const Environment timeout(L"KVTIMEOUT", value);
+    const Environment wrong(w.variable, w.value);
     Call call(L"erg.txt MESSAGEBOX p.txt", dir);
     HWND box = call.Window();
     ASSERT_NE(box, nullptr);
     const MessageBoxView view = ReadMessageBox(box);
-    EXPECT_EQ(view.text, L"Die Umgebungsvariable KVTIMEOUT hat den ung\u00FCltigen Wert '" +
-                             std::wstring(value) +
-                             L"'.\rErlaubt ist eine ganze Zahl von Sekunden von 1 bis 86400.");
+    EXPECT_EQ(view.text, L"Die Umgebungsvariable " + std::wstring(w.variable) +
+                             L" hat den ung\u00FCltigen Wert '" + w.value + L"'.\r" + w.allowed);
+    EXPECT_EQ(view.icon_id, 32513);
     EXPECT_TRUE(Eventually([&] { return CountsDown(box, L"Kelvari", 60); }, 3000));
     EXPECT_EQ(view.buttons, std::vector<std::wstring>{L"OK"});
     PressButton(box, L"OK");

@@ -1,7 +1,9 @@
 // Reading a text file: any bytes decode, no line keeps a CR, kept parameter lines are trimmed
 // and are never comments. UTF-8 is read strictly: valid UTF-8 comes back unchanged, and every
-// ASCII character of the text is one of the file's own ASCII bytes, none is lost or made up.
+// ASCII character of the text is one of the file's own ASCII bytes, none is lost or made up;
+// written back as a UTF-8 answer, it is the same bytes.
 #include "fake_system.h"
+#include "frontend/ansi_answer.h"
 #include "frontend/param_lines.h"
 #include "frontend/text_file.h"
 #include "fuzz_input.h"
@@ -78,7 +80,14 @@ void CheckRoundTrip(const std::uint8_t* data, std::size_t size, kelvari::System&
     expected += cp;
     AppendUtf8(bytes, cp);
   }
-  kelvari::fuzz::Require(CodePoints(kelvari::DecodeTextFile(bytes, system)) == expected);
+  const std::wstring text = kelvari::DecodeTextFile(bytes, system);
+  kelvari::fuzz::Require(CodePoints(text) == expected);
+  // Written as a UTF-8 answer, the text is its bytes again, and kv.cmd's sign reads them alike.
+  const std::string plain = bytes.substr(3);
+  const kelvari::AnsiText written =
+      kelvari::EncodeAnswer(system, kelvari::ResultCharset::kUtf8, text);
+  kelvari::fuzz::Require(written.exact && written.bytes == plain);
+  kelvari::fuzz::Require(kelvari::DecodeKvCmdFile(";kv.cmd:UTF-8\r\n" + plain, system) == text);
 }
 
 }  // namespace

@@ -103,6 +103,7 @@ TEST(DoPasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
     std::string result;
     int exit;
     std::size_t boxes;
+    ResultCharset charset = ResultCharset::kAnsi;
   } cases[] = {
       {{},
        {InputBoxAnswer::kConfirmed, L" Geh\u00E9im\u20AC \"%!", L""},
@@ -112,6 +113,14 @@ TEST(DoPasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
       {{}, {InputBoxAnswer::kCancelled, L"", L""}, "\r\n", kExitCancelled, 0},
       {{L"\u4E2D\u03A9x", L"ok"}, {}, "ok\r\n", kExitAnswered, 1},
       {{}, {InputBoxAnswer::kConfirmed, L"\u4E2D\u03A9x", L""}, "ALT\r\n", kExitFailed, 1},
+      // In UTF-8 only half a surrogate pair alone is refused.
+      {{L"\u4E2D\u03A9x"}, {}, "\xE4\xB8\xAD\xCE\xA9x\r\n", kExitAnswered, 0, ResultCharset::kUtf8},
+      {{},
+       {InputBoxAnswer::kConfirmed, L"\u4E2D\xD800", L""},
+       "ALT\r\n",
+       kExitFailed,
+       1,
+       ResultCharset::kUtf8},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
@@ -120,7 +129,9 @@ TEST(DoPasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
                          testing::CrLf({"Anmeldung", "vorgeschlagen", "Kennwort:"}));
     sys.input_box_tries = c.tries;
     sys.input_box_answer = c.answer;
-    EXPECT_EQ(testing::RunProgram(sys), c.exit);
+    Form1 form(sys);
+    form.AnswerCharset = c.charset;
+    EXPECT_EQ(testing::RunProgram(sys, &form), c.exit);
     EXPECT_EQ(sys.files[L"erg.txt"].bytes, c.result);
     ASSERT_EQ(sys.input_boxes.size(), 1u);
     EXPECT_TRUE(sys.input_boxes[0].hidden);

@@ -151,6 +151,10 @@ TEST(DoListBox, ListFileLinesAreKeptAsTheyAre) {
                    "a\0\r\0\n\0",
                    8),
        {L"a"}},
+      // kv.cmd's own lists: the encoding their first line names, whatever the bytes look like.
+      {";kv.cmd:UTF-8\r\n\xC4\x8D\r\n; x\r\n\r\n", {L"\u010D", L"; x", L""}},
+      {";kv.cmd:ANSI\r\nGr\xC3\xBCn\r\n", {L"Gr\u00C3\u00BCn"}},
+      {";kv.cmd:utf-8\r\nx", {L";kv.cmd:utf-8", L"x"}},
   };
   for (const Case& c : cases) {
     ListRun run("", c.bytes);
@@ -192,6 +196,7 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     bool double_click;
     std::string result;  // "ALT\r\n": refused, the dialog stays for another choice
     const wchar_t* why = L": \u4E2D (U+4E2D).";
+    ResultCharset charset = ResultCharset::kAnsi;
   } cases[] = {
       {"", {1}, false, " Gr\xFCn \r\n"},
       {"", {5}, false, "ALT\r\n"},
@@ -212,12 +217,16 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
       {"QUOTED", {6}, false, "ALT\r\n", L"den Eintrag \u201ESo \"nicht\"\u201C mit einem"},
       {"MULTISELECT QUOTED", {0, 6}, true, "ALT\r\n", L"\u201ESo \"nicht\"\u201C"},
       {"MULTISELECT QUOTED", {5}, false, "ALT\r\n"},
+      // In UTF-8 (KVCHARSET) every entry passes exactly.
+      {"", {5}, false, "\xE4\xB8\xAD\r\n", L"", ResultCharset::kUtf8},
+      {"MULTISELECT", {0, 1, 5}, false, "Rot Gr\xC3\xBCn \xE4\xB8\xAD\r\n", L"", ResultCharset::kUtf8},
   };
   for (const Case& c : cases) {
     // UTF-8, with an entry beyond the ANSI code page and one with quotes of its own.
     ListRun run(c.attributes,
                 "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\r\nx\r\n\xE4\xB8\xAD\r\nSo \"nicht\"");
     ASSERT_EQ(run.exit, std::nullopt);
+    run.form.AnswerCharset = c.charset;
     run.sys.list_selection = c.selection;
     const auto code = c.double_click ? run.Do(run.dialog().on_double_click)
                                      : run.Do([&] { return run.dialog().on_button(0); });
