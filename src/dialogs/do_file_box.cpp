@@ -23,7 +23,7 @@ Outcome RunFileBox(Form1& form, Method method) {
                           CommonDialog1.FailReason);
   }
   const bool confirmed = shown == FileDialogOutcome::kConfirmed;
-  return PathAnswer(form.system(), CommonDialog1.FileName,
+  return PathAnswer(form.system(), form.AnswerCharset, CommonDialog1.FileName,
                     confirmed ? kExitAnswered : kExitCancelled);
 }
 

@@ -7,19 +7,20 @@
 namespace kelvari {
 namespace {
 
-constexpr wchar_t kPasswordNotInAnsi[] =
-    L"Das eingegebene Kennwort enth\u00E4lt Zeichen, die im Zeichensatz von Windows (ANSI) "
-    L"nicht darstellbar sind.";
+std::wstring PasswordNotHeld(ResultCharset charset) {
+  return L"Das eingegebene Kennwort" + NotHeldPhrase(charset) + L".";
+}
 
 // A text that the batch file would read changed is refused while the box stays open.
-std::optional<std::wstring> Refusal(TextsAndFiles& system, const std::wstring& text, bool hidden) {
+std::optional<std::wstring> Refusal(TextsAndFiles& system, ResultCharset charset,
+                                    const std::wstring& text, bool hidden) {
   if (hidden) {
-    if (system.ToAnsi(text).exact) return std::nullopt;
-    return std::wstring(kPasswordNotInAnsi) +
+    if (EncodeAnswer(system, charset, text).exact) return std::nullopt;
+    return PasswordNotHeld(charset) +
            L"\rEs kann so nicht an die Stapeldatei weitergegeben werden. "
            L"Bitte \u00E4ndern Sie das Kennwort.";
   }
-  const auto reason = NotInAnsiReason(system, text);
+  const auto reason = NotHeldReason(system, charset, text);
   if (!reason) return std::nullopt;
   return L"Der eingegebene Text" + *reason +
          L"\rEr kann so nicht an die Stapeldatei weitergegeben werden. "
@@ -29,8 +30,9 @@ std::optional<std::wstring> Refusal(TextsAndFiles& system, const std::wstring& t
 Outcome AskForText(Form1& form, bool hidden) {
   if (Step ended = form.ChkParamFileName(3)) return *ended;
   TextsAndFiles& system = form.system();
-  const InputCheck check = [&system, hidden](const std::wstring& text) {
-    return Refusal(system, text, hidden);
+  const ResultCharset charset = form.AnswerCharset;
+  const InputCheck check = [&system, charset, hidden](const std::wstring& text) {
+    return Refusal(system, charset, text, hidden);
   };
   const InputBoxAnswer answer = form.system().InputBox(
       form.PromptString(3), BoxTitle(form.ParamLines[1]), form.ParamLines[2], check, hidden);
@@ -38,8 +40,8 @@ Outcome AskForText(Form1& form, bool hidden) {
     case InputBoxAnswer::kConfirmed:
       // A box that closed itself gives its text unchecked. A password is refused here, before
       // a message could name its characters.
-      if (hidden && !system.ToAnsi(answer.text).exact) {
-        return Outcome::Fault(std::wstring(kPasswordNotInAnsi) +
+      if (hidden && !EncodeAnswer(system, charset, answer.text).exact) {
+        return Outcome::Fault(PasswordNotHeld(charset) +
                               L"\rEs wird nicht an die Stapeldatei weitergegeben.");
       }
       return Outcome::Answer(answer.text);

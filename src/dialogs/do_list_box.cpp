@@ -87,7 +87,7 @@ Step Form1::ServeListBoxSelection() {
                                               ListBoxMultiSelect != 0, ListBoxNumeric != 0);
   // An entry of a UTF-8 or UTF-16 list file may hold what the batch file would read changed:
   // the dialog stays open for another choice.
-  if (const auto reason = NotInAnsiReason(system(), result)) {
+  if (const auto reason = NotHeldReason(system(), AnswerCharset, result)) {
     system().MessageBox(L"Die Auswahl" + *reason +
                             L"\rSie kann so nicht an die Stapeldatei weitergegeben werden. "
                             L"Bitte w\u00E4hlen Sie einen anderen Eintrag.",

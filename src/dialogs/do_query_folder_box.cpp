@@ -17,7 +17,7 @@ Outcome Form1::DoQueryFolderBox() {
         L"Der Pfad des gew\u00E4hlten Ordners konnte nicht vollst\u00E4ndig "
         L"ermittelt werden. Er wird nicht an die Stapeldatei weitergegeben.");
   }
-  return PathAnswer(system(), *folder.path, kExitAnswered);
+  return PathAnswer(system(), AnswerCharset, *folder.path, kExitAnswered);
 }
 
 }  // namespace kelvari

@@ -15,7 +15,8 @@ ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system) {
     content.reason = read.reason;
     return content;
   }
-  content.entries = SplitLines(DecodeTextFile(bytes, system));
+  const auto own = DecodeKvCmdFile(bytes, system);  // a list kv.cmd wrote
+  content.entries = SplitLines(own ? *own : DecodeTextFile(bytes, system));
   if (content.entries.size() > static_cast<std::size_t>(kMaxLines)) {
     content.outcome = ListFileContent::kTooManyLines;
     content.entries.clear();

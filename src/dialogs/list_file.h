@@ -15,7 +15,8 @@ struct ListFileContent {
 };
 
 // Reads the file with the parameter file's encodings and line ends (CR LF or a lone CR), but
-// keeps every line: no comment lines, no trimming, empty lines stay. A list holds at most
+// keeps every line: no comment lines, no trimming, empty lines stay. A list that kv.cmd wrote is
+// read as DecodeKvCmdFile says. A list holds at most
 // kMaxLines entries, since its counts are 16-bit numbers; a longer file is kTooManyLines.
 ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system);
 

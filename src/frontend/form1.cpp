@@ -5,7 +5,6 @@
 #include "frontend/ansi_answer.h"
 #include "frontend/error_messages.h"
 #include "frontend/param_lines.h"
-#include "frontend/text_file.h"
 #include "frontend/timeout_setting.h"
 #include "frontend/word_list.h"
 
@@ -54,11 +53,16 @@ Outcome Form1::ParameterAuswerten() {
 int Form1::Run() {
   const std::optional<std::wstring> timeout_value = system_.EnvironmentVariable(kTimeoutVariable);
   const TimeoutSetting timeout = ReadTimeoutSetting(timeout_value);
-  if (timeout.kind == TimeoutSetting::kWrong) {
+  const std::optional<std::wstring> charset_value = system_.EnvironmentVariable(kCharsetVariable);
+  const std::optional<ResultCharset> charset = ReadCharsetSetting(charset_value);
+  if (timeout.kind == TimeoutSetting::kWrong || !charset) {
     // Nobody may be there to read it: the message, too, waits only so long.
     system_.StartCountdown(kWrongTimeoutBoxSeconds);
-    return ReportFault(WrongTimeoutMessage(*timeout_value));
+    return ReportFault(timeout.kind == TimeoutSetting::kWrong
+                           ? WrongTimeoutMessage(*timeout_value)
+                           : WrongCharsetMessage(*charset_value));
   }
+  AnswerCharset = *charset;
   if (timeout.kind == TimeoutSetting::kSeconds) system_.StartCountdown(timeout.seconds);
 
   Outcome outcome = Load();
@@ -132,7 +136,7 @@ Step Form1::ChkParamFileName(std::int16_t MinLaenge) {
     return Outcome::Fault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" +
                           read.reason);
   }
-  ParamLines = KeepParameterLines(SplitLines(DecodeTextFile(bytes, system_)), system_);
+  ParamLines = ParameterLinesOf(bytes, system_);
   bytes.clear();
   if (static_cast<int>(ParamLines.size()) - 1 > kMaxLines) {
     return Outcome::Fault(L"Die Parameterdatei '" + path + L"' enth\u00E4lt mehr als " +
@@ -148,13 +152,13 @@ std::wstring Form1::PromptString(std::int16_t StartIndex) const {
 
 int Form1::SaveResultAndExit(const std::wstring& text, int exit_code) {
   const std::wstring path = ParamStrX.size() > 1 ? ParamStrX[1] : std::wstring();
-  const AnsiText ansi = system_.ToAnsi(text);
-  if (!ansi.exact) {
+  const AnsiText encoded = EncodeAnswer(system_, AnswerCharset, text);
+  if (!encoded.exact) {
     // Every command checks its answer before; this keeps any other answer from arriving changed.
-    return ReportFault(L"Die Antwort" + NotInAnsiReason(system_, text).value_or(L"") +
+    return ReportFault(L"Die Antwort" + NotHeldReason(system_, AnswerCharset, text).value_or(L"") +
                        L"\rSie wird nicht an die Stapeldatei weitergegeben.");
   }
-  const std::string bytes = ansi.bytes + "\r\n";
+  const std::string bytes = encoded.bytes + "\r\n";
   const IoStatus written = system_.ReplaceFileContent(path, bytes);
   if (!written.ok) {
     return ReportFault(L"Die Ergebnisdatei '" + path + L"' konnte nicht geschrieben werden:\r" +

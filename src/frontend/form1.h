@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "frontend/charset_setting.h"
 #include "frontend/system.h"
 
 namespace kelvari {
@@ -23,7 +24,8 @@ class Form1 {
 
   // Runs the command, serves the list dialog when it is shown, and finishes: the exit code
   // the process ends with. A KVTIMEOUT in the environment lets each window close itself after
-  // so many seconds (the exit code is then kExitTimedOut); a wrong one is reported instead.
+  // so many seconds (the exit code is then kExitTimedOut); a KVCHARSET sets AnswerCharset.
+  // A wrong value of either is reported instead, KVTIMEOUT's first.
   int Run();
 
   // Carries out `outcome` and returns the exit code. A dialog still shown gives a cancel.
@@ -35,6 +37,7 @@ class Form1 {
   std::vector<std::wstring> ParamLines;  // entry 0 empty; 1..n the kept parameter lines
   std::int16_t ParamCountX = 0;          // words held in ParamStrX
   std::vector<std::wstring> ParamStrX;   // entries 1..ParamCountX: the words split last
+  ResultCharset AnswerCharset = ResultCharset::kAnsi;  // of the result file
 
   // Splits the command line and runs the handler that word 2 selects.
   Outcome ParameterAuswerten();
@@ -53,8 +56,9 @@ class Form1 {
   // Parameter lines `StartIndex` to the last, joined by a single CR.
   std::wstring PromptString(std::int16_t StartIndex) const;
 
-  // Writes `text` and CR LF into the file named by word 1 and returns `exit_code` for the
-  // end of the process. A result file that cannot be written is reported, and left as it was.
+  // Writes `text` in AnswerCharset and CR LF into the file named by word 1 and returns
+  // `exit_code` for the end of the process. A result file that cannot be written is reported,
+  // and left as it was.
   int SaveResultAndExit(const std::wstring& text, int exit_code = kExitAnswered);
 
   // Shows the German message for `code`; returns the exit code of a failure.

@@ -1,6 +1,7 @@
 #include "frontend/param_lines.h"
 
 #include "frontend/system.h"
+#include "frontend/text_file.h"
 
 namespace kelvari {
 
@@ -26,6 +27,15 @@ std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& li
     if (!IsCommentLine(trimmed, system)) kept.push_back(std::move(trimmed));
   }
   return kept;
+}
+
+std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system) {
+  if (const auto own = DecodeKvCmdFile(bytes, system)) {
+    std::vector<std::wstring> lines = SplitLines(*own);
+    lines.insert(lines.begin(), std::wstring());
+    return lines;
+  }
+  return KeepParameterLines(SplitLines(DecodeTextFile(bytes, system)), system);
 }
 
 std::wstring JoinPrompt(const std::vector<std::wstring>& lines, int start) {

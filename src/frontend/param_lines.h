@@ -1,4 +1,5 @@
-// Rules for the lines of a parameter file: trimming and comment lines.
+// Rules for the lines of a parameter file: trimming and comment lines, which do not apply to a
+// file that kv.cmd wrote.
 #pragma once
 
 #include <string>
@@ -23,6 +24,11 @@ bool IsCommentLine(std::wstring_view trimmed, TextsAndFiles& system);
 // entries 1 to n are the kept lines in file order.
 std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines,
                                              TextsAndFiles& system);
+
+// The lines of a parameter file's `bytes`, entry 0 empty: those KeepParameterLines keeps; of a
+// file that kv.cmd wrote (see DecodeKvCmdFile) every line as it stands, since each is a text
+// the batch file named: no comment lines, no trimming, empty lines kept.
+std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system);
 
 // Joins lines[start] to the last line with a single CR between two lines; empty when `start`
 // lies beyond the last line.

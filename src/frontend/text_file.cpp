@@ -129,6 +129,21 @@ std::wstring DecodeTextFile(std::string_view bytes, TextsAndFiles& system) {
   return text;
 }
 
+std::optional<std::wstring> DecodeKvCmdFile(std::string_view bytes, TextsAndFiles& system) {
+  constexpr std::string_view kUtf8Sign = ";kv.cmd:UTF-8\r\n";
+  constexpr std::string_view kAnsiSign = ";kv.cmd:ANSI\r\n";
+  std::wstring text;
+  if (bytes.starts_with(kUtf8Sign)) {
+    text = DecodeUtf8(bytes.substr(kUtf8Sign.size()));
+  } else if (bytes.starts_with(kAnsiSign)) {
+    text = system.FromAnsi(bytes.substr(kAnsiSign.size()));
+  } else {
+    return std::nullopt;
+  }
+  std::erase(text, L'\0');  // as in DecodeTextFile
+  return text;
+}
+
 std::vector<std::wstring> SplitLines(std::wstring_view text) {
   std::vector<std::wstring> lines;
   std::size_t start = 0;

@@ -8,6 +8,7 @@ namespace {
 
 using testing::CrLf;
 using testing::FakeSystem;
+constexpr ResultCharset kUtf8 = ResultCharset::kUtf8;
 
 std::wstring Nul(std::wstring_view with_bars) {
   std::wstring s(with_bars);
@@ -47,10 +48,13 @@ struct FileBoxRun {
   std::string result() { return sys.files.count(L"e.txt") ? sys.files[L"e.txt"].bytes : "<none>"; }
 };
 
-void RunFileBox(FileBoxRun& run, const wchar_t* command, const std::string& param_file) {
+void RunFileBox(FileBoxRun& run, const wchar_t* command, const std::string& param_file,
+                ResultCharset charset = ResultCharset::kAnsi) {
   run.sys.argument_text = std::wstring(L"e.txt ") + command + L" p.txt";
   run.sys.files[L"p.txt"].bytes = param_file;
-  run.exit = testing::RunProgram(run.sys);
+  Form1 form(run.sys);
+  form.AnswerCharset = charset;
+  run.exit = testing::RunProgram(run.sys, &form);
 }
 
 const std::string kParams = CrLf({"; Kommentar", "Datei w\xE4hlen", "vorschlag.txt", "C:\\Daten",
@@ -96,11 +100,15 @@ TEST(FileBox, CancelAnswersTheProposalUnchangedWithExitOne) {
   }
 }
 
+// In UTF-8 (KVCHARSET) every path is answered itself; only half a surrogate pair alone, which
+// UTF-8 cannot hold, still needs the short form.
 TEST(FileBox, APathTheCodePageCannotHoldIsAnsweredByItsShortFormOrRefused) {
   const std::wstring quotes = L"C:\\Daten\\Bericht\uFF02 & mkdir X & \uFF02.txt";
+  const std::wstring lone = L"C:\\Daten\\halb\xD800.txt";
   struct Case {
     std::wstring chosen;
     std::string result;  // "<none>": refused, the old result stays
+    ResultCharset charset = ResultCharset::kAnsi;
   };
   const Case cases[] = {
       {L"C:\\Daten\\\u20AC.txt", "C:\\Daten\\\x80.txt\r\n"},  // held by the code page
@@ -111,6 +119,11 @@ TEST(FileBox, APathTheCodePageCannotHoldIsAnsweredByItsShortFormOrRefused) {
       {L"C:\\Ohne\uFF02\\kurz.txt", "<none>"},  // its short form is no better
       {L"C:\\Ohne\uFF02\\neu.txt", "<none>"},   // nor is its folder's
       {L"D:\\\uFF02.txt", "<none>"},
+      {quotes, "C:\\Daten\\Bericht\xEF\xBC\x82 & mkdir X & \xEF\xBC\x82.txt\r\n", kUtf8},
+      {L"C:\\Daten\\neu\u4E2D \U0001F600.txt",
+       "C:\\Daten\\neu\xE4\xB8\xAD \xF0\x9F\x98\x80.txt\r\n", kUtf8},
+      {lone, "C:\\Daten\\HALB~1.TXT\r\n", kUtf8},
+      {L"C:\\Daten\\neu\xDC00.txt", "<none>", kUtf8},
   };
   for (const Case& c : cases) {
     for (const wchar_t* command : {L"FILEOPENBOX", L"FILESAVEBOX"}) {
@@ -119,12 +132,13 @@ TEST(FileBox, APathTheCodePageCannotHoldIsAnsweredByItsShortFormOrRefused) {
       run.sys.short_paths = {{quotes, L"C:\\Daten\\BERICH~1.TXT"},
                              {L"C:\\\u4E2D", L"C:\\4E2D~1"},
                              {L"C:\\Ohne\uFF02\\kurz.txt", L"C:\\OHNE\uFF02~1\\KURZ.TXT"},
-                             {L"C:\\Ohne\uFF02", L"C:\\OHNE\uFF02~1"}};
+                             {L"C:\\Ohne\uFF02", L"C:\\OHNE\uFF02~1"},
+                             {lone, L"C:\\Daten\\HALB~1.TXT"}};
       FileDialogOutcome chosen;
       chosen.kind = FileDialogOutcome::kConfirmed;
       chosen.path = c.chosen;
       run.sys.file_dialog_outcomes.push_back(chosen);
-      RunFileBox(run, command, kParams);
+      RunFileBox(run, command, kParams, c.charset);
       const bool refused = c.result == "<none>";
       EXPECT_EQ(run.result(), refused ? "ALT\r\n" : c.result) << ::testing::PrintToString(c.chosen);
       EXPECT_EQ(run.exit, refused ? kExitFailed : kExitAnswered);

@@ -154,5 +154,57 @@ TEST(Timeout, KvTimeoutStartsTheCountdownOrIsReportedInstead) {
   EXPECT_EQ(sys.boxes.size(), 1u);
 }
 
+// KVCHARSET: the answer in the ANSI code page, exact or refused, or in UTF-8, always exact; a
+// wrong value is reported like a wrong KVTIMEOUT, which comes first.
+TEST(Charset, KvCharsetChoosesTheResultEncodingOrIsReportedInstead) {
+  const std::wstring typed = L"\u0106evap\u010Di\u0107i \U0001F600";
+  const std::string utf8 =
+      "\xC4\x86"
+      "evap\xC4\x8Di\xC4\x87i \xF0\x9F\x98\x80\r\n";
+  const std::wstring wrong = L"Die Umgebungsvariable KVCHARSET hat den ung\u00FCltigen Wert '";
+  struct Case {
+    std::optional<std::wstring> value;
+    int exit;
+    std::string result;  // of an INPUTBOX confirmed with `typed`, cancelled when refused
+    std::optional<std::wstring> box;  // the one box shown, when it is a wrong value's
+    std::optional<std::wstring> timeout = std::nullopt;
+  } cases[] = {
+      {std::nullopt, kExitCancelled, "\r\n", std::nullopt},
+      {L"", kExitCancelled, "\r\n", std::nullopt},
+      {L" ansi ", kExitCancelled, "\r\n", std::nullopt},
+      {L"UTF-8", kExitAnswered, utf8, std::nullopt},
+      {L"utf8\t", kExitAnswered, utf8, std::nullopt},
+      {L"Utf-8", kExitAnswered, utf8, std::nullopt, L"30"},
+      {L"UTF-16", kExitFailed, "ALT\r\n", wrong + L"UTF-16'.\rErlaubt sind ANSI und UTF-8."},
+      {L"UTF_8", kExitFailed, "ALT\r\n", wrong + L"UTF_8'.\rErlaubt sind ANSI und UTF-8."},
+      {L"1252", kExitFailed, "ALT\r\n", wrong + L"1252'.\rErlaubt sind ANSI und UTF-8."},
+      {L"x", kExitFailed, "ALT\r\n",
+       L"Die Umgebungsvariable KVTIMEOUT hat den ung\u00FCltigen Wert 'y'.\rErlaubt ist eine "
+       L"ganze Zahl von Sekunden von 1 bis 86400.",
+       L"y"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    FakeSystem sys;
+    testing::PrepareCall(sys, L"erg.txt INPUTBOX p.txt", testing::CrLf({"T", "V", "P"}));
+    if (c.value) sys.environment[L"KVCHARSET"] = *c.value;
+    if (c.timeout) sys.environment[L"KVTIMEOUT"] = *c.timeout;
+    sys.input_box_tries = {typed};
+    Form1 form(sys);
+    EXPECT_EQ(form.Run(), c.exit);
+    EXPECT_EQ(sys.files[L"erg.txt"].bytes, c.result);
+    ASSERT_EQ(sys.boxes.size(), c.exit == kExitAnswered ? 0u : 1u);
+    if (c.box) {
+      EXPECT_EQ(sys.boxes[0].text, *c.box);
+      EXPECT_EQ(sys.countdowns, std::vector<int>{60});
+      EXPECT_TRUE(sys.input_boxes.empty());
+    } else if (c.exit == kExitCancelled) {
+      EXPECT_TRUE(
+          sys.boxes[0].text.starts_with(L"Der eingegebene Text enth\u00E4lt Zeichen, die im "
+                                        L"Zeichensatz von Windows (ANSI)"));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kelvari

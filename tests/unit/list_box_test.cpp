@@ -131,6 +131,10 @@ TEST(DoListBox, ListFileLinesAreKeptAsTheyAre) {
                    "a\0\r\0\n\0",
                    8),
        {L"a"}},
+      // kv.cmd's own lists: the encoding their first line names, whatever the bytes look like.
+      {";kv.cmd:UTF-8\r\n\xC4\x8D\r\n; x\r\n\r\n", {L"\u010D", L"; x", L""}},
+      {";kv.cmd:ANSI\r\nGr\xC3\xBCn\r\n", {L"Gr\u00C3\u00BCn"}},
+      {";kv.cmd:utf-8\r\nx", {L";kv.cmd:utf-8", L"x"}},
   };
   for (const Case& c : cases) {
     ListRun run("", c.bytes);
@@ -171,6 +175,7 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     std::vector<int> selection;
     bool double_click;
     std::string result;  // "ALT\r\n": refused, the dialog stays for another choice
+    ResultCharset charset = ResultCharset::kAnsi;
   } cases[] = {
       {"", {1}, false, " Gr\xFCn \r\n"},
       {"", {5}, false, "ALT\r\n"},
@@ -183,11 +188,15 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
       {"MULTISELECT NUMERIC", {0, 1}, true, "1 2\r\n"},
       {"MULTISELECT NUMERIC", {}, false, "\r\n"},
       {"MULTISELECT", {2, 3, 4}, true, "Blau  x\r\n"},
+      // In UTF-8 (KVCHARSET) every entry passes exactly.
+      {"", {5}, false, "\xE4\xB8\xAD\r\n", ResultCharset::kUtf8},
+      {"MULTISELECT", {0, 1, 5}, false, "Rot Gr\xC3\xBCn \xE4\xB8\xAD\r\n", ResultCharset::kUtf8},
   };
   for (const Case& c : cases) {
     // UTF-8, with the last entry beyond the ANSI code page.
     ListRun run(c.attributes, "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\r\nx\r\n\xE4\xB8\xAD");
     ASSERT_EQ(run.exit, std::nullopt);
+    run.form.AnswerCharset = c.charset;
     run.sys.list_selection = c.selection;
     const auto code = c.double_click ? run.Do(run.dialog().on_double_click)
                                      : run.Do([&] { return run.dialog().on_button(0); });

@@ -30,6 +30,22 @@ TEST(ParameterFile, CommentsAreDroppedAndBlankLinesKept) {
   EXPECT_EQ(ReadParams("a;b"), (V{L"", L"a;b"}));
 }
 
+// kv.cmd's own files: every line after the sign is a text the batch file named, as it stands,
+// in the encoding the sign names (no detection). Any other first line is a comment as always.
+TEST(ParameterFile, KvCmdFilesKeepEveryLineAsItStands) {
+  EXPECT_EQ(ReadParams(";kv.cmd:UTF-8\r\nWartung\r\nJN FRAGE\r\nRemote-Rechner neu starten?\r\n"
+                       "  = mit Blanken =  \r\n\r\n; x\r\n'y\r\n\xC4\x86"
+                       "evap\xC4\x8Di\xC4\x87i \xC4\x9E\xC4\xB0\xC5\x9E\r\n\xC4\r\n",
+                       3),
+            (V{L"", L"Wartung", L"JN FRAGE", L"Remote-Rechner neu starten?", L"  = mit Blanken =  ",
+               L"", L"; x", L"'y", L"\u0106evap\u010Di\u0107i \u011E\u0130\u015E", L"\uFFFD"}));
+  EXPECT_EQ(ReadParams(";kv.cmd:ANSI\r\nRem \xC4\x8D \r\n"), (V{L"", L"Rem \u00C4\u008D "}));
+  EXPECT_EQ(ReadParams(";kv.cmd:UTF-8\r\n"), (V{L"<ended>"}));  // no line: error 5
+  EXPECT_EQ(ReadParams(";kv.cmd:UTF-8\r\n\r\n"), (V{L"", L""}));
+  EXPECT_EQ(ReadParams(";kv.cmd:UTF-8 \r\nRem x\r\n \xC4\x8D "), (V{L"", L"\u00C4\u008D"}));
+  EXPECT_EQ(ReadParams("\xEF\xBB\xBF;kv.cmd:UTF-8\r\n Rem x"), (V{L"<ended>"}));
+}
+
 TEST(ParameterFile, UnixLineEndsMakeOneLine) {
   EXPECT_EQ(ReadParams("A\nB\nC\n"), (V{L"", L"A\nB\nC\n"}));
 }
