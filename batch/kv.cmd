@@ -160,7 +160,8 @@ shift
 if "%~1"=="" goto kv_variables_written
 set "kv_name=%~1"
 set "kv_found="
-for /f "tokens=1* delims==" %%a in ('set "%kv_name%" 2^>nul') do (
+>"%kv_dir%\variable.txt" set "%kv_name%" 2>nul
+for /f "usebackq tokens=1* delims==" %%a in ("%kv_dir%\variable.txt") do (
   if /i "%%a"=="%kv_name%" if not defined kv_found (
     set "kv_found=1"
     >>"%kv_par%" echo.%%b
