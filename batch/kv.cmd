@@ -17,7 +17,11 @@ rem Nach PASSWORDBOX steht das Kennwort in KVRESULT: sofort verwenden, dann mit
 rem set "KVRESULT=" loeschen, nie mit echo anzeigen.
 rem Mit /T sind die folgenden Argumente die Zeilen der Parameterdatei (jedes in
 rem Anfuehrungszeichen, "" steht fuer ein "), mit /V die Namen von Umgebungsvariablen, deren
-rem Werte die Zeilen sind; kv.cmd schreibt daraus eine Parameterdatei im ANSI-Zeichensatz.
+rem Werte die Zeilen sind; kv.cmd schreibt daraus eine eigene Parameterdatei, jede Zeile genau
+rem wie angegeben (Leerzeichen vorn und hinten inbegriffen).
+rem Kelvari laeuft mit KVCHARSET=UTF-8 und Codepage 65001, so dass Texte und Antwort jedes
+rem Zeichen behalten; danach gilt wieder die Codepage des Aufrufers. Geht 65001 nicht (keine
+rem Konsole), arbeitet kv.cmd im ANSI-Zeichensatz und lehnt Texte ab, die er nicht darstellt.
 rem Die Ergebnisdatei liegt in einem neuen Ordner unter KVTEMP (falls gesetzt) oder TEMP;
 rem taugt keiner davon (Leerzeichen im Pfad, nicht beschreibbar), nimmt kv.cmd einen anderen
 rem Ordner, den der Benutzer beschreiben darf. Der Ordner wird danach geloescht.
@@ -34,13 +38,6 @@ if not exist "%kv_exe%" (
   echo kv.cmd: "%kv_exe%" wurde nicht gefunden. 1>&2
   endlocal & endlocal & set "KVRESULT=" & exit /b 2
 )
-
-rem The code pages: Windows' ANSI code page, and the console's one now. kelvari.exe reads and
-rem writes its files in ANSI, cmd reads and writes files in the console's code page.
-set "kv_acp="
-for /f "tokens=3" %%a in ('reg query "HKLM\SYSTEM\CurrentControlSet\Control\Nls\CodePage" /v ACP 2^>nul') do set "kv_acp=%%a"
-set "kv_oldcp="
-for /f "tokens=2 delims=:." %%a in ('chcp') do set /a "kv_oldcp=%%a" >nul 2>&1
 
 rem Windows' call doubles the carets inside quotes of the arguments; Wine's does not.
 call :kv_carets "^"
@@ -62,6 +59,30 @@ if not defined kv_dir (
   endlocal & endlocal & set "KVRESULT=" & exit /b 2
 )
 set "kv_file=%kv_dir%\ergebnis.txt"
+
+rem The code page: kelvari.exe answers in UTF-8 (KVCHARSET) and cmd reads and writes files in
+rem the console's code page, so the console is switched to 65001 for the call and back at its
+rem end. chcp is a program of its own: it is asked twice only, its answer read from a file.
+rem Without a console (chcp says 0) cmd uses the ANSI code page, and so does kv.cmd; with a
+rem console that refuses 65001, kv.cmd switches it to the ANSI code page instead.
+set "kv_cpfile=%kv_dir%\codepage.txt"
+set "kv_oldcp="
+set "kv_cp="
+call :kv_chcp
+set "kv_oldcp=%kv_cp%"
+set "kv_set="
+set "KVCHARSET=ANSI"
+set "kv_sign=;kv.cmd:ANSI"
+if "%kv_oldcp%"=="0" set "kv_oldcp="
+if "%kv_oldcp%"=="65001" set "kv_set=65001"
+if defined kv_oldcp if not defined kv_set call :kv_chcp 65001
+if defined kv_oldcp if not defined kv_set if "%kv_cp%"=="65001" set "kv_set=65001"
+if "%kv_set%"=="65001" (
+  set "KVCHARSET=UTF-8"
+  set "kv_sign=;kv.cmd:UTF-8"
+)
+if defined kv_oldcp if not defined kv_set call :kv_ansi_console
+if "%kv_set%"=="%kv_oldcp%" set "kv_oldcp="
 set "kv_par=%kv_dir%\parameter.txt"
 set "kv_rc=2"
 rem The paths as words of a command line: carets and ampersands escaped.
@@ -102,11 +123,10 @@ goto kv_quit
 
 :kv_texts
 rem Each argument is one line. Quoted carets come doubled from Windows' call, and so already
-rem escaped; "" stands for one quote. echo writes in the console's code page: ANSI meanwhile.
+rem escaped; "" stands for one quote. echo writes in the code page set above.
 shift
 shift
-type nul >"%kv_par%"
-if defined kv_acp chcp %kv_acp% >nul 2>&1
+>"%kv_par%" echo.%kv_sign%
 :kv_next_text
 if "%~1"=="" if [%1]==[] goto kv_texts_written
 set kv_t=%1
@@ -127,7 +147,6 @@ set "kv_t=%kv_t:>=^>%"
 shift
 goto kv_next_text
 :kv_texts_written
-if defined kv_oldcp chcp %kv_oldcp% >nul 2>&1
 set "kv_e3=%kv_epar%"
 goto kv_run_param
 
@@ -136,13 +155,13 @@ rem Each argument names a variable; its value reaches the file through a FOR var
 rem which cmd does not parse again, so every character stays as it is.
 shift
 shift
-type nul >"%kv_par%"
-if defined kv_acp chcp %kv_acp% >nul 2>&1
+>"%kv_par%" echo.%kv_sign%
 :kv_next_variable
 if "%~1"=="" goto kv_variables_written
 set "kv_name=%~1"
 set "kv_found="
-for /f "tokens=1* delims==" %%a in ('set "%kv_name%" 2^>nul') do (
+>"%kv_dir%\variable.txt" set "%kv_name%" 2>nul
+for /f "usebackq tokens=1* delims==" %%a in ("%kv_dir%\variable.txt") do (
   if /i "%%a"=="%kv_name%" if not defined kv_found (
     set "kv_found=1"
     >>"%kv_par%" echo.%%b
@@ -152,7 +171,6 @@ if not defined kv_found >>"%kv_par%" echo.
 shift
 goto kv_next_variable
 :kv_variables_written
-if defined kv_oldcp chcp %kv_oldcp% >nul 2>&1
 set "kv_e3=%kv_epar%"
 goto kv_run_param
 
@@ -171,14 +189,14 @@ set "kv_rc=%errorlevel%"
 set "kv_size=0"
 if exist "%kv_file%" for %%f in ("%kv_file%") do set "kv_size=%%~zf"
 if %kv_size% leq 2 goto kv_answer
+rem A line of at most 1,000 bytes has at most 1,000 characters: set /p takes it whole.
+if %kv_size% leq 1002 goto kv_answer
 
 rem The line must come into the variable whole. set /p takes about 1,023 characters on
 rem Windows: the part it took, written back the same way, must be as long as the file.
-if defined kv_acp chcp %kv_acp% >nul 2>&1
 set "kv_probe="
 set /p kv_probe=<"%kv_file%"
 if defined kv_probe for /f "delims=" %%a in ('set kv_probe') do >"%kv_dir%\probe.txt" echo.%%a
-if defined kv_oldcp chcp %kv_oldcp% >nul 2>&1
 if defined kv_probe goto kv_probed
 "%kv_exe%" %kv_e1% INTERNALERROR 1
 set "kv_rc=2"
@@ -187,12 +205,14 @@ goto kv_quit
 set "kv_back=0"
 for %%f in ("%kv_dir%\probe.txt") do set "kv_back=%%~zf"
 set /a kv_whole=kv_size+9
-if not "%kv_back%"=="%kv_whole%" (
-  set "kv_msg=Die Antwort von Kelvari ist zu lang fr KVRESULT: cmd bernimmt h”chstens rund 1.000 Zeichen."
-  set "kv_rc=2"
-  call :kv_fail
-  goto kv_quit
-)
+if "%kv_back%"=="%kv_whole%" goto kv_answer
+rem The lines below hold umlauts: cmd reads them in the caller's code page again.
+if defined kv_oldcp chcp %kv_oldcp% >nul 2>&1
+set "kv_oldcp="
+set "kv_msg=Die Antwort von Kelvari ist zu lang fr KVRESULT: cmd bernimmt h”chstens rund 1.000 Zeichen."
+set "kv_rc=2"
+call :kv_fail
+goto kv_quit
 
 :kv_answer
 rem Everything in the block is expanded before endlocal runs, so the caller's KVRESULT is
@@ -201,11 +221,8 @@ rem read straight from the file: no character of the answer passes through cmd's
   endlocal
   endlocal
   set "KVRESULT="
-  if %kv_size% gtr 2 (
-    chcp %kv_acp% >nul 2>&1
-    set /p KVRESULT=<"%kv_file%"
-    chcp %kv_oldcp% >nul 2>&1
-  )
+  if %kv_size% gtr 2 set /p KVRESULT=<"%kv_file%"
+  if not "%kv_oldcp%"=="" chcp %kv_oldcp% >nul 2>&1
   rd /s /q "%kv_dir%" 2>nul
   exit /b %kv_rc%
 )
@@ -215,11 +232,15 @@ rem read straight from the file: no character of the answer passes through cmd's
   endlocal
   endlocal
   set "KVRESULT="
+  if not "%kv_oldcp%"=="" chcp %kv_oldcp% >nul 2>&1
   rd /s /q "%kv_dir%" 2>nul
   exit /b %kv_rc%
 )
 
 rem ---- subroutines ----
+
+:kv_zero
+exit /b 0
 
 :kv_carets
 set "kv_cd="
@@ -227,8 +248,8 @@ if "%~1"=="^^" set "kv_cd=1"
 exit /b 0
 
 rem Makes a new folder under kv_base and leaves its path in kv_dir, or leaves kv_dir undefined.
-rem md fails when the folder exists already; its errorlevel is not reliable everywhere, its
-rem message is: any output means failure.
+rem md fails when the folder exists already (another call made it at the same moment); its
+rem errorlevel tells it once it was 0 before.
 :kv_folder_in
 if not defined kv_base exit /b 0
 for %%d in ("%kv_base%") do set "kv_base=%%~sd"
@@ -242,26 +263,48 @@ set /a kv_try=0
 set /a kv_try+=1
 if %kv_try% gtr 20 exit /b 0
 set "kv_new=%kv_base%\kv%RANDOM%%RANDOM%.tmp"
-set "kv_md="
-for /f "delims=" %%e in ('md "%kv_new%" 2^>^&1') do set "kv_md=%%e"
-if defined kv_md if exist "%kv_new%\" goto kv_folder_try
-if defined kv_md exit /b 0
+if exist "%kv_new%\" goto kv_folder_try
+call :kv_zero
+md "%kv_new%" 2>nul
+if errorlevel 1 if exist "%kv_new%\" goto kv_folder_try
+if errorlevel 1 exit /b 0
 if not exist "%kv_new%\" exit /b 0
 set "kv_dir=%kv_new%"
 exit /b 0
 
 rem Shows kv_msg: on stderr, and in a message box of Kelvari like its own error messages.
 :kv_fail
+if defined kv_oldcp chcp %kv_oldcp% >nul 2>&1
 for /f "tokens=1* delims==" %%a in ('set kv_msg') do if "%%a"=="kv_msg" >&2 echo.kv.cmd: %%b
 set "kv_head=Ausfhrungsfehler:"
-if defined kv_acp chcp %kv_acp% >nul 2>&1
 >"%kv_par%" echo.Kelvari
 >>"%kv_par%" echo.OK STOP
 >>"%kv_par%" echo.%kv_head%
 >>"%kv_par%" echo.
 for /f "tokens=1* delims==" %%a in ('set kv_msg') do if "%%a"=="kv_msg" >>"%kv_par%" echo.%%b
-if defined kv_oldcp chcp %kv_oldcp% >nul 2>&1
+set "kv_oldcp="
 set "kv_ebox=%kv_dir:^=^^%"
 set "kv_ebox=%kv_ebox:&=^&%"
+set "KVCHARSET="
 "%kv_exe%" %kv_ebox%\meldung.txt MESSAGEBOX %kv_epar%
+exit /b 0
+
+rem Runs chcp (with the code page %1, if given) and leaves the code page it names in kv_cp:
+rem the last word of its line ("Aktive Codepage: 850." or "Active code page: 65001").
+:kv_chcp
+set "kv_line="
+chcp %1 >"%kv_cpfile%" 2>nul
+set /p kv_line=<"%kv_cpfile%"
+set "kv_cp="
+if defined kv_line for %%w in (%kv_line%) do set "kv_cp=%%w"
+if defined kv_cp set "kv_cp=%kv_cp:.=%"
+exit /b 0
+
+rem A console without 65001: it is switched to Windows' ANSI code page, in which kelvari.exe
+rem reads and writes without KVCHARSET.
+:kv_ansi_console
+set "kv_acp="
+for /f "tokens=3" %%a in ('reg query "HKLM\SYSTEM\CurrentControlSet\Control\Nls\CodePage" /v ACP 2^>nul') do set "kv_acp=%%a"
+if defined kv_acp call :kv_chcp %kv_acp%
+if defined kv_acp if "%kv_cp%"=="%kv_acp%" set "kv_set=%kv_acp%"
 exit /b 0

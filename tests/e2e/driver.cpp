@@ -136,13 +136,14 @@ std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
 Program::Program(const std::wstring& argument_text, const std::filesystem::path& cwd)
     : Program(L"\"" + KelvariExe() + L"\" " + argument_text, cwd, true) {}
 
-Program::Program(const std::wstring& command_line, const std::filesystem::path& cwd, bool) {
+Program::Program(const std::wstring& command_line, const std::filesystem::path& cwd, bool,
+                 DWORD creation_flags) {
   STARTUPINFOW si{};
   si.cb = sizeof si;
   std::wstring cmd = command_line;
   const std::wstring dir = cwd.wstring();
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
-                      &info_)) {
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, creation_flags, nullptr,
+                      dir.c_str(), &si, &info_)) {
     ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
     info_ = {};
   }

@@ -27,8 +27,10 @@ class Program {
  public:
   // Starts kelvari.exe with the command line `"<exe>" <argument_text>` in folder `cwd`.
   Program(const std::wstring& argument_text, const std::filesystem::path& cwd);
-  // Starts any program with the exact command line `command_line`.
-  Program(const std::wstring& command_line, const std::filesystem::path& cwd, bool raw);
+  // Starts any program with the exact command line `command_line` (with CreateProcess's
+  // `creation_flags`, e.g. CREATE_NEW_CONSOLE).
+  Program(const std::wstring& command_line, const std::filesystem::path& cwd, bool raw,
+          DWORD creation_flags = 0);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
   ~Program();

@@ -1,8 +1,9 @@
 // A stand-in for kelvari.exe in the tests of kv.cmd: it appends its argument text (UTF-8) to
 // fake.log beside itself, copies the file named by its third word (when there is one) to
 // param.txt beside itself, writes the text of the environment variable KV_FAKE_ANSWER, in the
-// ANSI code page and followed by CR LF, into the file named by its first word (no file when
-// the variable is not set), and ends with the exit code in KV_FAKE_EXIT (0 when not set).
+// ANSI code page (in UTF-8 when KVCHARSET says so) and followed by CR LF, into the file named
+// by its first word (no file when the variable is not set), appends KVCHARSET's value to
+// charset.log beside itself, and ends with the exit code in KV_FAKE_EXIT (0 when not set).
 #include <windows.h>
 
 #include <algorithm>
@@ -59,11 +60,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR arguments, int) {
   DeleteFileW((folder + L"param.txt").c_str());
   if (words.size() >= 3) CopyFileW(words[2].c_str(), (folder + L"param.txt").c_str(), FALSE);
 
+  bool utf8 = false;
+  const std::wstring charset = Env(L"KVCHARSET", utf8);
+  Write(folder + L"charset.log", Bytes(charset, CP_UTF8) + "\r\n", OPEN_ALWAYS);
+  utf8 = lstrcmpiW(charset.c_str(), L"UTF-8") == 0 || lstrcmpiW(charset.c_str(), L"UTF8") == 0;
   bool defined = false;
   const std::wstring answer = Env(L"KV_FAKE_ANSWER", defined);
   const std::wstring result_file = args.substr(0, args.find(L' '));
   if (defined && !result_file.empty()) {
-    Write(result_file, Bytes(answer, CP_ACP) + "\r\n", CREATE_ALWAYS);
+    Write(result_file, Bytes(answer, utf8 ? CP_UTF8 : CP_ACP) + "\r\n", CREATE_ALWAYS);
   }
   bool has_exit = false;
   const std::wstring exit_code = Env(L"KV_FAKE_EXIT", has_exit);

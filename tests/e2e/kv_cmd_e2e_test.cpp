@@ -122,13 +122,15 @@ std::optional<DWORD> RunKvCmdDirectly(const fs::path& dir, const std::wstring& w
 }
 
 // Runs a batch file (see WriteBatch) against the stand-in that answers `answer` (none when
-// nullptr) and returns what the batch file saw.
+// nullptr) and returns what the batch file saw; in a console of its own when `console`.
 Seen RunBatchWithFake(const fs::path& dir, const wchar_t* answer, const std::wstring& words,
-                      const std::wstring& extra = L"") {
+                      const std::wstring& extra = L"", const std::wstring& then = L"",
+                      bool console = false) {
   SetEnvironmentVariableW(L"KV_FAKE_ANSWER", answer);
   std::error_code ec;
   fs::remove(dir / "t.log", ec);
-  Program cmd(CmdLine(WriteBatch(dir, "t", words, extra)), dir, true);
+  Program cmd(CmdLine(WriteBatch(dir, "t", words, extra, then)), dir, true,
+              console ? CREATE_NEW_CONSOLE : 0);
   EXPECT_EQ(cmd.WaitForExit(60000), 0u);
   SetEnvironmentVariableW(L"KV_FAKE_ANSWER", nullptr);
   return ReadSeen(dir, "t");
@@ -281,7 +283,8 @@ TEST(KvCmd, TextsOnTheCallLineBecomeTheParameterFile) {
   };
   for (const auto& c : cases) {
     const Seen seen = RunBatchWithFake(dir, c.answer, c.words, c.extra);
-    EXPECT_EQ(FakeParameters(dir), Ansi(c.lines)) << Utf8(c.words);
+    // Without a console, cmd writes in the ANSI code page, and the file says so.
+    EXPECT_EQ(FakeParameters(dir), ";kv.cmd:ANSI\r\n" + Ansi(c.lines)) << Utf8(c.words);
     EXPECT_EQ(seen.kvresult, L"[" + std::wstring(c.answer) + L"]") << Utf8(c.words);
     EXPECT_EQ(seen.errorlevel, L"[0]") << Utf8(c.words);
     EXPECT_TRUE(FolderIsEmpty(dir / "temp")) << Utf8(c.words);
@@ -346,6 +349,59 @@ TEST(KvCmd, LongAnswersArriveWholeOrNotAtAll) {
     EXPECT_NE(FakeParameters(dir).find(Ansi(L"Ausf\u00FChrungsfehler:\r\n\r\nDie Antwort")),
               std::string::npos);
   }
+}
+
+// In a console kv.cmd runs kelvari.exe with KVCHARSET=UTF-8 under code page 65001: texts and
+// answers keep every character, and the caller's code page and environment are as before,
+// after an answer, a cancel and an error alike.
+TEST(KvCmd, InAConsoleEveryCharacterPassesBothWays) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  const std::wstring planted = L"Bericht\uFF02\uFF06echo PWNED\uFF1Epwn.txt\uFF06rem \uFF02.txt";
+  SetEnvironmentVariableW(L"KV_TEXT", L"\u0141\u00F3d\u017A \u011E\u0130\u015E");
+  SetEnvironmentVariableW(L"NAME", planted.c_str());
+  const std::wstring then =
+      L"chcp >cp_nachher.txt\r\nif defined KVCHARSET echo %KVCHARSET%>charset_nachher.txt\r\n";
+  const struct {
+    const wchar_t* answer;
+    int exit_code;
+    std::wstring words;
+    std::wstring lines;  // of the parameter file after its sign; none when empty
+  } cases[] = {
+      {L"\u0106evap\u010Di\u0107i \U0001F600", 0, L"INPUTBOX frage.txt", L""},
+      {nullptr, 1, L"INPUTBOX frage.txt", L""},
+      {nullptr, 2, L"INPUTBOX frage.txt", L""},
+      {L"JA", 0, L"MESSAGEBOX /T \"%KV_TEXT%\" \"JN\" \"Frage\"",
+       L"\u0141\u00F3d\u017A \u011E\u0130\u015E\r\nJN\r\nFrage\r\n"},
+      {L"x", 0, L"INPUTBOX /V GEHEIM KEINE", L"  geheim  \r\n\r\n"},
+      {L"x", 0, L"INPUTBOX /T \"%NAME%\" \"\" \"Weiter?\"", planted + L"\r\n\r\nWeiter?\r\n"},
+  };
+  for (const auto& c : cases) {
+    std::error_code ec;
+    fs::remove(dir / "charset_nachher.txt", ec);
+    SetEnvironmentVariableW(L"KV_FAKE_EXIT", std::to_wstring(c.exit_code).c_str());
+    const Seen seen = RunBatchWithFake(
+        dir, c.answer, c.words, SetLine(L"GEHEIM", L"  geheim  ") + L"chcp >cp_vorher.txt\r\n",
+        then, true);
+    SetEnvironmentVariableW(L"KV_FAKE_EXIT", nullptr);
+    EXPECT_EQ(seen.kvresult, c.answer ? L"[" + std::wstring(c.answer) + L"]" : L"<undefined>")
+        << Utf8(c.words);
+    EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, c.exit_code)) << Utf8(seen.errorlevel);
+    if (!c.lines.empty()) {
+      EXPECT_EQ(FakeParameters(dir), ";kv.cmd:UTF-8\r\n" + Utf8(c.lines)) << Utf8(c.words);
+    }
+    std::string charsets = ReadBytes(dir / "kit" / "charset.log").value_or("");
+    EXPECT_TRUE(charsets.ends_with("UTF-8\r\n")) << charsets;
+    const auto before = ReadBytes(dir / "cp_vorher.txt");
+    ASSERT_TRUE(before.has_value());
+    EXPECT_NE(before->find("850"), std::string::npos) << *before;
+    EXPECT_EQ(ReadBytes(dir / "cp_nachher.txt"), before) << Utf8(c.words);
+    EXPECT_FALSE(fs::exists(dir / "charset_nachher.txt")) << Utf8(c.words);
+    EXPECT_FALSE(fs::exists(dir / "pwn.txt"));
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp")) << Utf8(c.words);
+  }
+  SetEnvironmentVariableW(L"KV_TEXT", nullptr);
+  SetEnvironmentVariableW(L"NAME", nullptr);
 }
 
 TEST(KvCmd, TextsOnTheCallLineShowInTheRealMessageBox) {

@@ -1,7 +1,8 @@
 // The benchmark: kelvari.exe against minimal programs under the same system, measured in one
 // run and printed as ratios.
 //
-//   kelvari_bench.exe KELVARI_EXE MIN_MSGBOX_EXE MIN_WRITER_EXE WORK_FOLDER
+//   kelvari_bench.exe KELVARI_EXE MIN_MSGBOX_EXE MIN_WRITER_EXE WORK_FOLDER [ROUNDS]
+//                     [CHECKDRIVE_CALLS] [KV_CMD]
 #include <windows.h>
 // psapi.h needs the types of windows.h.
 #include <psapi.h>
@@ -128,6 +129,44 @@ void Write(const std::wstring& path, const std::string& bytes) {
   std::ofstream(std::filesystem::path(path), std::ios::binary) << bytes;
 }
 
+struct BatchRun {
+  double ms;
+  DWORD processes;  // every process of the run, cmd.exe included
+};
+
+// Runs `batch` with cmd.exe in a console of its own, as a batch file runs in a console
+// window, and counts the processes it starts with a job object.
+BatchRun TimeBatch(const std::wstring& batch, const std::wstring& dir) {
+  HANDLE job = CreateJobObjectW(nullptr, nullptr);
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESHOWWINDOW;
+  si.wShowWindow = SW_SHOWMINNOACTIVE;
+  PROCESS_INFORMATION pi{};
+  std::wstring cmd = L"C:\\windows\\system32\\cmd.exe /c \"" + batch + L"\"";
+  const double start = Now();
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE,
+                      CREATE_NEW_CONSOLE | CREATE_SUSPENDED, nullptr, dir.c_str(), &si, &pi)) {
+    std::fprintf(stderr, "cannot start cmd.exe: %lu\n", GetLastError());
+    std::exit(2);
+  }
+  AssignProcessToJobObject(job, pi.hProcess);
+  ResumeThread(pi.hThread);
+  if (WaitForSingleObject(pi.hProcess, 300000) != WAIT_OBJECT_0) {
+    std::printf("a batch run did not end within 300 s: %ls\n", batch.c_str());
+    TerminateJobObject(job, 9);
+  }
+  BatchRun run{Now() - start, 0};
+  JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
+  if (QueryInformationJobObject(job, JobObjectBasicAccountingInformation, &info, sizeof info,
+                                nullptr))
+    run.processes = info.TotalProcesses;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  CloseHandle(job);
+  return run;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -202,5 +241,40 @@ int wmain(int argc, wchar_t** argv) {
       Median(big_idle), Median(empty_idle), Median(big_idle) / Median(empty_idle));
   std::printf("peak working set with 32767 entries: %.1f MB\n",
               static_cast<double>(list_peak) / 1048576.0);
+
+  // 4. kv.cmd against a direct call, each batch file in a console of its own: N times
+  // CHECKDRIVE through kv.cmd, N times kelvari.exe directly with the answer read by set /p,
+  // and the same loop doing nothing (cmd's own start), interleaved.
+  if (argc > 7) {
+    const std::wstring kit = dir + L"\\kit";
+    CreateDirectoryW(kit.c_str(), nullptr);
+    CopyFileW(argv[1], (kit + L"\\kelvari.exe").c_str(), FALSE);
+    CopyFileW(argv[7], (kit + L"\\kv.cmd").c_str(), FALSE);
+    const int calls = 10;
+    const std::string loop = "@echo off\r\nfor /l %%i in (1,1," + std::to_string(calls) + ") do ";
+    Write(dir + L"\\kvloop.cmd", loop + "call kit\\kv.cmd CHECKDRIVE C:\r\n");
+    Write(dir + L"\\direct.cmd",
+          loop + "(\r\n  kit\\kelvari.exe erg.txt CHECKDRIVE C:\r\n  set /p R=<erg.txt\r\n)\r\n");
+    Write(dir + L"\\empty.cmd", loop + "rem\r\n");
+    std::vector<double> kv_ms, direct_ms, empty_ms;
+    DWORD kv_processes = 0;
+    for (int i = 0; i < std::max(3, rounds / 4); ++i) {
+      Sleep(50);
+      const BatchRun kv = TimeBatch(dir + L"\\kvloop.cmd", dir);
+      kv_ms.push_back(kv.ms);
+      kv_processes = kv.processes;
+      Sleep(50);
+      direct_ms.push_back(TimeBatch(dir + L"\\direct.cmd", dir).ms);
+      Sleep(50);
+      empty_ms.push_back(TimeBatch(dir + L"\\empty.cmd", dir).ms);
+    }
+    const double base = Median(empty_ms);
+    const double kv_call = (Median(kv_ms) - base) / calls;
+    const double direct_call = (Median(direct_ms) - base) / calls;
+    std::printf(
+        "CHECKDRIVE in a console, per call: kv.cmd %.1f ms, direct with set /p %.1f ms, ratio "
+        "%.2f; processes per kv.cmd call: %.1f (kelvari.exe included)\n",
+        kv_call, direct_call, kv_call / direct_call, static_cast<double>(kv_processes - 1) / calls);
+  }
   return 0;
 }
