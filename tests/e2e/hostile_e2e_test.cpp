@@ -182,14 +182,22 @@ std::vector<std::string> TemporaryFiles(const std::filesystem::path& dir) {
 // every one succeeds, and the file holds one whole line.
 TEST(Hostile, FiftyCallsAtOnceIntoOneResultFile) {
   const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", kYesNo);
   std::vector<std::unique_ptr<Program>> calls;
+  std::vector<HWND> yes;
   for (int i = 0; i < 50; ++i) {
-    calls.push_back(std::make_unique<Program>(L"erg.txt CHECKDRIVE C", dir));
+    calls.push_back(std::make_unique<Program>(L"erg.txt MESSAGEBOX p.txt", dir));
   }
+  for (const auto& call : calls) {
+    HWND box = call->WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    yes.push_back(ChildByText(box, L"Ja"));
+  }
+  for (HWND button : yes) PostMessageW(button, BM_CLICK, 0, 0);  // all at once
   for (std::size_t i = 0; i < calls.size(); ++i) {
     EXPECT_EQ(calls[i]->WaitForExit(60000), 0u) << i;
   }
-  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "OK\r\n");
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "JA\r\n");
   EXPECT_TRUE(TemporaryFiles(dir).empty());
 }
 
