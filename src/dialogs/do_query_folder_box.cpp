@@ -10,6 +10,9 @@ Outcome Form1::DoQueryFolderBox() {
   if (Step ended = ChkParamFileName(1)) return *ended;
   const std::wstring prompt = FolderPrompt(ParamLines);
   const BrowsedFolder folder = system().BrowseForFolder(system().MainWindow(), prompt);
+  if (folder.failed) {
+    return Outcome::Fault(L"Der Dialog zur Ordnerauswahl konnte nicht angezeigt werden.");
+  }
   if (!folder.chosen) return Outcome::Answer(std::wstring(), kExitCancelled);
   if (!folder.path) {
     // Never a cut path: it could name another folder.

@@ -85,6 +85,9 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
   const BOOL ok =
       request.kind == FileDialogKind::kOpen ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn);
   centring.reset();
+  // A dialog that was never activated was never on the screen (no desktop, say): its end is
+  // no cancel, whatever the dialog library reports.
+  const bool shown = g_centred != nullptr;
   g_centred = nullptr;  // a timer still waiting finds no dialog to move
   if (ok) {
     outcome.kind = FileDialogOutcome::kConfirmed;
@@ -92,8 +95,11 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
     return outcome;
   }
   const DWORD error = ::CommDlgExtendedError();
-  if (error == 0) {
+  if (error == 0 && shown) {
     outcome.kind = FileDialogOutcome::kCancelled;
+  } else if (error == 0) {
+    outcome.kind = FileDialogOutcome::kFailed;
+    outcome.reason = L"Sein Fenster konnte nicht erzeugt werden.";
   } else {
     // The buffer holds the longest path the system knows: a path that does not fit is never
     // cut, but reported.

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <algorithm>
 #include <cstdlib>
+#include <stdexcept>
 
 #include "dialogs/dialog_font_win32.h"
 #include "dialogs/dialog_template_win32.h"
@@ -33,6 +34,7 @@ struct InputBoxState {
   const std::wstring& prompt;
   const std::wstring& proposal;
   const InputCheck& check;
+  bool hidden;
   std::wstring answer;
   bool failed = false;
 };
@@ -87,6 +89,63 @@ void FitPromptAndCentre(HWND dialog) {
   ::SetWindowPos(dialog, nullptr, at.x, at.y, width, height, SWP_NOZORDER);
 }
 
+bool IsDown(int key) {
+  return (::GetKeyState(key) & 0x8000) != 0;
+}
+
+// True while the program itself reads the entry field (window procedures run on the dialog's
+// own thread only, so a plain flag serves).
+bool g_own_read = false;
+
+// The entry field's text as the program reads it.
+std::wstring EntryText(HWND entry) {
+  g_own_read = true;
+  std::wstring text;
+  try {
+    text = WindowText(entry);
+  } catch (...) {
+    g_own_read = false;
+    throw;
+  }
+  g_own_read = false;
+  return text;
+}
+
+// The password field gives its text to the program's own code only: anyone else (another
+// process or thread sending it a message) gets nothing, and nobody can turn its dots off.
+// Copy and cut, also by Ctrl+Insert and Shift+Del, which the field would otherwise serve
+// itself, put nothing on the clipboard.
+LRESULT CALLBACK KeepSecret(HWND entry, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                            DWORD_PTR) noexcept {
+  switch (message) {
+    case WM_COPY:
+    case WM_CUT:
+    case EM_SETPASSWORDCHAR:
+      return 0;
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case EM_GETLINE:
+    case EM_GETHANDLE:
+      if (!g_own_read) {
+        if (message == WM_GETTEXT && wparam > 0 && lparam) *reinterpret_cast<wchar_t*>(lparam) = 0;
+        return 0;
+      }
+      break;
+    case WM_KEYDOWN:
+      if ((wparam == VK_INSERT && IsDown(VK_CONTROL) && !IsDown(VK_SHIFT)) ||
+          (wparam == VK_DELETE && IsDown(VK_SHIFT))) {
+        return 0;
+      }
+      break;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(entry, KeepSecret, 0);
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(entry, message, wparam, lparam);
+}
+
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   try {
     if (message == WM_INITDIALOG) {
@@ -95,6 +154,9 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
       ::SetWindowTextW(dialog, state->title.c_str());
       ::SetDlgItemTextW(dialog, kPromptId, PromptForTextControl(state->prompt).c_str());
       HWND entry = ::GetDlgItem(dialog, kEntryId);
+      if (state->hidden && !::SetWindowSubclass(entry, KeepSecret, 0, 0)) {
+        throw std::runtime_error("password field unguarded");  // never shown unguarded
+      }
       ::SendMessageW(entry, EM_SETLIMITTEXT, 0, 0);  // as much as the field can hold
       ::SetWindowTextW(entry, state->proposal.c_str());
       ::SendMessageW(entry, EM_SETSEL, 0, -1);
@@ -106,16 +168,27 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
     if (message == WM_COMMAND && state) {
       switch (LOWORD(wparam)) {
         case kTimeRanOutId:
-          state->answer = WindowText(::GetDlgItem(dialog, kEntryId));
+          state->answer = EntryText(::GetDlgItem(dialog, kEntryId));
           ::EndDialog(dialog, IDOK);
           return TRUE;
         case IDOK: {
           HWND entry = ::GetDlgItem(dialog, kEntryId);
-          std::wstring text = WindowText(entry);
+          std::wstring text = EntryText(entry);
           if (const auto refusal = state->check ? state->check(text) : std::nullopt) {
             // The box stays open, modal to the input box, for the user to correct the text.
-            ::MessageBoxW(dialog, refusal->c_str(), L"Kelvari", MB_OK | MB_ICONSTOP);
-            ::SetFocus(entry);
+            // The message counts down too; when nobody closed it, nobody is there to correct
+            // the text either, and the input box ends as its own time running out does.
+            bool ran_out = false;
+            {
+              const CountdownScope countdown(WhenTimeRunsOut::kPressDefaultButton);
+              ::MessageBoxW(dialog, refusal->c_str(), L"Kelvari", MB_OK | MB_ICONSTOP);
+              ran_out = countdown.RanOut();
+            }
+            if (ran_out) {
+              ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kTimeRanOutId, BN_CLICKED), 0);
+            } else {
+              ::SetFocus(entry);
+            }
             return TRUE;
           }
           state->answer = std::move(text);
@@ -165,7 +238,7 @@ InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstr
                     kWidth - kMargin - kButtonWidth, kMargin + kButtonHeight + 4, kButtonWidth,
                     kButtonHeight, IDCANCEL, L"Abbrechen");
 
-  InputBoxState state{title, prompt, proposal, check, {}, false};
+  InputBoxState state{title, prompt, proposal, check, hidden, {}, false};
   const CountdownScope countdown(WhenTimeRunsOut::kCommand, kTimeRanOutId);
   const INT_PTR pressed =
       ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.get(), nullptr, InputBoxProc,

@@ -30,6 +30,7 @@ struct Countdown {
   int seconds = 0;
   bool touched = false;  // someone is there: no window is counted down any more
   bool ran_out = false;
+  int endings = 0;        // windows ended because their time ran out
   std::vector<Way> ways;  // of the scopes alive, innermost last
   UniqueThreadTimer timer;
   UniqueHook watch;
@@ -143,6 +144,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
       if (!c.ended) {
         c.ended = true;
         c.ran_out = true;
+        ++c.endings;
         End(window, c.ways.back());
       }
       return;
@@ -164,6 +166,8 @@ bool IsKeyOrClick(UINT message) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
     case WM_XBUTTONDOWN:
+    case WM_MOUSEWHEEL:  // scrolling a list is reading it
+    case WM_MOUSEHWHEEL:
     case WM_NCLBUTTONDOWN:
     case WM_NCRBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
@@ -189,6 +193,7 @@ LRESULT CALLBACK Watch(int code, WPARAM wparam, LPARAM lparam) {
 
 CountdownScope::CountdownScope(WhenTimeRunsOut how, WORD command) {
   Countdown& c = TheCountdown();
+  endings_ = c.endings;
   if (c.seconds <= 0 || c.touched) return;
   c.ways.push_back({how, command});
   counting_ = true;
@@ -204,6 +209,10 @@ CountdownScope::~CountdownScope() {
   c.ways.pop_back();
   // The window in front changes: the next one starts its own time.
   LetGo(c);
+}
+
+bool CountdownScope::RanOut() const {
+  return TheCountdown().endings > endings_;
 }
 
 void Win32System::StartCountdown(int seconds) {

@@ -29,8 +29,12 @@ class CountdownScope {
   CountdownScope& operator=(const CountdownScope&) = delete;
   ~CountdownScope();
 
+  // True when, while this scope lived, a window was ended because its time ran out.
+  bool RanOut() const;
+
  private:
   bool counting_ = false;
+  int endings_ = 0;  // windows ended by the countdown before this scope began
 };
 
 }  // namespace kelvari

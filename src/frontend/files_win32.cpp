@@ -51,9 +51,12 @@ IoStatus WriteAll(HANDLE file, std::string_view bytes) {
   return IoStatus::Ok();
 }
 
+constexpr wchar_t kTemporaryStem[] = L"~kelvari-";  // then the process id, "-", a number, ".tmp"
+
 // Creates a new, empty file beside `folder`'s others under a name of its own.
 UniqueFile CreateTemporaryFile(const std::wstring& folder, std::wstring& name, DWORD& error) {
-  const std::wstring stem = folder + L"\\~kelvari-" + std::to_wstring(::GetCurrentProcessId());
+  const std::wstring stem =
+      folder + L"\\" + kTemporaryStem + std::to_wstring(::GetCurrentProcessId());
   for (int attempt = 0; attempt < 100; ++attempt) {
     const std::wstring plain = stem + L"-" + std::to_wstring(attempt) + L".tmp";
     name = LongPathForm(plain, plain);
@@ -63,6 +66,82 @@ UniqueFile CreateTemporaryFile(const std::wstring& folder, std::wstring& name, D
     if (file || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) return file;
   }
   return UniqueFile();
+}
+
+// The process id in the name of a temporary file of this program ("~kelvari-812-0.tmp");
+// 0 for any other name.
+DWORD OwnerOf(const std::wstring& name) {
+  const std::size_t stem = std::char_traits<wchar_t>::length(kTemporaryStem);
+  if (name.size() <= stem || name.compare(0, stem, kTemporaryStem) != 0) return 0;
+  unsigned long long pid = 0;
+  std::size_t i = stem;
+  for (; i < name.size() && name[i] >= L'0' && name[i] <= L'9'; ++i) {
+    pid = pid * 10 + static_cast<unsigned>(name[i] - L'0');
+    if (pid > MAXDWORD) return 0;
+  }
+  if (i == stem || i == name.size() || name[i] != L'-') return 0;
+  std::size_t j = i + 1;
+  while (j < name.size() && name[j] >= L'0' && name[j] <= L'9') ++j;
+  if (j == i + 1 || name.compare(j, std::wstring::npos, L".tmp") != 0) return 0;
+  return static_cast<DWORD>(pid);
+}
+
+// True when process `pid` is gone: no such process, one that has ended, or one that was
+// started after `file_made` and so took the id over.
+bool HasEnded(DWORD pid, const FILETIME& file_made) {
+  const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid));
+  if (!process) return ::GetLastError() == ERROR_INVALID_PARAMETER;  // else: alive, not ours
+  DWORD code = 0;
+  if (::GetExitCodeProcess(process.get(), &code) && code != STILL_ACTIVE) return true;
+  FILETIME started, ended, kernel, user;
+  return ::GetProcessTimes(process.get(), &started, &ended, &kernel, &user) &&
+         ::CompareFileTime(&started, &file_made) > 0;
+}
+
+// A call that was stopped while writing (killed, or the machine went down) left its
+// temporary file behind, holding its answer: perhaps a password. Such files of ended processes
+// are removed. A file that its writer still holds open is never touched.
+void RemoveLeftOvers(const std::wstring& folder) {
+  const std::wstring pattern = folder + L"\\" + kTemporaryStem + L"*.tmp";
+  WIN32_FIND_DATAW data;
+  UniqueFind find(::FindFirstFileExW(LongPathForm(pattern, pattern).c_str(), FindExInfoBasic, &data,
+                                     FindExSearchNameMatch, nullptr, 0));
+  if (!find) return;
+  do {
+    const DWORD pid = OwnerOf(data.cFileName);
+    if (pid == 0 || pid == ::GetCurrentProcessId() ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !HasEnded(pid, data.ftCreationTime)) {
+      continue;
+    }
+    const std::wstring plain = folder + L"\\" + data.cFileName;
+    const std::wstring name = LongPathForm(plain, plain);
+    // Opened for deletion without sharing: a writer that still has it open keeps it.
+    UniqueFile left(::CreateFileW(name.c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+  } while (::FindNextFileW(find.get(), &data));
+}
+
+// A short lock is waited out: a virus scanner or an indexer that holds the result file for a
+// moment, or another call that puts its answer into the same file.
+constexpr ULONGLONG kLockWaitMs = 2000;
+constexpr DWORD kLockRetryMs = 20;
+
+bool IsLock(DWORD error) {
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_ACCESS_DENIED;
+}
+
+// Runs `step` (true on success, the error in GetLastError otherwise) until it succeeds, fails
+// for another reason, or a lock has lasted kLockWaitMs; gives the last error, 0 for success.
+template <class Step>
+DWORD WaitingOutLocks(Step step) {
+  const ULONGLONG deadline = ::GetTickCount64() + kLockWaitMs;
+  for (;;) {
+    if (step()) return 0;
+    const DWORD error = ::GetLastError();
+    if (!IsLock(error) || ::GetTickCount64() >= deadline) return error;
+    ::Sleep(kLockRetryMs);
+  }
 }
 
 }  // namespace
@@ -145,10 +224,13 @@ IoStatus Win32System::ReplaceFileContent(const std::wstring& plain_path, std::st
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
       return Failed(ERROR_ACCESS_DENIED);
     }
-    UniqueFile old(::CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    const DWORD error = ::GetLastError();
+    UniqueFile old;
+    const DWORD error = WaitingOutLocks([&] {
+      old.reset(::CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+      return static_cast<bool>(old);
+    });
     if (!old && error != ERROR_FILE_NOT_FOUND) return Failed(error);
     if (old) {
       if (::GetFileType(old.get()) != FILE_TYPE_DISK) return IoStatus::Failed(kNotAFile);
@@ -163,16 +245,25 @@ IoStatus Win32System::ReplaceFileContent(const std::wstring& plain_path, std::st
     }
   }
 
+  RemoveLeftOvers(folder);
   std::wstring temporary;
   DWORD error = 0;
   UniqueFile file = CreateTemporaryFile(folder, temporary, error);
+  if (!file && error == ERROR_ACCESS_DENIED) {
+    return IoStatus::Failed(L"Der Ordner '" + folder + L"' ist schreibgesch\u00FCtzt: " +
+                            SystemErrorText(error));
+  }
   if (!file) return Failed(error);
   IoStatus status = WriteAll(file.get(), bytes);
   if (status.ok && !::FlushFileBuffers(file.get())) status = Failed(::GetLastError());
   file.reset();
-  if (status.ok && !::MoveFileExW(temporary.c_str(), target.c_str(),
-                                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    status = Failed(::GetLastError());
+  if (status.ok) {
+    if (const DWORD moved = WaitingOutLocks([&] {
+          return ::MoveFileExW(temporary.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        })) {
+      status = Failed(moved);
+    }
   }
   if (!status.ok) ::DeleteFileW(temporary.c_str());
   return status;

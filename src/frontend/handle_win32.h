@@ -52,6 +52,7 @@ inline HHOOK NullHook() {
 using UniqueFile = UniqueHandle<HANDLE, ::CloseHandle, InvalidFileHandle>;
 using UniqueHook = UniqueHandle<HHOOK, ::UnhookWindowsHookEx, NullHook>;
 using UniqueFind = UniqueHandle<HANDLE, ::FindClose, InvalidFileHandle>;
+using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle, NullHandle>;
 
 // The system's description of a Win32 error code, without the trailing line end.
 std::wstring SystemErrorText(DWORD error);

@@ -35,6 +35,7 @@ struct BrowsedFolder {
   // backslash), the empty text for an item without a path; nullopt when the system could not
   // give the path whole.
   std::optional<std::wstring> path;
+  bool failed = false;  // the dialog could not be shown: neither chosen nor cancelled
   bool operator==(const BrowsedFolder&) const = default;
 };
 

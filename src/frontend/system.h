@@ -117,7 +117,7 @@ class TextsAndFiles {
   virtual std::wstring FromAnsi(std::string_view bytes) = 0;
 
   // The short (8.3) form of the path of an existing file or folder; nullopt when the entry
-  // does not exist or the system gives no short form.
+  // does not exist, the system gives no short form, or that form leads to another entry.
   virtual std::optional<std::wstring> ShortPath(const std::wstring& path) = 0;
 
   // True when `path` names an existing file without the hidden or system attribute (read-only
@@ -165,8 +165,8 @@ class Dialogs {
   virtual ScreenMetrics Screen() = 0;
 
   // Shows the about box modally: runs its load handler, serves its buttons through its click
-  // handler, and returns when it has been closed.
-  virtual void ShowInfoForm(const AboutBoxSetup& setup) = 0;
+  // handler, and returns when it has been closed: true, or false when it could not be shown.
+  virtual bool ShowInfoForm(const AboutBoxSetup& setup) = 0;
   // Shows the modal input box: `proposal` stands selected in the entry field, which hides
   // what it holds when `hidden` (a password). "OK" closes it only when `check` has nothing to
   // say about the text; otherwise its message is shown. When its time runs out (see

@@ -23,7 +23,7 @@ class Win32System final : public System {
   void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override;
   int CurrentYear() override;
   ScreenMetrics Screen() override;
-  void ShowInfoForm(const AboutBoxSetup& setup) override;
+  bool ShowInfoForm(const AboutBoxSetup& setup) override;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
                           const std::wstring& proposal, const InputCheck& check,
                           bool hidden) override;

@@ -26,7 +26,8 @@ struct TimeoutSetting {
 // around it are allowed ("set KVTIMEOUT=30 & ..." leaves a blank behind the number).
 TimeoutSetting ReadTimeoutSetting(const std::optional<std::wstring>& value);
 
-// The German message for a KVTIMEOUT set to `value`, which is no such number.
+// The German message for a KVTIMEOUT set to `value`, which is no such number. A very long
+// value is shown shortened.
 std::wstring WrongTimeoutMessage(const std::wstring& value);
 
 }  // namespace kelvari

@@ -102,6 +102,12 @@ std::optional<std::wstring> WholePath(PCIDLIST_ABSOLUTE list, int depth) {
   return *above_path + own;
 }
 
+// Notes in the flag at `data` that the dialog's window was made.
+int CALLBACK NoteShown(HWND, UINT message, LPARAM, LPARAM data) noexcept {
+  if (message == BFFM_INITIALIZED) *reinterpret_cast<bool*>(data) = true;
+  return 0;
+}
+
 }  // namespace
 
 BrowsedFolder Win32System::BrowseForFolder(WindowHandle owner, const std::wstring& prompt) {
@@ -115,12 +121,18 @@ BrowsedFolder Win32System::BrowseForFolder(WindowHandle owner, const std::wstrin
   info.pszDisplayName = nullptr;
   info.lpszTitle = ansi_prompt.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS;
-  info.lpfn = nullptr;
-  info.lParam = 0;
+  bool shown = false;
+  info.lpfn = NoteShown;
+  info.lParam = reinterpret_cast<LPARAM>(&shown);
   info.iImage = 0;
   const CountdownScope countdown(WhenTimeRunsOut::kCommand, IDCANCEL);
   const UniqueItemIdList list(::SHBrowseForFolderA(&info));
-  if (!list) return {};  // cancelled
+  if (!list) {
+    // Cancelled, or never on the screen (no desktop, say).
+    BrowsedFolder none;
+    none.failed = !shown;
+    return none;
+  }
   // Wide, so no character is changed on the way, and whole whatever its length.
   if (!ShellPath(list.get())) return {true, std::wstring()};  // an item without a path
   return {true, WholePath(list.get(), 0)};

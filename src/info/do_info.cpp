@@ -6,7 +6,9 @@ namespace kelvari {
 
 Outcome Form1::DoInfo() {
   InfoForm info(system());
-  system().ShowInfoForm(info.Setup());
+  if (!system().ShowInfoForm(info.Setup())) {
+    return Outcome::Fault(L"Das Infofenster konnte nicht angezeigt werden.");
+  }
   return Outcome::NoAnswer(kExitAnswered);
 }
 

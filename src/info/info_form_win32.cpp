@@ -188,7 +188,7 @@ struct alignas(4) EmptyDialogTemplate {
 
 }  // namespace
 
-void Win32System::ShowInfoForm(const AboutBoxSetup& setup) {
+bool Win32System::ShowInfoForm(const AboutBoxSetup& setup) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 
@@ -200,8 +200,9 @@ void Win32System::ShowInfoForm(const AboutBoxSetup& setup) {
   box.setup = &setup;
   box.screen = Screen();
   const CountdownScope countdown(WhenTimeRunsOut::kClose);
-  ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog_template.dialog,
-                            /*hWndParent=*/nullptr, AboutBoxProc, reinterpret_cast<LPARAM>(&box));
+  return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog_template.dialog,
+                                   /*hWndParent=*/nullptr, AboutBoxProc,
+                                   reinterpret_cast<LPARAM>(&box)) != -1;
 }
 
 }  // namespace kelvari

@@ -136,6 +136,8 @@ void ClickAt(HWND window, POINT client_point, bool double_click = false);
 void PressKey(WORD virtual_key, bool with_alt = false, bool with_ctrl = false,
               bool with_shift = false);
 void TypeText(const std::wstring& text);
+// Turns the mouse wheel one notch over the middle of `window`.
+void TurnWheel(HWND window);
 // Moves the mouse to `screen` (screen coordinates) without a click.
 void MoveMouseTo(POINT screen);
 // Clicks the close box (the "X") at the right end of the title bar of top-level `window`.

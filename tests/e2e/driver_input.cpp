@@ -141,6 +141,17 @@ void ClickAt(HWND window, POINT client_point, bool double_click) {
   Send(inputs);
 }
 
+void TurnWheel(HWND window) {
+  BringToFront(window);
+  RECT r;
+  GetWindowRect(window, &r);
+  INPUT wheel{};
+  wheel.type = INPUT_MOUSE;
+  wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+  wheel.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA);  // one notch towards the user
+  Send({MoveInput({(r.left + r.right) / 2, (r.top + r.bottom) / 2}), wheel});
+}
+
 void MoveMouseTo(POINT screen) {
   Send({MoveInput(screen)});
 }

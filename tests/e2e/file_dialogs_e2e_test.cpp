@@ -32,10 +32,47 @@ struct FileCase {
   enum { kWhole, kHeldForm, kRefused } answer;
   DWORD exit;
   const wchar_t* charset = nullptr;  // KVCHARSET, when set
+  bool twin = false;                 // a neighbour has the same short name and is found by it first
 };
 
 // A name that neither the ANSI code page nor UTF-16 without surrogates can hold.
 constexpr wchar_t kBeyondAnsi[] = L"Angebot \u0141ukasz \u4E2D \U0001F600.txt";
+
+// The hash that Wine's short names carry ("ANGE~UG1.TXT": its three characters of five bits),
+// as Wine computes it from the long name in a case-blind file system.
+unsigned ShortNameHash(const std::wstring& name) {
+  const auto low = [](wchar_t c) { return static_cast<unsigned>(towlower(c)); };
+  unsigned hash = 0xBEEF;
+  for (std::size_t i = 0; i + 1 < name.size(); ++i) {
+    hash = ((hash << 3) ^ (hash >> 5) ^ low(name[i]) ^ (low(name[i + 1]) << 8)) & 0xFFFF;
+  }
+  hash = ((hash << 3) ^ (hash >> 5) ^ low(name.back())) & 0xFFFF;
+  return hash & 0x7FFF;
+}
+
+std::wstring ShortForm(const std::filesystem::path& path) {
+  wchar_t form[2048] = {};
+  return GetShortPathNameW(path.c_str(), form, 2048) ? form : L"";
+}
+
+// Puts neighbours "Ange-N.txt" with the same short name beside `file` until that short name
+// leads to one of them rather than to `file`.
+void MakeShortNameTwin(const std::filesystem::path& file) {
+  const std::wstring own = ShortForm(file);
+  const unsigned hash = ShortNameHash(file.filename().wstring());
+  int twins = 0;
+  for (int n = 0; n < 10'000'000 && twins < 20; ++n) {
+    const std::wstring name = L"Ange-" + std::to_wstring(n) + L".txt";
+    if (ShortNameHash(name) != hash) continue;
+    WriteBytes(file.parent_path() / name, "Nachbar");
+    ++twins;
+    ASSERT_EQ(ShortForm(file.parent_path() / name), own) << Utf8(name);
+    wchar_t long_form[2048] = {};
+    GetLongPathNameW(own.c_str(), long_form, 2048);
+    if (_wcsicmp(file.c_str(), long_form) != 0) return;
+  }
+  FAIL() << "no neighbour is found first by " << Utf8(own);
+}
 
 class FileBoxE2E : public ::testing::TestWithParam<FileCase> {};
 
@@ -48,6 +85,10 @@ TEST_P(FileBoxE2E, ShowsTitleAndProposalAndAnswersThePath) {
   WriteBytes(folder / "vorhanden.txt", "x");
   WriteBytes(folder / L"Bericht\uFF02 & mkdir X & \uFF02.txt", "x");
   WriteBytes(folder / kBeyondAnsi, "x");
+  if (c.twin) {
+    WriteBytes(folder / c.choose, "x");
+    ASSERT_NO_FATAL_FAILURE(MakeShortNameTwin(folder / c.choose));
+  }
   WriteBytes(dir / "p.txt", "; Dateiauswahl\r\nDatei w\xE4hlen\r\nvorschlag.txt\r\n" +
                                 (dir / "daten").string() + "\r\nText (*.txt)|*.txt|Alle|*.*\r\n");
   WriteBytes(dir / "erg.txt", "ALT\r\n");
@@ -139,7 +180,10 @@ INSTANTIATE_TEST_SUITE_P(
         // In UTF-8 the path itself, whatever its characters.
         FileCase{L"FILEOPENBOX", L"daten", kBeyondAnsi, FileCase::kWhole, 0, L"UTF-8"},
         FileCase{L"FILESAVEBOX", L"Ordner \u4E2D\uFF0A", L"neu \u4E2D.txt", FileCase::kWhole, 0,
-                 L"UTF8"}));
+                 L"UTF8"},
+        // A short form that leads to another file is no answer.
+        FileCase{L"FILEOPENBOX", L"daten", L"Angebot\u4E2D.txt", FileCase::kRefused, 2, nullptr,
+                 true}));
 
 // Writes a shortcut `link` to `target` as the shell makes it.
 void MakeShortcut(const std::filesystem::path& link, const std::filesystem::path& target) {

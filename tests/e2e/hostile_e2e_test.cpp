@@ -6,6 +6,7 @@
 #include <cstring>
 #include <iterator>
 #include <memory>
+#include <vector>
 
 #include "driver.h"
 
@@ -165,6 +166,54 @@ TEST(Hostile, FiftyCallsAtOnceEachAnswerInItsOwnFile) {
     EXPECT_EQ(ReadBytes(dir / ("erg" + std::to_string(i) + ".txt")),
               std::string(i % 2 ? "JA" : "NEIN") + "\r\n");
   }
+}
+
+// Temporary files of this program in `dir`.
+std::vector<std::string> TemporaryFiles(const std::filesystem::path& dir) {
+  std::vector<std::string> found;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with("~kelvari-")) found.push_back(name);
+  }
+  return found;
+}
+
+// Fifty calls answering into one result file at once wait out each other's short hold on it:
+// every one succeeds, and the file holds one whole line.
+TEST(Hostile, FiftyCallsAtOnceIntoOneResultFile) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", kYesNo);
+  std::vector<std::unique_ptr<Program>> calls;
+  std::vector<HWND> yes;
+  for (int i = 0; i < 50; ++i) {
+    calls.push_back(std::make_unique<Program>(L"erg.txt MESSAGEBOX p.txt", dir));
+  }
+  for (const auto& call : calls) {
+    HWND box = call->WaitForWindow(L"#32770");
+    ASSERT_NE(box, nullptr);
+    yes.push_back(ChildByText(box, L"Ja"));
+  }
+  for (HWND button : yes) PostMessageW(button, BM_CLICK, 0, 0);  // all at once
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    EXPECT_EQ(calls[i]->WaitForExit(60000), 0u) << i;
+  }
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "JA\r\n");
+  EXPECT_TRUE(TemporaryFiles(dir).empty());
+}
+
+// A call killed while it wrote left its temporary file (its answer: perhaps a password). The
+// next call that writes into the folder removes it; one of a running process stays.
+TEST(Hostile, TemporaryFilesOfEndedCallsAreRemovedByTheNext) {
+  const auto dir = FreshWorkDir();
+  Program ended(L"erg.txt CHECKDRIVE C", dir);
+  ASSERT_EQ(ended.WaitForExit(), 0u);
+  const std::string left = "~kelvari-" + std::to_string(ended.pid()) + "-0.tmp";
+  const std::string running = "~kelvari-" + std::to_string(GetCurrentProcessId()) + "-0.tmp";
+  WriteBytes(dir / left, "geheim\r\n");
+  WriteBytes(dir / running, "in Arbeit\r\n");
+  Program next(L"erg.txt CHECKDRIVE C", dir);
+  EXPECT_EQ(next.WaitForExit(), 0u);
+  EXPECT_EQ(TemporaryFiles(dir), std::vector<std::string>{running});
 }
 
 }  // namespace

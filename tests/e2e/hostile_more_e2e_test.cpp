@@ -431,6 +431,25 @@ TEST(HostileLocks, UnreadableFilesGiveAMessage) {
   }
 }
 
+// A reader that holds the result file for a moment (a virus scanner, an indexer) is waited
+// out: the answer arrives.
+TEST(HostileLocks, AShortHoldOnTheResultFileIsWaitedOut) {
+  const auto dir = FreshWorkDir();
+  WriteBytes(dir / "p.txt", "Frage\r\nJN\r\nWeiter?\r\n");
+  WriteBytes(dir / "erg.txt", "ALT\r\n");
+  Program kv(L"erg.txt MESSAGEBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  {
+    LockedFile lock(dir / "erg.txt");
+    ASSERT_TRUE(lock.locked());
+    PressButton(box, L"Ja");
+    Sleep(300);
+  }
+  EXPECT_EQ(kv.WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), "JA\r\n");
+}
+
 // The DLL of this build that refuses to load and leaves a marker when it is loaded anyway.
 std::filesystem::path PlantedDll() {
   std::wstring w = L"Z:" + Wide(KELVARI_PLANTED_DLL_UNIX_PATH);

@@ -189,7 +189,7 @@ TEST(ListBoxE2E, EntryTheBatchFileCannotReadIsRefusedTheDialogStays) {
     std::wstring shown;  // entry 1 as the list shows it
     std::string result;  // after a click on entry 1 and "OK"; "ALT\r\n": refused
     std::wstring why = L": \uFF02 (U+FF02), \u4E2D (U+4E2D).";
-    std::string after = "Rot\r\n";   // after a click on entry 0 and "OK"
+    std::string after = "Rot\r\n";     // after a click on entry 0 and "OK"
     const wchar_t* charset = nullptr;  // KVCHARSET, when set
   } cases[] = {
       {"", "Bericht \xEF\xBC\x82 & \xE4\xB8\xAD", L"Bericht \uFF02 & \u4E2D", "ALT\r\n"},

@@ -17,8 +17,11 @@ printf 'Frage\r\nJN\r\nWeiter?\r\n' > frage.txt
 printf 'Eingabe\r\nVorschlag\r\nName?\r\n' > eingabe.txt
 printf 'Auswahl\r\nliste.txt\r\n\r\nBitte\r\n' > auswahl.txt
 printf 'Rot\r\nBlau\r\n' > liste.txt
+printf 'Datei\r\nvorschlag.txt\r\n\r\nAlle|*.*\r\n' > datei.txt
+printf 'Ordner?\r\n' > ordner.txt
 status=0
-for args in "MESSAGEBOX frage.txt" "INPUTBOX eingabe.txt" "LISTBOX auswahl.txt"; do
+for args in "MESSAGEBOX frage.txt" "INPUTBOX eingabe.txt" "LISTBOX auswahl.txt" \
+  "FILEOPENBOX datei.txt" "FILESAVEBOX datei.txt" "QUERYFOLDERBOX ordner.txt" "INFO" "HELP"; do
   printf 'ALT\r\n' > erg.txt
   timeout 60 wine "$exe" erg.txt $args >/dev/null 2>&1
   rc=$?

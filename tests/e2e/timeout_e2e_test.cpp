@@ -4,6 +4,8 @@
 // byte for byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "driver.h"
 
 namespace kvtest {
@@ -27,6 +29,9 @@ struct Unattended {
   const wchar_t* title;
   std::optional<std::string> result;  // nullopt: the old result file stays
   DWORD exit;
+  // Put into the entry field, then "OK" clicked by a posted message, as automation does (no
+  // key or mouse input): the window counted down is the box that follows.
+  const wchar_t* entered = nullptr;
 };
 
 class NobodyAnswers : public ::testing::TestWithParam<Unattended> {};
@@ -45,6 +50,12 @@ TEST_P(NobodyAnswers, TheWindowCountsDownAndClosesWithItsAnswer) {
   Call call(u.args, dir);
   HWND window = call.Window(u.window_class);
   ASSERT_NE(window, nullptr);
+  if (u.entered) {
+    SendMessageW(ChildOfClass(window, L"Edit"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(u.entered));
+    PostMessageW(ChildByText(window, L"OK"), BM_CLICK, 0, 0);
+    window = WaitForAnotherBox(call.kv, window, 15000);
+    ASSERT_NE(window, nullptr);
+  }
   std::wstring seen;
   EXPECT_TRUE(Eventually(
       [&] {
@@ -82,6 +93,10 @@ INSTANTIATE_TEST_SUITE_P(
                    L"Verzeichnis ausw\u00E4hlen", "\r\n", 3},
         Unattended{"Info", L"erg.txt INFO", "", L"#32770", L"Info \u00FCber Kelvari", std::nullopt,
                    3},
+        // A refused text: its message closes itself too, and the call fails.
+        Unattended{"RefusalAfterAPostedClick", L"erg.txt INPUTBOX p.txt",
+                   "Name\r\nVorschlag\r\nWer?\r\n", L"#32770", L"Kelvari", std::nullopt, 2,
+                   L"\u4E2D"},
         // An error stays an error when its box closes itself.
         Unattended{"ErrorBox", L"erg.txt MSGBOX p.txt", "", L"#32770", L"Kelvari", std::nullopt,
                    2}),
@@ -90,8 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
 // Someone is there: a key or a click stops the countdown for good, and the title is the
 // window's own again.
 TEST(Countdown, AKeyOrAClickStopsIt) {
-  for (const bool key : {true, false}) {
-    SCOPED_TRACE(key ? "key" : "click");
+  for (const char* touch : {"key", "click", "wheel"}) {
+    SCOPED_TRACE(touch);
     const auto dir = FreshWorkDir();
     WriteBytes(dir / "p.txt", "Name\r\nVorschlag\r\nWer?\r\n");
     const Environment timeout(L"KVTIMEOUT", L"2");
@@ -100,10 +115,12 @@ TEST(Countdown, AKeyOrAClickStopsIt) {
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(Eventually([&] { return CountsDown(box, L"Name", 2); }, 3000));
     HWND entry = ChildOfClass(box, L"Edit");
-    if (key) {
+    if (touch == std::string("key")) {
       PressKey(VK_END);
-    } else {
+    } else if (touch == std::string("click")) {
       ClickAt(ChildOfClass(box, L"Static"), {2, 2});
+    } else {
+      TurnWheel(entry);
     }
     EXPECT_TRUE(Eventually([&] { return Text(box) == L"Name"; }, 3000)) << Utf8(Text(box));
     EXPECT_TRUE(call.kv.StillRunningAfter(3000));
@@ -150,8 +167,32 @@ TEST(Countdown, AWrongValueIsReportedInsteadOfTheDialog) {
   }
 }
 
+void PutOnClipboard(const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  if (memory) {
+    std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) GlobalFree(memory);
+  }
+  CloseClipboard();
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return L"<besetzt>";
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) text = chars;
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
 // PASSWORDBOX: the field has the system's password style from the start (the proposal is never
-// shown), and what is typed arrives byte for byte.
+// shown), nothing of it reaches another process or the clipboard, and what is typed arrives
+// byte for byte.
 TEST(PasswordBox, HidesTheFieldAndAnswersExactly) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", "Anmeldung\r\nvorgeschlagen\r\nKennwort f\xFCr \\\\server:\r\n");
@@ -163,13 +204,30 @@ TEST(PasswordBox, HidesTheFieldAndAnswersExactly) {
   ASSERT_NE(entry, nullptr);
   EXPECT_NE(GetWindowLongW(entry, GWL_STYLE) & ES_PASSWORD, 0);
   EXPECT_NE(SendMessageW(entry, EM_GETPASSWORDCHAR, 0, 0), 0);
+  // Asked from this process, as any program of the user can.
+  EXPECT_EQ(ControlText(entry), L"");
+  wchar_t line[64] = {63};
+  SendMessageW(entry, EM_GETLINE, 0, reinterpret_cast<LPARAM>(line));
+  EXPECT_EQ(std::wstring(line, 13).find(L"vorgeschlagen"), std::wstring::npos);
+  wchar_t caption[64] = {};
+  GetWindowTextW(entry, caption, 64);
+  EXPECT_EQ(std::wstring(caption), L"");
+  SendMessageW(entry, EM_SETPASSWORDCHAR, 0, 0);
+  EXPECT_NE(SendMessageW(entry, EM_GETPASSWORDCHAR, 0, 0), 0);
+  PutOnClipboard(L"leer");
+  SendMessageW(entry, EM_SETSEL, 0, -1);
+  SendMessageW(entry, WM_COPY, 0, 0);
+  SendMessageW(entry, WM_CUT, 0, 0);
   ClickAt(entry, {2, 2});
   PressKey(VK_END);
   PressKey(VK_HOME, false, false, /*with_shift=*/true);
+  PressKey(VK_INSERT, false, /*with_ctrl=*/true);          // copy
+  PressKey(VK_DELETE, false, false, /*with_shift=*/true);  // cut
   TypeText(L" Geh\u00E9im\u20AC \"%!&^ ");
   PressKey(VK_RETURN);
   EXPECT_EQ(call.kv.WaitForExit(), 0u);
   EXPECT_EQ(call.Result(), " Geh\xE9im\x80 \"%!&^ \r\n");
+  EXPECT_EQ(ClipboardText(), L"leer");
 }
 
 }  // namespace

@@ -157,11 +157,14 @@ class FakeDialogs : public virtual Dialogs {
   std::vector<int> info_clicks;
   std::vector<AboutBoxView> shown_info;
   WindowHandle info_window = reinterpret_cast<WindowHandle>(0x2000);
-  void ShowInfoForm(const AboutBoxSetup& setup) override {
+  bool info_shows = true;  // false: the box cannot be shown (no desktop)
+  bool ShowInfoForm(const AboutBoxSetup& setup) override {
+    if (!info_shows) return false;
     shown_info.push_back(setup.on_load(info_outer_width, info_outer_height));
     for (int index : info_clicks) {
       if (setup.on_button(index, info_window)) break;
     }
+    return true;
   }
   // The input box: what it was shown with, and the answer the user gives. Each text of
   // `input_box_tries` is confirmed in turn; one that the check refuses shows its message (in

@@ -144,6 +144,19 @@ TEST(Timeout, KvTimeoutStartsTheCountdownOrIsReportedInstead) {
                     L"86400.");
     }
   }
+  // A very long value is shown shortened: what is allowed stays readable.
+  {
+    FakeSystem sys;
+    testing::PrepareCall(sys, L"erg.txt INPUTBOX p.txt", testing::CrLf({"T", "V", "P"}));
+    sys.environment[L"KVTIMEOUT"] = std::wstring(20000, L'9');
+    Form1 form(sys);
+    EXPECT_EQ(form.Run(), kExitFailed);
+    ASSERT_EQ(sys.boxes.size(), 1u);
+    EXPECT_EQ(sys.boxes[0].text, L"Die Umgebungsvariable KVTIMEOUT hat den ung\u00FCltigen Wert '" +
+                                     std::wstring(40, L'9') +
+                                     L"\u2026'.\rErlaubt ist eine ganze Zahl von Sekunden von 1 "
+                                     L"bis 86400.");
+  }
   // An error box that closed itself is still a failure.
   FakeSystem sys;
   sys.argument_text = L"erg.txt MSGBOX";

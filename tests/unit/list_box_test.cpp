@@ -219,7 +219,12 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
       {"MULTISELECT QUOTED", {5}, false, "ALT\r\n"},
       // In UTF-8 (KVCHARSET) every entry passes exactly.
       {"", {5}, false, "\xE4\xB8\xAD\r\n", L"", ResultCharset::kUtf8},
-      {"MULTISELECT", {0, 1, 5}, false, "Rot Gr\xC3\xBCn \xE4\xB8\xAD\r\n", L"", ResultCharset::kUtf8},
+      {"MULTISELECT",
+       {0, 1, 5},
+       false,
+       "Rot Gr\xC3\xBCn \xE4\xB8\xAD\r\n",
+       L"",
+       ResultCharset::kUtf8},
   };
   for (const Case& c : cases) {
     // UTF-8, with an entry beyond the ANSI code page and one with quotes of its own.
