@@ -12,8 +12,8 @@ call "%KV%" PASSWORDBOX /V TITEL LEER FRAGE
 if errorlevel 2 goto ende
 if errorlevel 1 echo Abgebrochen.
 if errorlevel 1 goto ende
-rem Hier wuerde es verwendet, etwa: net use K: \\server\daten "%KVRESULT%" /user:%USERNAME%
-if defined KVRESULT echo Ein Kennwort wurde eingegeben (es wird nicht angezeigt).
+rem Hier wuerde es verwendet, etwa: net use K: \\server\daten "%%KVRESULT%%" /user:%%USERNAME%%
+if defined KVRESULT echo Ein Kennwort wurde eingegeben; es wird nicht angezeigt.
 if not defined KVRESULT echo Das Kennwort ist leer.
 set "KVRESULT="
 :ende

@@ -13,7 +13,7 @@ if errorlevel 3 goto antwort
 if errorlevel 2 goto ende
 :antwort
 set "KVTIMEOUT="
-if "%KVRESULT%"=="JA" echo Die Datensicherung startet (nur ein Beispiel).
+if "%KVRESULT%"=="JA" echo Die Datensicherung startet jetzt.
 if "%KVRESULT%"=="NEIN" echo Keine Datensicherung.
 :ende
 endlocal
