@@ -43,6 +43,12 @@ TEST(Examples, CleanupDeletesExactlyTheChosenFiles) {
   for (const auto& name : chosen) WriteBytes(folder / name, "x");
   for (const auto& name : kept) WriteBytes(folder / name, "x");
 
+  // Whatever fails, no box of the example stays open for the tests after this one.
+  struct CloseLeftovers {
+    ~CloseLeftovers() {
+      for (HWND w : WindowsOfImage(L"kelvari.exe")) PostMessageW(w, WM_CLOSE, 0, 0);
+    }
+  } close_leftovers;
   Program cmd(L"C:\\windows\\system32\\cmd.exe /c \"\"" + (examples / "aufraeumen.cmd").wstring() +
                   L"\" \"" + folder.wstring() + L"\"\"",
               dir, true, CREATE_NEW_CONSOLE);
