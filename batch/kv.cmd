@@ -138,39 +138,38 @@ set "kv_en=0"
 set "kv_list="
 set "kv_c="
 set "kv_lst=%kv_dir%\liste.txt"
-if /i "%kv_word%"=="LISTBOX" for %%a in (%*) do (
-  if /i "%%~a"=="/E" if not defined kv_list set "kv_list=E"
-  if /i "%%~a"=="/C" if not defined kv_list set "kv_list=C"
-)
+rem Wine's cmd takes neither a block nor /i after a second if: /i comes first, blocks go.
+if /i "%kv_word%"=="LISTBOX" for %%a in (%*) do if /i "%%~a"=="/E" if not defined kv_list set "kv_list=E"
+if /i "%kv_word%"=="LISTBOX" for %%a in (%*) do if /i "%%~a"=="/C" if not defined kv_list set "kv_list=C"
 if defined kv_list set "kv_listfile=%kv_lst%"
 >"%kv_par%" echo.%kv_sign%:VARIABLES
 if "%kv_list%"=="E" >"%kv_lst%" echo.%kv_sign%:VARIABLES
 set "kv_target=%kv_par%"
 :kv_next_text
 if "%~1"=="" if [%1]==[] goto kv_texts_written
-if "%kv_list%"=="E" if "%kv_target%"=="%kv_par%" if /i "%~1"=="/E" (
-  set "kv_target=%kv_lst%"
-  shift
-  goto kv_next_text
-)
-if "%kv_list%"=="C" if "%kv_target%"=="%kv_par%" if /i "%~1"=="/C" (
-  set "kv_target=C"
-  shift
-  goto kv_next_text
-)
+if /i "%~1"=="/E" if "%kv_list%"=="E" if "%kv_target%"=="%kv_par%" goto kv_to_entries
+if /i "%~1"=="/C" if "%kv_list%"=="C" if "%kv_target%"=="%kv_par%" goto kv_to_command
 if "%kv_target%"=="C" goto kv_command_text
 set /a kv_n+=1
 if "%kv_target%"=="%kv_lst%" goto kv_entry
 rem Line 2 of a list from /E or /C is the list file.
-if defined kv_list if "%kv_n%"=="2" (
-  >>"%kv_par%" echo.kv_listfile
-  shift
-  goto kv_next_text
-)
+if defined kv_list if "%kv_n%"=="2" goto kv_list_line
 if /i "%kv_how%"=="/V" goto kv_name_given
 set kv_t=%1
 call :kv_unquote kv_line_%kv_n%
 >>"%kv_par%" echo.kv_line_%kv_n%
+shift
+goto kv_next_text
+:kv_to_entries
+set "kv_target=%kv_lst%"
+shift
+goto kv_next_text
+:kv_to_command
+set "kv_target=C"
+shift
+goto kv_next_text
+:kv_list_line
+>>"%kv_par%" echo.kv_listfile
 shift
 goto kv_next_text
 :kv_entry

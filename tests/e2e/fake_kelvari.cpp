@@ -66,17 +66,19 @@ std::wstring Wide(const std::string& bytes, UINT code_page) {
 
 // The values of the variables a file of kv.cmd names, in UTF-8, each followed by CR LF.
 void WriteValues(const std::string& names_file, const std::wstring& to) {
-  UINT code_page = 0;
+  bool marked = false;
+  UINT code_page = CP_ACP;
   std::string rest;
   for (const auto& [sign, page] :
        {std::pair<std::string, UINT>{";kv.cmd:UTF-8:VARIABLES\r\n", CP_UTF8},
         std::pair<std::string, UINT>{";kv.cmd:ANSI:VARIABLES\r\n", CP_ACP}}) {
     if (names_file.compare(0, sign.size(), sign) == 0) {
+      marked = true;
       code_page = page;
       rest = names_file.substr(sign.size());
     }
   }
-  if (code_page == 0) return;
+  if (!marked) return;
   std::string values;
   for (std::size_t at = 0; at < rest.size();) {
     std::size_t end = rest.find("\r\n", at);
