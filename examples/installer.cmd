@@ -1,9 +1,8 @@
 @echo off
-rem Beispiel zu Kelvari: ein kleiner "Installer", der mehrere Fragen nacheinander stellt:
-rem einen Ordner (QUERYFOLDERBOX), eine Bestaetigung (MESSAGEBOX), eine Auswahl der
-rem Bestandteile (LISTBOX, die Eintraege mit /E, "Programm" vorgewaehlt), einen Klang (PLAY)
-rem und eine Schlussmeldung (MESSAGEBOX). Er kopiert nichts. Alle Texte stehen mit /T auf der
-rem Aufrufzeile, es braucht keine Parameterdateien.
+rem Beispiel zu Kelvari: ein kleiner "Installer", der nacheinander einen Ordner (QUERYFOLDERBOX),
+rem eine Bestaetigung (MESSAGEBOX), die Bestandteile (LISTBOX, Eintraege mit /E, "Programm"
+rem vorgewaehlt), einen Klang (PLAY) und eine Schlussmeldung (MESSAGEBOX) zeigt. Er kopiert
+rem nichts. Alle Texte stehen mit /T auf der Aufrufzeile, ohne Parameterdateien.
 rem Aufruf: installer.cmd  (kv.cmd und kelvari.exe liegen im Ordner darueber)
 setlocal
 set "KV=%~dp0..\kv.cmd"
