@@ -351,7 +351,7 @@ if not "%kv_set%"=="65001" (
   set "kv_cu=/u"
   set "kv_csize=32"
 )
->"%kv_lst%" cmd /d %kv_cu% /s /c "echo.%kv_csign%& %%kv_c%%"
+>"%kv_lst%" cmd /d %kv_cu% /s /c "echo.%kv_csign%& %kv_c%"
 set "kv_crc=%errorlevel%"
 set "kv_lsize=0"
 if exist "%kv_lst%" for %%f in ("%kv_lst%") do set "kv_lsize=%%~zf"
