@@ -72,6 +72,8 @@ call :kv_chcp
 set "kv_oldcp=%kv_cp%"
 set "kv_set="
 set "KVCHARSET=ANSI"
+rem Tells kelvari.exe that a cmd waits for its answer in a folder of kv.cmd: see kv.cmds end.
+set "KVCALLER=kv.cmd"
 set "kv_sign=;kv.cmd:ANSI"
 if "%kv_oldcp%"=="0" set "kv_oldcp="
 if "%kv_oldcp%"=="65001" set "kv_set=65001"
@@ -100,7 +102,7 @@ for %%c in (MESSAGEBOX INPUTBOX PASSWORDBOX FILEOPENBOX FILESAVEBOX LISTBOX QUER
 if defined kv_word if "%~2"=="" set "kv_word="
 if not defined kv_word goto kv_run_words
 if /i "%~2"=="/T" goto kv_texts
-if /i "%~2"=="/V" goto kv_variables
+if /i "%~2"=="/V" goto kv_texts
 
 set "kv_pf=%~2"
 if defined kv_cd set "kv_pf=%kv_pf:^^=^%"
@@ -122,55 +124,78 @@ call :kv_fail
 goto kv_quit
 
 :kv_texts
-rem Each argument is one line. Quoted carets come doubled from Windows' call, and so already
-rem escaped; "" stands for one quote. echo writes in the code page set above.
+rem The texts and entries reach kelvari.exe through the environment, never through cmd's
+rem output: each one is put into a variable of this call (kv_line_1..., kv_entry_1...), and the
+rem file names the variables, whose values kelvari.exe reads exactly, whatever their characters.
+rem With /V the caller's own variables are named. LISTBOX takes its entries after /E (texts,
+rem or names after /V) or from the lines a command after /C prints; line 2 then names the list
+rem file kv.cmd writes.
+set "kv_how=%~2"
 shift
 shift
->"%kv_par%" echo.%kv_sign%
+set "kv_n=0"
+set "kv_en=0"
+set "kv_list="
+set "kv_c="
+set "kv_lst=%kv_dir%\liste.txt"
+rem Wine's cmd takes neither a block nor /i after a second if: /i comes first, blocks go.
+if /i "%kv_word%"=="LISTBOX" for %%a in (%*) do if /i "%%~a"=="/E" if not defined kv_list set "kv_list=E"
+if /i "%kv_word%"=="LISTBOX" for %%a in (%*) do if /i "%%~a"=="/C" if not defined kv_list set "kv_list=C"
+if defined kv_list set "kv_listfile=%kv_lst%"
+>"%kv_par%" echo.%kv_sign%:VARIABLES
+if "%kv_list%"=="E" >"%kv_lst%" echo.%kv_sign%:VARIABLES
+set "kv_target=%kv_par%"
 :kv_next_text
 if "%~1"=="" if [%1]==[] goto kv_texts_written
+if /i "%~1"=="/E" if "%kv_list%"=="E" if "%kv_target%"=="%kv_par%" goto kv_to_entries
+if /i "%~1"=="/C" if "%kv_list%"=="C" if "%kv_target%"=="%kv_par%" goto kv_to_command
+if "%kv_target%"=="C" goto kv_command_text
+set /a kv_n+=1
+if "%kv_target%"=="%kv_lst%" goto kv_entry
+rem Line 2 of a list from /E or /C is the list file.
+if defined kv_list if "%kv_n%"=="2" goto kv_list_line
+if /i "%kv_how%"=="/V" goto kv_name_given
 set kv_t=%1
-set "kv_q=%kv_t:~0,1%"
-set "kv_q=%kv_q:"=kvq%"
-if "%kv_q%"=="kvq" set "kv_t=%kv_t:~1,-1%"
-if not defined kv_t (
-  >>"%kv_par%" echo.
-  shift
-  goto kv_next_text
-)
-if not defined kv_cd set "kv_t=%kv_t:^=^^%"
-set "kv_t=%kv_t:&=^&%"
-set "kv_t=%kv_t:|=^|%"
-set "kv_t=%kv_t:<=^<%"
-set "kv_t=%kv_t:>=^>%"
->>"%kv_par%" echo.%kv_t:""=^"%
+call :kv_unquote kv_line_%kv_n%
+>>"%kv_par%" echo.kv_line_%kv_n%
+shift
+goto kv_next_text
+:kv_to_entries
+set "kv_target=%kv_lst%"
+shift
+goto kv_next_text
+:kv_to_command
+set "kv_target=C"
+shift
+goto kv_next_text
+:kv_list_line
+>>"%kv_par%" echo.kv_listfile
+shift
+goto kv_next_text
+:kv_entry
+set /a kv_en+=1
+if /i "%kv_how%"=="/V" goto kv_name_given
+set kv_t=%1
+call :kv_unquote kv_entry_%kv_en%
+>>"%kv_lst%" echo.kv_entry_%kv_en%
+shift
+goto kv_next_text
+:kv_name_given
+set "kv_t=%~1"
+call :kv_name
+shift
+goto kv_next_text
+:kv_command_text
+if defined kv_c goto kv_texts_written
+set kv_t=%1
+call :kv_unquote kv_c
+if not defined kv_c set "kv_c= "
 shift
 goto kv_next_text
 :kv_texts_written
-set "kv_e3=%kv_epar%"
-goto kv_run_param
-
-:kv_variables
-rem Each argument names a variable; its value reaches the file through a FOR variable,
-rem which cmd does not parse again, so every character stays as it is.
-shift
-shift
->"%kv_par%" echo.%kv_sign%
-:kv_next_variable
-if "%~1"=="" goto kv_variables_written
-set "kv_name=%~1"
-set "kv_found="
->"%kv_dir%\variable.txt" set "%kv_name%" 2>nul
-for /f "usebackq tokens=1* delims==" %%a in ("%kv_dir%\variable.txt") do (
-  if /i "%%a"=="%kv_name%" if not defined kv_found (
-    set "kv_found=1"
-    >>"%kv_par%" echo.%%b
-  )
-)
-if not defined kv_found >>"%kv_par%" echo.
-shift
-goto kv_next_variable
-:kv_variables_written
+set "kv_failed="
+if "%kv_list%"=="C" call :kv_list_of_command
+if defined kv_failed goto kv_quit
 set "kv_e3=%kv_epar%"
 goto kv_run_param
 
@@ -270,6 +295,73 @@ if errorlevel 1 if exist "%kv_new%\" goto kv_folder_try
 if errorlevel 1 exit /b 0
 if not exist "%kv_new%\" exit /b 0
 set "kv_dir=%kv_new%"
+exit /b 0
+
+rem Puts the text of an argument (kv_t, as %1 gave it) into the variable %1: surrounding quotes
+rem taken off, "" made one ", and carets as the caller wrote them. Every special character is
+rem escaped for the one set below, which cmd parses without quotes, so nothing of the text can
+rem end the command: its parts in quotes, too, and a lone " comes out as it is.
+:kv_unquote
+if not defined kv_t (
+  set "%1="
+  exit /b 0
+)
+set "kv_q=%kv_t:~0,1%"
+set "kv_q=%kv_q:"=kvq%"
+if "%kv_q%"=="kvq" set "kv_t=%kv_t:~1,-1%"
+if not defined kv_t (
+  set "%1="
+  exit /b 0
+)
+if defined kv_cd set "kv_t=%kv_t:^^=^%"
+set "kv_t=%kv_t:^=^^%"
+set "kv_t=%kv_t:&=^&%"
+set "kv_t=%kv_t:|=^|%"
+set "kv_t=%kv_t:<=^<%"
+set "kv_t=%kv_t:>=^>%"
+set %1=%kv_t:""=^"%
+exit /b 0
+
+rem Writes the variable name kv_t as one line of the file kv_target.
+:kv_name
+if not defined kv_t (
+  >>"%kv_target%" echo.
+  exit /b 0
+)
+set "kv_t=%kv_t:^=^^%"
+set "kv_t=%kv_t:&=^&%"
+set "kv_t=%kv_t:|=^|%"
+set "kv_t=%kv_t:<=^<%"
+set "kv_t=%kv_t:>=^>%"
+>>"%kv_target%" echo.%kv_t%
+exit /b 0
+
+rem The list of /C: the command runs in a cmd of its own, in the caller's folder, its output
+rem after the sign line in the list file. The command text reaches that cmd as %%kv_c%%, which
+rem only the new cmd expands and parses, as if the caller had typed it. In a console under code
+rem page 65001 cmd's own commands (dir, echo, type) write UTF-8; otherwise cmd /u makes them
+rem write UTF-16, the sign line too, so names beyond the ANSI code page stay exact there as well.
+rem A command that ends with an errorlevel other than 0 or prints no line is reported.
+:kv_list_of_command
+set "kv_csign=;kv.cmd:UTF-8"
+set "kv_cu="
+set "kv_csize=15"
+if not "%kv_set%"=="65001" (
+  set "kv_csign=;kv.cmd:UTF-16"
+  set "kv_cu=/u"
+  set "kv_csize=32"
+)
+>"%kv_lst%" cmd /d %kv_cu% /s /c "echo.%kv_csign%& %kv_c%"
+set "kv_crc=%errorlevel%"
+set "kv_lsize=0"
+if exist "%kv_lst%" for %%f in ("%kv_lst%") do set "kv_lsize=%%~zf"
+set "kv_msg="
+if %kv_lsize% leq %kv_csize% set "kv_msg=Der Befehl nach /C hat keine Zeile ausgegeben."
+if not "%kv_crc%"=="0" set "kv_msg=Der Befehl nach /C endete mit dem Exit-Code %kv_crc%."
+if not defined kv_msg exit /b 0
+set "kv_failed=1"
+set "kv_rc=2"
+call :kv_fail
 exit /b 0
 
 rem Shows kv_msg: on stderr, and in a message box of Kelvari like its own error messages.

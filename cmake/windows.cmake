@@ -37,6 +37,7 @@ add_executable(kelvari WIN32
   src/frontend/message_box_win32.cpp
   src/frontend/main_window_win32.cpp
   src/frontend/countdown_win32.cpp
+  src/frontend/caller_watch_win32.cpp
   src/info/shell_win32.cpp
   src/info/info_form_win32.cpp
   src/info/screen_win32.cpp

@@ -6,7 +6,7 @@ pushd "%~dp0"
 set "KV=%~dp0..\kv.cmd"
 call "%KV%" INPUTBOX inputbox.txt
 if errorlevel 2 goto ende
-if not defined KVRESULT echo Keine Eingabe (leer oder abgebrochen).
+if not defined KVRESULT echo Keine Eingabe: leer oder abgebrochen.
 if defined KVRESULT set KVRESULT
 :ende
 popd

@@ -1,6 +1,8 @@
 // A scripted user for the demonstration: runs a batch procedure, and answers every dialog that
 // kelvari.exe shows meanwhile as a patient user would (the preselected button, the proposed
-// text, the first list entry), saving a picture of each dialog first.
+// text, a name typed into a file dialog that proposes none, the first list entry), saving a
+// picture of each dialog first. Asked the same question a third time, the user gives up
+// ("Abbrechen"), so a procedure that asks until a disk is inserted ends too.
 //
 //   kelvari_demo_user.exe PICTURE_FOLDER COMMAND_LINE...
 #include <windows.h>
@@ -8,6 +10,7 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -111,8 +114,22 @@ HWND Descendant(HWND parent, const wchar_t* cls) {
   return search.found;
 }
 
-// Answers one dialog as a patient user would.
-void Answer(HWND dialog) {
+// Answers one dialog as a patient user would; `asked` counts how often its title came.
+void Answer(HWND dialog, int asked) {
+  if (asked >= 3) {
+    if (HWND cancel = ButtonWithText(dialog, L"Abbrechen")) {
+      Print(L"gibt auf und dr\u00FCckt \u201EAbbrechen\u201C");
+      PostMessageW(cancel, BM_CLICK, 0, 0);
+      return;
+    }
+  }
+  // The name field of a file dialog (cmb13): without a proposal the user types a name.
+  HWND name = GetDlgItem(dialog, 0x47C);
+  while (name && ClassOf(name) != L"Edit") name = GetWindow(name, GW_CHILD);
+  if (name && GetWindowTextLengthW(name) == 0) {
+    SetWindowTextW(name, L"beispiel.txt");
+    Print(L"tippt \u201Ebeispiel.txt\u201C");
+  }
   if (HWND list = Descendant(dialog, L"ListBox")) {
     const LONG style = GetWindowLongW(list, GWL_STYLE);
     if (style & (LBS_EXTENDEDSEL | LBS_MULTIPLESEL)) {
@@ -156,9 +173,15 @@ void Answer(HWND dialog) {
     PostMessageW(ok, BM_CLICK, 0, 0);
     return;
   }
-  // File and folder dialogs: confirm with the dialog's OK command.
-  Print(L"best\u00E4tigt den Dialog");
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  // Dialogs with an OK command of their own: confirm with it; any other window (the about
+  // box) is closed with its close box.
+  if (GetDlgItem(dialog, IDOK)) {
+    Print(L"best\u00E4tigt den Dialog");
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    return;
+  }
+  Print(L"schlie\u00DFt das Fenster");
+  PostMessageW(dialog, WM_CLOSE, 0, 0);
 }
 
 }  // namespace
@@ -181,6 +204,7 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   std::set<HWND> answered;
+  std::map<std::wstring, int> asked;
   int number = 0;
   while (WaitForSingleObject(pi.hProcess, 100) == WAIT_TIMEOUT) {
     for (HWND dialog : DialogsOf(KelvariProcesses())) {
@@ -193,7 +217,7 @@ int wmain(int argc, wchar_t** argv) {
       swprintf(name, 32, L"\\%02d.bmp", number);
       SavePicture(dialog, pictures + name);
       Print(L"sieht den Dialog \u201E" + Plain(Text(dialog)) + L"\u201C");
-      Answer(dialog);
+      Answer(dialog, ++asked[Text(dialog)]);
     }
   }
   DWORD code = 0;

@@ -58,6 +58,8 @@ Outcome Form1::DoListBox() {
     case ListFileContent::kUnreadable:
       return Outcome::Fault(L"LISTBOX: Die Datei " + list_path +
                             L" mit dem Listeninhalt konnte nicht gelesen werden:\r" + list.reason);
+    case ListFileContent::kLineBreakInVariable:
+      return Outcome::Fault(list.reason);
     case ListFileContent::kTooManyLines: {
       const std::wstring limit = std::to_wstring(kMaxLines);
       return Outcome::Fault(

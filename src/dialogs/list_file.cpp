@@ -1,5 +1,6 @@
 #include "dialogs/list_file.h"
 
+#include "frontend/kv_cmd_file.h"
 #include "frontend/param_lines.h"
 #include "frontend/system.h"
 #include "frontend/text_file.h"
@@ -15,8 +16,16 @@ ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system) {
     content.reason = read.reason;
     return content;
   }
-  const auto own = DecodeKvCmdFile(bytes, system);  // a list kv.cmd wrote
-  content.entries = SplitLines(own ? *own : DecodeTextFile(bytes, system));
+  if (auto own = ReadKvCmdFile(bytes, system)) {  // a list kv.cmd wrote
+    if (own->fault) {
+      content.outcome = ListFileContent::kLineBreakInVariable;
+      content.reason = std::move(*own->fault);
+      return content;
+    }
+    content.entries = std::move(own->lines);
+  } else {
+    content.entries = SplitLines(DecodeTextFile(bytes, system));
+  }
   if (content.entries.size() > static_cast<std::size_t>(kMaxLines)) {
     content.outcome = ListFileContent::kTooManyLines;
     content.entries.clear();

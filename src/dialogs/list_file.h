@@ -9,14 +9,15 @@ namespace kelvari {
 class TextsAndFiles;
 
 struct ListFileContent {
-  enum Outcome { kRead, kUnreadable, kTooManyLines } outcome = kRead;
+  enum Outcome { kRead, kUnreadable, kTooManyLines, kLineBreakInVariable } outcome = kRead;
   std::vector<std::wstring> entries;
-  std::wstring reason;  // the system's description when unreadable
+  std::wstring reason;  // the system's description when unreadable; the message of a line break
 };
 
 // Reads the file with the parameter file's encodings and line ends (CR LF or a lone CR), but
 // keeps every line: no comment lines, no trimming, empty lines stay. A list that kv.cmd wrote is
-// read as DecodeKvCmdFile says. A list holds at most kMaxLines entries, since its counts are
+// read as ReadKvCmdFile says (kLineBreakInVariable when it names a variable that cannot be one
+// line). A list holds at most kMaxLines entries, since its counts are
 // 16-bit numbers; a longer file is kTooManyLines.
 ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system);
 

@@ -36,6 +36,23 @@ const Command kCommands[] = {
     {L"PASSWORDBOX", &Form1::DoPasswordBox},
 };
 
+// kv.cmd sets this variable to "kv.cmd" for the program it starts: the answer then goes to a
+// folder of its own, which no other program reads.
+constexpr std::wstring_view kCallerVariable = L"KVCALLER";
+
+// The folder of `path` when it is one that kv.cmd makes ("kv" ... ".tmp", any case); empty
+// otherwise.
+std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& system) {
+  const auto slash = path.find_last_of(L"\\/");
+  if (slash == std::wstring::npos || slash == 0) return {};
+  std::wstring folder = path.substr(0, slash);
+  const auto start = folder.find_last_of(L"\\/:");
+  const std::wstring name =
+      system.UpperCase(start == std::wstring::npos ? folder : folder.substr(start + 1));
+  if (name.size() < 6 || !name.starts_with(L"KV") || !name.ends_with(L".TMP")) return {};
+  return folder;
+}
+
 }  // namespace
 
 Outcome Form1::ParameterAuswerten() {
@@ -51,6 +68,10 @@ Outcome Form1::ParameterAuswerten() {
 }
 
 int Form1::Run() {
+  if (system_.EnvironmentVariable(std::wstring(kCallerVariable)) == L"kv.cmd") {
+    system_.WatchParent();
+    watching_caller_ = true;
+  }
   const std::optional<std::wstring> timeout_value = system_.EnvironmentVariable(kTimeoutVariable);
   const TimeoutSetting timeout = ReadTimeoutSetting(timeout_value);
   const std::optional<std::wstring> charset_value = system_.EnvironmentVariable(kCharsetVariable);
@@ -136,8 +157,13 @@ Step Form1::ChkParamFileName(std::int16_t MinLaenge) {
     return Outcome::Fault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" +
                           read.reason);
   }
-  ParamLines = ParameterLinesOf(bytes, system_);
+  std::optional<std::wstring> fault;
+  ParamLines = ParameterLinesOf(bytes, system_, fault);
   bytes.clear();
+  if (fault) {
+    ParamLines.assign(1, std::wstring());
+    return Outcome::Fault(*fault);
+  }
   if (static_cast<int>(ParamLines.size()) - 1 > kMaxLines) {
     return Outcome::Fault(L"Die Parameterdatei '" + path + L"' enth\u00E4lt mehr als " +
                           std::to_wstring(kMaxLines) + L" Zeilen.");
@@ -159,6 +185,13 @@ int Form1::SaveResultAndExit(const std::wstring& text, int exit_code) {
                        L"\rSie wird nicht an die Stapeldatei weitergegeben.");
   }
   const std::string bytes = encoded.bytes + "\r\n";
+  if (watching_caller_ && system_.ParentHasEnded()) {
+    // Nobody waits for the answer (kv.cmd's cmd was closed or killed), and a password must not
+    // stay on the disk: nothing is written, and what kv.cmd left in its folder goes too.
+    const std::wstring folder = KvCmdFolderOf(path, system_);
+    if (!folder.empty()) system_.RemoveFolderAndFiles(folder);
+    return kExitFailed;
+  }
   const IoStatus written = system_.ReplaceFileContent(path, bytes);
   if (!written.ok) {
     return ReportFault(L"Die Ergebnisdatei '" + path + L"' konnte nicht geschrieben werden:\r" +

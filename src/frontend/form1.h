@@ -25,7 +25,8 @@ class Form1 {
   // Runs the command, serves the list dialog when it is shown, and finishes: the exit code
   // the process ends with. A KVTIMEOUT in the environment lets each window close itself after
   // so many seconds (the exit code is then kExitTimedOut); a KVCHARSET sets AnswerCharset.
-  // A wrong value of either is reported instead, KVTIMEOUT's first.
+  // A wrong value of either is reported instead, KVTIMEOUT's first. Started by kv.cmd
+  // (KVCALLER=kv.cmd), it writes no answer once kv.cmd's cmd has ended: see SaveResultAndExit.
   int Run();
 
   // Carries out `outcome` and returns the exit code. A dialog still shown gives a cancel.
@@ -60,7 +61,8 @@ class Form1 {
 
   // Writes `text` in AnswerCharset and CR LF into the file named by word 1 and returns
   // `exit_code` for the end of the process. A result file that cannot be written is reported,
-  // and left as it was.
+  // and left as it was. When kv.cmd started the program and its cmd has ended meanwhile,
+  // nothing is written: kv.cmd's folder is removed and the exit code is kExitFailed, no box.
   int SaveResultAndExit(const std::wstring& text, int exit_code = kExitAnswered);
 
   // Shows the German message for `code`; returns the exit code of a failure.
@@ -114,7 +116,8 @@ class Form1 {
   Step RefuseListSelection(const std::wstring& why, bool unattended);
 
   System& system_;
-  bool dialog_ended_ = false;  // an event of the list dialog has given the outcome
+  bool dialog_ended_ = false;     // an event of the list dialog has given the outcome
+  bool watching_caller_ = false;  // KVCALLER: kv.cmd started the program
 };
 
 }  // namespace kelvari

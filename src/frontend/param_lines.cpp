@@ -1,5 +1,6 @@
 #include "frontend/param_lines.h"
 
+#include "frontend/kv_cmd_file.h"
 #include "frontend/system.h"
 #include "frontend/text_file.h"
 
@@ -29,11 +30,13 @@ std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& li
   return kept;
 }
 
-std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system) {
-  if (const auto own = DecodeKvCmdFile(bytes, system)) {
-    std::vector<std::wstring> lines = SplitLines(*own);
-    lines.insert(lines.begin(), std::wstring());
-    return lines;
+std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system,
+                                           std::optional<std::wstring>& fault) {
+  if (auto own = ReadKvCmdFile(bytes, system)) {
+    fault = std::move(own->fault);
+    if (fault) return {};
+    own->lines.insert(own->lines.begin(), std::wstring());
+    return std::move(own->lines);
   }
   return KeepParameterLines(SplitLines(DecodeTextFile(bytes, system)), system);
 }

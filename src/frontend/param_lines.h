@@ -2,6 +2,7 @@
 // file that kv.cmd wrote.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,9 +27,11 @@ std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& li
                                              TextsAndFiles& system);
 
 // The lines of a parameter file's `bytes`, entry 0 empty: those KeepParameterLines keeps; of a
-// file that kv.cmd wrote (see DecodeKvCmdFile) every line as it stands, since each is a text
-// the batch file named: no comment lines, no trimming, empty lines kept.
-std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system);
+// file that kv.cmd wrote (see ReadKvCmdFile) every line as it stands, since each is a text
+// the batch file named: no comment lines, no trimming, empty lines kept. `fault` is set (and
+// the lines are empty) when such a file names a variable that cannot be one line.
+std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system,
+                                           std::optional<std::wstring>& fault);
 
 // Joins lines[start] to the last line with a single CR between two lines; empty when `start`
 // lies beyond the last line.

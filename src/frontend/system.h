@@ -141,6 +141,15 @@ class TextsAndFiles {
 
   // The year of the system date, four digits.
   virtual int CurrentYear() = 0;
+
+  // From now on, watches the process that started this one (kv.cmd's cmd). ParentHasEnded
+  // then tells whether it has ended since; also when it had ended already, or could not be
+  // watched, since then nobody may be waiting for an answer.
+  virtual void WatchParent() = 0;
+  virtual bool ParentHasEnded() = 0;
+
+  // Deletes the files in `folder` and then the folder, as far as it can; reports nothing.
+  virtual void RemoveFolderAndFiles(const std::wstring& folder) = 0;
 };
 
 // The program's windows: message boxes, the dialogs, and the shell's "Open".

@@ -22,6 +22,9 @@ class Win32System final : public System {
   WindowHandle MainWindow() override;
   void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override;
   int CurrentYear() override;
+  void WatchParent() override;
+  bool ParentHasEnded() override;
+  void RemoveFolderAndFiles(const std::wstring& folder) override;
   ScreenMetrics Screen() override;
   bool ShowInfoForm(const AboutBoxSetup& setup) override;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,

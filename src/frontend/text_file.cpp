@@ -132,8 +132,16 @@ std::wstring DecodeTextFile(std::string_view bytes, TextsAndFiles& system) {
 std::optional<std::wstring> DecodeKvCmdFile(std::string_view bytes, TextsAndFiles& system) {
   constexpr std::string_view kUtf8Sign = ";kv.cmd:UTF-8\r\n";
   constexpr std::string_view kAnsiSign = ";kv.cmd:ANSI\r\n";
+  // Written by cmd /u: the sign, too, is UTF-16LE without a byte-order mark.
+  constexpr std::string_view kUtf16Sign(
+      ";\0k\0v\0.\0c\0m\0d\0:\0U\0T\0F\0-\0"
+      "1\0"
+      "6\0\r\0\n\0",
+      32);
   std::wstring text;
-  if (bytes.starts_with(kUtf8Sign)) {
+  if (bytes.starts_with(kUtf16Sign)) {
+    text = DecodeUtf16(bytes.substr(kUtf16Sign.size()), false);
+  } else if (bytes.starts_with(kUtf8Sign)) {
     text = DecodeUtf8(bytes.substr(kUtf8Sign.size()));
   } else if (bytes.starts_with(kAnsiSign)) {
     text = system.FromAnsi(bytes.substr(kAnsiSign.size()));

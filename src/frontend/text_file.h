@@ -22,8 +22,10 @@ std::wstring DecodeTextFile(std::string_view bytes, TextsAndFiles& system);
 
 // kv.cmd marks the files it writes for the program (parameter files from its /T and /V
 // arguments, list files) with a first line of its own, exactly ";kv.cmd:UTF-8" or
-// ";kv.cmd:ANSI" ended by CR LF, so that their text never depends on LooksLikeUtf8. For such a
-// file: the text after that line, decoded as it names (UTF-8 strictly), NUL characters dropped.
+// ";kv.cmd:ANSI" ended by CR LF, or ";kv.cmd:UTF-16" and CR LF in UTF-16LE (a file that cmd /u
+// wrote whole, without a byte-order mark), so that their text never depends on LooksLikeUtf8.
+// For such a file: the text after that line, decoded as it names (UTF-8 strictly), NUL
+// characters dropped.
 // Nullopt for every other file.
 std::optional<std::wstring> DecodeKvCmdFile(std::string_view bytes, TextsAndFiles& system);
 

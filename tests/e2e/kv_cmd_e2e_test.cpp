@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "driver.h"
@@ -157,6 +158,10 @@ std::string LastFakeCall(const fs::path& dir) {
 std::string FakeParameters(const fs::path& dir) {
   return ReadBytes(dir / "kit" / "param.txt").value_or("<none>");
 }
+// The values of the variables kv.cmd's file named, in UTF-8, as the stand-in read them.
+std::string FakeValues(const fs::path& dir) {
+  return ReadBytes(dir / "kit" / "values.txt").value_or("<none>");
+}
 
 // A batch line that sets a variable to `value`, with the percent signs doubled.
 std::wstring SetLine(const std::wstring& name, const std::wstring& value) {
@@ -254,8 +259,9 @@ TEST(KvCmd, EveryTempFolderGivesTheAnswer) {
   }
 }
 
-// Parameter lines on the call line: kv.cmd writes them into a file of its own in ANSI, every
-// character intact, and deletes it afterwards.
+// Parameter lines on the call line: kv.cmd puts them into variables of its own and writes only
+// their names into a file of its own; every character reaches the program intact, also beyond
+// the ANSI code page, and the file is deleted afterwards.
 TEST(KvCmd, TextsOnTheCallLineBecomeTheParameterFile) {
   const auto dir = FreshWorkDir();
   const fs::path kit = MakeKit(dir, true);
@@ -280,15 +286,32 @@ TEST(KvCmd, TextsOnTheCallLineBecomeTheParameterFile) {
        call + L"INPUTBOX frage.txt\r\n" + SetLine(L"TITEL", L"Titel"),
        L"LISTBOX /V TITEL KEINE_SOLCHE_VARIABLE KVRESULT",
        L"Titel\r\n\r\n50% \"sicher\" & ^ ! \u00FC\r\n"},
+      // Beyond ANSI, blanks at both ends, a leading "=", and a planted command in look-alikes.
+      {L"x", L"",
+       L"INPUTBOX /T \"%KV_TEXT%\" \"  geheim  \" \"=lead\" \"==> x\" \"^\" \"!\" "
+       L"\"Bericht\"\"&echo PWNED>pwn.txt&rem \"\".txt\" \"%PLANTED%\"",
+       L"\u0141\u00F3d\u017A \u011E\u0130\u015E \U0001F600\r\n  geheim  \r\n=lead\r\n==> "
+       L"x\r\n^\r\n!\r\n"
+       L"Bericht\"&echo PWNED>pwn.txt&rem \".txt\r\n"
+       L"Bericht\uFF02\uFF06echo PWNED\uFF1Epwn.txt\uFF06rem \uFF02.txt\r\n"},
+      {L"x", SetLine(L"LEAD", L"=x") + SetLine(L"SIGNS", L"a \"b\" & c|<> %d% !e! ^"),
+       L"INPUTBOX /V LEAD SIGNS", L"=x\r\na \"b\" & c|<> %d% !e! ^\r\n"},
   };
+  SetEnvironmentVariableW(L"KV_TEXT", L"\u0141\u00F3d\u017A \u011E\u0130\u015E \U0001F600");
+  SetEnvironmentVariableW(L"PLANTED",
+                          L"Bericht\uFF02\uFF06echo PWNED\uFF1Epwn.txt\uFF06rem \uFF02.txt");
   for (const auto& c : cases) {
     const Seen seen = RunBatchWithFake(dir, c.answer, c.words, c.extra);
-    // Without a console, cmd writes in the ANSI code page, and the file says so.
-    EXPECT_EQ(FakeParameters(dir), ";kv.cmd:ANSI\r\n" + Ansi(c.lines)) << Utf8(c.words);
+    // Without a console, cmd works in the ANSI code page: the names are ANSI, the texts exact.
+    EXPECT_TRUE(FakeParameters(dir).starts_with(";kv.cmd:ANSI:VARIABLES\r\n")) << Utf8(c.words);
+    EXPECT_EQ(FakeValues(dir), Utf8(c.lines)) << Utf8(c.words);
+    EXPECT_FALSE(fs::exists(dir / "pwn.txt"));
     EXPECT_EQ(seen.kvresult, L"[" + std::wstring(c.answer) + L"]") << Utf8(c.words);
     EXPECT_EQ(seen.errorlevel, L"[0]") << Utf8(c.words);
     EXPECT_TRUE(FolderIsEmpty(dir / "temp")) << Utf8(c.words);
   }
+  SetEnvironmentVariableW(L"KV_TEXT", nullptr);
+  SetEnvironmentVariableW(L"PLANTED", nullptr);
 }
 
 // A parameter path in quotes, as batch authors write it, also with blanks; a missing one is
@@ -388,7 +411,8 @@ TEST(KvCmd, InAConsoleEveryCharacterPassesBothWays) {
         << Utf8(c.words);
     EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, c.exit_code)) << Utf8(seen.errorlevel);
     if (!c.lines.empty()) {
-      EXPECT_EQ(FakeParameters(dir), ";kv.cmd:UTF-8\r\n" + Utf8(c.lines)) << Utf8(c.words);
+      EXPECT_TRUE(FakeParameters(dir).starts_with(";kv.cmd:UTF-8:VARIABLES\r\n"));
+      EXPECT_EQ(FakeValues(dir), Utf8(c.lines)) << Utf8(c.words);
     }
     std::string charsets = ReadBytes(dir / "kit" / "charset.log").value_or("");
     EXPECT_TRUE(charsets.ends_with("UTF-8\r\n")) << charsets;
@@ -594,6 +618,151 @@ TEST(KvCmd, PartlyQuotedProgramNamesAsBatchFilesWriteThem) {
     PressButton(box, L"OK");
     EXPECT_EQ(cmd.WaitForExit(30000), 0u);
     EXPECT_EQ(ReadBytes(dir / "erg.txt"), "OK\r\n") << Utf8(start);
+  }
+}
+
+// The entries of the list dialog that a batch file opens through kv.cmd with `words` (after the
+// lines `extra`), read from the real program; the dialog is then cancelled.
+std::vector<std::wstring> EntriesShownThroughKvCmd(const fs::path& dir, const std::wstring& words,
+                                                   const std::wstring& extra, bool console) {
+  Program cmd(CmdLine(WriteBatch(dir, "t", words, extra)), dir, true,
+              console ? CREATE_NEW_CONSOLE : 0);
+  HWND form = nullptr;
+  for (int i = 0; i < 1500 && !form; ++i) {
+    for (HWND w : WindowsOfImage(L"kelvari.exe")) {
+      if (Text(w) == L"Farben" || Text(w) == L"Kelvari") form = w;
+    }
+    if (!form) Sleep(20);
+  }
+  if (!form) return {L"<kein Fenster>"};
+  if (Text(form) == L"Kelvari") {
+    const std::wstring text = ReadMessageBox(form).text;
+    PressButton(form, L"OK");
+    cmd.WaitForExit(30000);
+    return {L"<Meldung> " + text};
+  }
+  std::vector<std::wstring> entries = ListEntries(ChildOfClass(form, L"ListBox"));
+  HWND cancel = ChildByText(form, L"Abbrechen");
+  for (HWND frame : Children(form)) {
+    if (!cancel) cancel = ChildByText(frame, L"Abbrechen");
+  }
+  if (cancel) Press(cancel);
+  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  return entries;
+}
+
+// LISTBOX entries straight from the batch file: after /E (texts, or with /V names of variables)
+// and from the lines of a command after /C, run in the caller's folder. Every entry shows
+// exactly, in a console (UTF-8) and without one (the ANSI fallback, cmd /u for /C).
+TEST(KvCmd, ListEntriesFromTheCallLineAndFromACommandAreExact) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  std::vector<std::wstring> names = {
+      L"Rot", L"Gr\u00FCn", L";x", L"REM y", L"a b", L"100%", L"\u0141\u4E2D\U0001F600"};
+  fs::create_directories(dir / "namen");
+  for (const auto& name : names) WriteBytes(dir / "namen" / name, "");
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    SetEnvironmentVariableW((L"FARBE" + std::to_wstring(i + 1)).c_str(), names[i].c_str());
+  }
+  const std::wstring lines = L"LISTBOX /T \"Farben\" \"\" \"MULTISELECT\" \"Bitte w\u00E4hlen:\" ";
+  // A percent sign cannot pass the call line of a called batch file under Wine, whose cmd
+  // expands %1 once more: the texts after /E here hold none, the variables and names do.
+  const struct {
+    std::wstring words;
+    std::wstring extra;
+    std::vector<std::wstring> entries;
+  } cases[] = {
+      {lines + L"/E \"Rot\" \"Gr\u00FCn\" \";x\" \"REM y\" \"a b\" \"%FARBE7%\" \"\"",
+       L"",
+       {L"Rot", L"Gr\u00FCn", L";x", L"REM y", L"a b", names[6], L""}},
+      {L"LISTBOX /V TITEL LEER ART FRAGE /E FARBE1 FARBE2 FARBE3 FARBE4 FARBE5 FARBE6 FARBE7 KEINE",
+       SetLine(L"TITEL", L"Farben") + SetLine(L"ART", L"MULTISELECT") +
+           SetLine(L"FRAGE", L"Bitte w\u00E4hlen:"),
+       {names[0], names[1], names[2], names[3], names[4], names[5], names[6], L""}},
+      {lines + L"/C \"dir /b\"", L"cd /d \"" + (dir / "namen").wstring() + L"\"\r\n", names},
+  };
+  for (bool console : {false, true}) {
+    for (const auto& c : cases) {
+      std::vector<std::wstring> shown = EntriesShownThroughKvCmd(dir, c.words, c.extra, console);
+      std::vector<std::wstring> expected = c.entries;
+      if (c.words.find(L"/C") != std::wstring::npos) {  // dir's order is the file system's
+        std::sort(shown.begin(), shown.end());
+        std::sort(expected.begin(), expected.end());
+      }
+      EXPECT_EQ(shown, expected) << Utf8(c.words) << (console ? " (console)" : "");
+    }
+  }
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    SetEnvironmentVariableW((L"FARBE" + std::to_wstring(i + 1)).c_str(), nullptr);
+  }
+}
+
+// A command after /C that fails or prints no line: kv.cmd says so in its own box, exit 2.
+TEST(KvCmd, ACommandThatFailsOrPrintsNothingIsReported) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  const std::wstring lines = L"LISTBOX /T \"Farben\" \"\" \"\" \"Bitte:\" ";
+  const struct {
+    std::wstring words;
+    std::wstring message;
+  } cases[] = {
+      {lines + L"/C \"dir /b keine_solche_datei*\"",
+       L"Der Befehl nach /C endete mit dem Exit-Code 1."},
+      {lines + L"/C \"rem nichts\"", L"Der Befehl nach /C hat keine Zeile ausgegeben."},
+  };
+  for (const auto& c : cases) {
+    const Seen seen = RunBatchWithFake(dir, L"Rot", c.words);
+    EXPECT_EQ(FakeParameters(dir),
+              Ansi(L"Kelvari\r\nOK STOP\r\nAusf\u00FChrungsfehler:\r\n\r\n" + c.message + L"\r\n"))
+        << Utf8(c.words);
+    EXPECT_EQ(seen.kvresult, L"<undefined>");
+    EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 2)) << Utf8(seen.errorlevel);
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  }
+}
+
+// A text that holds a line end cannot be one line: the program refuses it, the result untouched.
+TEST(KvCmd, AVariableWithALineBreakIsRefused) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  SetEnvironmentVariableW(L"ZEILEN", L"erste\nzweite");
+  Program cmd(CmdLine(WriteBatch(dir, "t", L"MESSAGEBOX /V ZEILEN")), dir, true);
+  HWND box = WaitForWindowOfImage(L"kelvari.exe", L"Kelvari");
+  SetEnvironmentVariableW(L"ZEILEN", nullptr);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(ReadMessageBox(box).text,
+            L"Die Umgebungsvariable 'ZEILEN' enth\u00E4lt einen Zeilenumbruch und kann keine "
+            L"Zeile sein.");
+  PressButton(box, L"OK");
+  EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+  const Seen seen = ReadSeen(dir, "t");
+  EXPECT_EQ(seen.kvresult, L"<undefined>");
+  EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 2)) << Utf8(seen.errorlevel);
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+}
+
+// kv.cmd's cmd killed while its PASSWORDBOX is open: the password typed afterwards is written
+// nowhere, and the program removes kv.cmd's folder.
+TEST(KvCmd, NoPasswordIsLeftWhenKvCmdsCmdIsKilled) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  Program cmd(
+      CmdLine(WriteBatch(dir, "t", L"PASSWORDBOX /T \"Anmeldung\" \"Vorschlag123\" \"Kennwort:\"")),
+      dir, true);
+  HWND box = WaitForWindowOfImage(L"kelvari.exe", L"Anmeldung");
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(TerminateProcess(cmd.process(), 1));
+  ASSERT_TRUE(cmd.WaitForExit(10000).has_value());
+  SetWindowTextW(ChildOfClass(box, L"Edit"), L"Geheim456");
+  PressButton(box, L"OK");
+  EXPECT_TRUE(Eventually([] { return CountProcesses(L"kelvari.exe") == 0; }, 30000));
+  EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (!entry.is_regular_file() || entry.path().extension() == ".cmd") continue;
+    const std::string bytes = ReadBytes(entry.path()).value_or("");
+    EXPECT_EQ(bytes.find("Geheim456"), std::string::npos) << entry.path().string();
+    EXPECT_EQ(bytes.find("Vorschlag123"), std::string::npos) << entry.path().string();
   }
 }
 

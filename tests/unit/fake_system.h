@@ -112,6 +112,18 @@ class FakeTextsAndFiles : public virtual TextsAndFiles {
     if (it == environment.end()) return std::nullopt;
     return it->second;
   }
+
+  bool parent_watched = false;
+  bool parent_ended = false;  // the state the watch finds when asked
+  void WatchParent() override { parent_watched = true; }
+  bool ParentHasEnded() override { return parent_watched && parent_ended; }
+
+  // Removes the folder's files (entries whose path starts with the folder and a backslash).
+  std::vector<std::wstring> removed_folders;
+  void RemoveFolderAndFiles(const std::wstring& folder) override {
+    removed_folders.push_back(folder);
+    std::erase_if(files, [&](const auto& f) { return f.first.starts_with(folder + L"\\"); });
+  }
 };
 
 // The program's windows: message box answers come from a queue, every box shown is recorded,

@@ -98,6 +98,46 @@ TEST(SaveResultAndExit, AnUnwritableFileIsReportedAndKept) {
             L"Die Ergebnisdatei 'erg.txt' konnte nicht geschrieben werden:\rZugriff verweigert");
 }
 
+// KVCALLER=kv.cmd: once kv.cmd's cmd has ended, the password is written nowhere: exit 2, no box,
+// and the files of kv.cmd's own folder (kv*.tmp) are removed; any other folder stays.
+TEST(CallerWatch, NoAnswerIsWrittenOnceKvCmdHasEnded) {
+  struct Case {
+    std::optional<std::wstring> caller;
+    bool ended;
+    std::wstring folder;
+    int exit;
+    bool removed;
+  } cases[] = {
+      {L"kv.cmd", false, L"C:\\T\\kv123.tmp", kExitAnswered, false},
+      {L"kv.cmd", true, L"C:\\T\\kv123.tmp", kExitFailed, true},
+      {L"kv.cmd", true, L"C:\\T\\KV9.TMP", kExitFailed, true},
+      {L"kv.cmd", true, L"C:\\T\\daten", kExitFailed, false},
+      {L"kv.cmd", true, L"C:\\kv1.tmp\\x", kExitFailed, false},
+      {std::nullopt, true, L"C:\\T\\kv123.tmp", kExitAnswered, false},
+      {L"KV.CMD", true, L"C:\\T\\kv123.tmp", kExitAnswered, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    FakeSystem sys;
+    const std::wstring result = c.folder + L"\\ergebnis.txt";
+    const std::wstring params = c.folder + L"\\parameter.txt";
+    sys.argument_text = result + L" PASSWORDBOX " + params;
+    sys.files[params].bytes = testing::CrLf({"T", "V", "P"});
+    sys.files[result].bytes = "ALT\r\n";
+    if (c.caller) sys.environment[L"KVCALLER"] = *c.caller;
+    sys.parent_ended = c.ended;
+    sys.input_box_answer = {InputBoxAnswer::kConfirmed, L"geheim", L""};
+    Form1 form(sys);
+    EXPECT_EQ(form.Run(), c.exit);
+    EXPECT_TRUE(sys.boxes.empty());
+    EXPECT_EQ(sys.files.count(result) == 0, c.removed);
+    EXPECT_EQ(sys.files.count(params) == 0, c.removed);
+    if (!c.removed && sys.files.count(result)) {
+      EXPECT_EQ(sys.files[result].bytes, c.exit == kExitAnswered ? "geheim\r\n" : "ALT\r\n");
+    }
+  }
+}
+
 // KVTIMEOUT: a right value starts the countdown before any window; a wrong one is reported in a
 // box that waits 60 s, and no command runs. A window that ran out of time ends with exit 3,
 // unless the command failed.

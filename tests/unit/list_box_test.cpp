@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "dialogs/list_file.h"
 #include "run_form.h"
 
@@ -15,7 +17,9 @@ struct ListRun {
   std::optional<int> exit;
 
   ListRun(const std::string& attributes, const std::string& list_bytes,
-          const std::string& list_name = "liste.txt") {
+          const std::string& list_name = "liste.txt",
+          std::map<std::wstring, std::wstring> environment = {}) {
+    sys.environment = std::move(environment);
     sys.argument_text = L"erg.txt ListBox p.txt";
     sys.files[L"p.txt"].bytes =
         testing::CrLf({"Auswahl", list_name.c_str(), attributes.c_str(), "Bitte", "", "w\xE4hlen"});
@@ -155,9 +159,20 @@ TEST(DoListBox, ListFileLinesAreKeptAsTheyAre) {
       {";kv.cmd:UTF-8\r\n\xC4\x8D\r\n; x\r\n\r\n", {L"\u010D", L"; x", L""}},
       {";kv.cmd:ANSI\r\nGr\xC3\xBCn\r\n", {L"Gr\u00C3\u00BCn"}},
       {";kv.cmd:utf-8\r\nx", {L";kv.cmd:utf-8", L"x"}},
+      {std::string(";\0k\0v\0.\0c\0m\0d\0:\0U\0T\0F\0-\0"
+                   "1\0"
+                   "6\0\r\0\n\0;\0x\0\r\0\n\0A\1-N\r\0\n\0",
+                   48),
+       {L";x", L"\u0141\u4E2D"}},
+      // Its lists of variables: each entry is a variable's value, exactly.
+      {";kv.cmd:UTF-8:VARIABLES\r\nkv_entry_1\r\nkv_entry_2\r\nkv_entry_3\r\nFEHLT\r\n",
+       {L";x", L"REM y", L"\u0141\u4E2D\U0001F600 100%", L""}},
   };
   for (const Case& c : cases) {
-    ListRun run("", c.bytes);
+    ListRun run("", c.bytes, "liste.txt",
+                {{L"kv_entry_1", L";x"},
+                 {L"kv_entry_2", L"REM y"},
+                 {L"kv_entry_3", L"\u0141\u4E2D\U0001F600 100%"}});
     ASSERT_EQ(run.exit, std::nullopt);
     EXPECT_EQ(run.sys.list_entries_shown, c.entries) << c.bytes;
     EXPECT_EQ(run.dialog().ok_enabled, !c.entries.empty()) << c.bytes;
@@ -187,6 +202,18 @@ TEST(ReadListFile, UnreadableFileIsReported) {
   const ListFileContent content = ReadListFile(L"fehlt.txt", sys);
   EXPECT_EQ(content.outcome, ListFileContent::kUnreadable);
   EXPECT_EQ(content.reason, L"Datei nicht gefunden");
+}
+
+TEST(DoListBox, AnEntryVariableWithALineBreakIsRefused) {
+  ListRun run("", ";kv.cmd:ANSI:VARIABLES\r\nkv_entry_1\r\n", "liste.txt",
+              {{L"kv_entry_1", L"zwei\nZeilen"}});
+  EXPECT_EQ(run.exit, kExitFailed);
+  EXPECT_TRUE(run.sys.list_dialogs.empty());
+  ASSERT_EQ(run.sys.boxes.size(), 1u);
+  EXPECT_EQ(run.sys.boxes[0].text,
+            L"Die Umgebungsvariable 'kv_entry_1' enth\u00E4lt einen "
+            L"Zeilenumbruch und kann keine Zeile sein.");
+  EXPECT_EQ(run.Result(), "ALT\r\n");
 }
 
 TEST(ListDialogEvents, ConfirmingWritesTheSelection) {

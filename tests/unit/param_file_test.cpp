@@ -46,6 +46,34 @@ TEST(ParameterFile, KvCmdFilesKeepEveryLineAsItStands) {
   EXPECT_EQ(ReadParams("\xEF\xBB\xBF;kv.cmd:UTF-8\r\n Rem x"), (V{L"<ended>"}));
 }
 
+// kv.cmd's files of variables: each line names an environment variable whose value is the line,
+// exactly; an undefined one is an empty line, a value with CR or LF is refused.
+TEST(ParameterFile, KvCmdFilesOfVariablesTakeTheLinesFromTheEnvironment) {
+  FakeSystem sys;
+  sys.environment = {{L"kv_line_1", L"  geheim  "},
+                     {L"TITEL", L"\u0141\u00F3d\u017A \u4E2D\U0001F600 100% ! ^ \"&\" =x ; y"},
+                     {L"GR\u00DC\u00DF", L"Rem z"},
+                     {L"LEER", L""}};
+  EXPECT_EQ(
+      ReadParams(";kv.cmd:UTF-8:VARIABLES\r\nkv_line_1\r\nTITEL\r\nLEER\r\nFEHLT\r\n\r\n", 5, &sys),
+      (V{L"", L"  geheim  ", sys.environment[L"TITEL"], L"", L"", L""}));
+  EXPECT_EQ(ReadParams(";kv.cmd:ANSI:VARIABLES\r\nGR\xDC\xDF\r\n", 1, &sys), (V{L"", L"Rem z"}));
+  EXPECT_EQ(ReadParams(";kv.cmd:UTF-8:VARIABLES\r\nGR\xC3\x9C\xC3\x9F", 1, &sys),
+            (V{L"", L"Rem z"}));
+  EXPECT_EQ(ReadParams(";kv.cmd:utf-8:VARIABLES\r\nLEER", 1, &sys), (V{L"", L"LEER"}));
+  for (const wchar_t* broken : {L"a\nb", L"a\r", L"\r\n"}) {
+    FakeSystem fault;
+    fault.environment[L"TEXT"] = broken;
+    EXPECT_EQ(ReadParams(";kv.cmd:ANSI:VARIABLES\r\nLEER\r\nTEXT\r\n", 1, &fault), (V{L"<ended>"}));
+    ASSERT_EQ(fault.boxes.size(), 1u);
+    EXPECT_EQ(fault.boxes[0].text,
+              L"Die Umgebungsvariable 'TEXT' enth\u00E4lt einen Zeilenumbruch und kann keine Zeile "
+              L"sein.");
+    EXPECT_EQ(fault.boxes[0].title, L"Kelvari");
+    EXPECT_EQ(fault.boxes[0].style, kMbIconStop);
+  }
+}
+
 TEST(ParameterFile, UnixLineEndsMakeOneLine) {
   EXPECT_EQ(ReadParams("A\nB\nC\n"), (V{L"", L"A\nB\nC\n"}));
 }

@@ -1,0 +1,31 @@
+// The lines of a file that kv.cmd wrote for the program (a parameter file or a list file).
+//
+// kv.cmd marks such a file with a first line of its own, ended by CR LF:
+//   ;kv.cmd:UTF-8 or ;kv.cmd:ANSI         the lines follow, in that encoding (see DecodeKvCmdFile)
+//   ;kv.cmd:UTF-16                        the whole file is UTF-16LE without a mark, this line too
+//   ;kv.cmd:UTF-8:VARIABLES or ...:ANSI:VARIABLES   one environment variable's name a line (in
+//                                         that encoding); each variable's value is the line, so
+//                                         no text of the batch file passes through cmd's output
+// Every line is kept as it stands: no comment lines, no trimming, empty lines kept.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvari {
+
+class TextsAndFiles;
+
+struct KvCmdLines {
+  std::vector<std::wstring> lines;
+  // Set when a variable's value holds CR or LF and so cannot be one line: the German message.
+  std::optional<std::wstring> fault;
+};
+
+// The lines of a file kv.cmd marked; nullopt for every other file. An undefined variable gives
+// an empty line.
+std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, TextsAndFiles& system);
+
+}  // namespace kelvari
