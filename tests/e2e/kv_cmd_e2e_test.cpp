@@ -428,6 +428,21 @@ TEST(KvCmd, InAConsoleEveryCharacterPassesBothWays) {
   SetEnvironmentVariableW(L"NAME", nullptr);
 }
 
+// CHECKDRIVE and CHECKLABEL answer OK or ERROR: in a console, too, kv.cmd leaves the code page
+// alone for them (no chcp) and runs the program in ANSI.
+TEST(KvCmd, DriveChecksLeaveTheCodePageAlone) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  for (const wchar_t* words : {L"CHECKDRIVE C:", L"checklabel C: \u0141abel"}) {
+    const Seen seen = RunBatchWithFake(dir, L"OK", words, L"chcp >cp_vorher.txt\r\n",
+                                       L"chcp >cp_nachher.txt\r\n", true);
+    EXPECT_EQ(seen.kvresult, L"[OK]");
+    EXPECT_TRUE(ReadBytes(dir / "kit" / "charset.log").value_or("").ends_with("ANSI\r\n"));
+    EXPECT_EQ(ReadBytes(dir / "cp_nachher.txt"), ReadBytes(dir / "cp_vorher.txt"));
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  }
+}
+
 TEST(KvCmd, TextsOnTheCallLineShowInTheRealMessageBox) {
   const auto dir = FreshWorkDir();
   MakeKit(dir, false);
