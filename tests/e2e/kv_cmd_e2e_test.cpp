@@ -300,8 +300,12 @@ TEST(KvCmd, TextsOnTheCallLineBecomeTheParameterFile) {
   SetEnvironmentVariableW(L"KV_TEXT", L"\u0141\u00F3d\u017A \u011E\u0130\u015E \U0001F600");
   SetEnvironmentVariableW(L"PLANTED",
                           L"Bericht\uFF02\uFF06echo PWNED\uFF1Epwn.txt\uFF06rem \uFF02.txt");
+  // kv.cmd's own variables end with its call.
+  const std::wstring leak =
+      L"if defined kv_line_1 echo.>leak.txt\r\nif defined KVCALLER echo.>leak.txt\r\n";
   for (const auto& c : cases) {
-    const Seen seen = RunBatchWithFake(dir, c.answer, c.words, c.extra);
+    const Seen seen = RunBatchWithFake(dir, c.answer, c.words, c.extra, leak);
+    EXPECT_FALSE(fs::exists(dir / "leak.txt"));
     // Without a console, cmd works in the ANSI code page: the names are ANSI, the texts exact.
     EXPECT_TRUE(FakeParameters(dir).starts_with(";kv.cmd:ANSI:VARIABLES\r\n")) << Utf8(c.words);
     EXPECT_EQ(FakeValues(dir), Utf8(c.lines)) << Utf8(c.words);
