@@ -17,8 +17,11 @@ rem Nach PASSWORDBOX steht das Kennwort in KVRESULT: sofort verwenden, dann mit
 rem set "KVRESULT=" loeschen, nie mit echo anzeigen.
 rem Mit /T sind die folgenden Argumente die Zeilen der Parameterdatei (jedes in
 rem Anfuehrungszeichen, "" steht fuer ein "), mit /V die Namen von Umgebungsvariablen, deren
-rem Werte die Zeilen sind; kv.cmd schreibt daraus eine eigene Parameterdatei, jede Zeile genau
-rem wie angegeben (Leerzeichen vorn und hinten inbegriffen).
+rem Werte die Zeilen sind; jede Zeile kommt genau wie angegeben an (Leerzeichen vorn und
+rem hinten inbegriffen), ueber die Umgebung: kv.cmd schreibt nur die Namen von Variablen in
+rem seine Datei, Kelvari liest die Werte selbst. Namen mit kv_ am Anfang gehoeren kv.cmd.
+rem LISTBOX: nach /E ist jedes Argument ein Eintrag (nach /V der Name einer Variablen), nach
+rem /C "BEFEHL" jede Zeile, die der Befehl ausgibt; kv.cmd setzt seine Listendatei als Zeile 2.
 rem Kelvari laeuft mit KVCHARSET=UTF-8 und Codepage 65001, so dass Texte und Antwort jedes
 rem Zeichen behalten; danach gilt wieder die Codepage des Aufrufers. Geht 65001 nicht (keine
 rem Konsole), arbeitet kv.cmd im ANSI-Zeichensatz und lehnt Texte ab, die er nicht darstellt.
@@ -65,10 +68,15 @@ rem the console's code page, so the console is switched to 65001 for the call an
 rem end. chcp is a program of its own: it is asked twice only, its answer read from a file.
 rem Without a console (chcp says 0) cmd uses the ANSI code page, and so does kv.cmd; with a
 rem console that refuses 65001, kv.cmd switches it to the ANSI code page instead.
+rem CHECKDRIVE and CHECKLABEL answer OK or ERROR and show no text: they need no code page, and
+rem kv.cmd starts no chcp for them.
 set "kv_cpfile=%kv_dir%\codepage.txt"
 set "kv_oldcp="
 set "kv_cp="
-call :kv_chcp
+set "kv_ascii="
+if /i "%~1"=="CHECKDRIVE" set "kv_ascii=1"
+if /i "%~1"=="CHECKLABEL" set "kv_ascii=1"
+if not defined kv_ascii call :kv_chcp
 set "kv_oldcp=%kv_cp%"
 set "kv_set="
 set "KVCHARSET=ANSI"

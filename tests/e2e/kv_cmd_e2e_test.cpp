@@ -300,8 +300,12 @@ TEST(KvCmd, TextsOnTheCallLineBecomeTheParameterFile) {
   SetEnvironmentVariableW(L"KV_TEXT", L"\u0141\u00F3d\u017A \u011E\u0130\u015E \U0001F600");
   SetEnvironmentVariableW(L"PLANTED",
                           L"Bericht\uFF02\uFF06echo PWNED\uFF1Epwn.txt\uFF06rem \uFF02.txt");
+  // kv.cmd's own variables end with its call.
+  const std::wstring leak =
+      L"if defined kv_line_1 echo.>leak.txt\r\nif defined KVCALLER echo.>leak.txt\r\n";
   for (const auto& c : cases) {
-    const Seen seen = RunBatchWithFake(dir, c.answer, c.words, c.extra);
+    const Seen seen = RunBatchWithFake(dir, c.answer, c.words, c.extra, leak);
+    EXPECT_FALSE(fs::exists(dir / "leak.txt"));
     // Without a console, cmd works in the ANSI code page: the names are ANSI, the texts exact.
     EXPECT_TRUE(FakeParameters(dir).starts_with(";kv.cmd:ANSI:VARIABLES\r\n")) << Utf8(c.words);
     EXPECT_EQ(FakeValues(dir), Utf8(c.lines)) << Utf8(c.words);
@@ -426,6 +430,21 @@ TEST(KvCmd, InAConsoleEveryCharacterPassesBothWays) {
   }
   SetEnvironmentVariableW(L"KV_TEXT", nullptr);
   SetEnvironmentVariableW(L"NAME", nullptr);
+}
+
+// CHECKDRIVE and CHECKLABEL answer OK or ERROR: in a console, too, kv.cmd leaves the code page
+// alone for them (no chcp) and runs the program in ANSI.
+TEST(KvCmd, DriveChecksLeaveTheCodePageAlone) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  for (const wchar_t* words : {L"CHECKDRIVE C:", L"checklabel C: \u0141abel"}) {
+    const Seen seen = RunBatchWithFake(dir, L"OK", words, L"chcp >cp_vorher.txt\r\n",
+                                       L"chcp >cp_nachher.txt\r\n", true);
+    EXPECT_EQ(seen.kvresult, L"[OK]");
+    EXPECT_TRUE(ReadBytes(dir / "kit" / "charset.log").value_or("").ends_with("ANSI\r\n"));
+    EXPECT_EQ(ReadBytes(dir / "cp_nachher.txt"), ReadBytes(dir / "cp_vorher.txt"));
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  }
 }
 
 TEST(KvCmd, TextsOnTheCallLineShowInTheRealMessageBox) {
