@@ -1,4 +1,4 @@
-// The watch over the process that started this one, and the removal of kv.cmd's folder.
+// The watch over the process that started this one, and the removal of kv.cmd's folders.
 #include <windows.h>
 // after windows.h, which it needs
 #include <tlhelp32.h>
@@ -34,10 +34,14 @@ std::optional<DWORD> ParentId() {
   return std::nullopt;
 }
 
+ULONGLONG Ticks(const FILETIME& time) {
+  return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+}
+
 ULONGLONG CreationTime(HANDLE process) {
   FILETIME created{}, exited{}, kernel{}, user{};
   if (!::GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
-  return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+  return Ticks(created);
 }
 
 }  // namespace
@@ -72,6 +76,29 @@ void Win32System::RemoveFolderAndFiles(const std::wstring& folder) {
     } while (::FindNextFileW(find.get(), &found));
   }
   ::RemoveDirectoryW(folder.c_str());
+}
+
+std::vector<std::wstring> Win32System::FoldersWithStaleFile(const std::wstring& base,
+                                                            const std::wstring& pattern,
+                                                            const std::wstring& name, int seconds) {
+  std::vector<std::wstring> stale;
+  FILETIME now{};
+  ::GetSystemTimeAsFileTime(&now);
+  const ULONGLONG limit = static_cast<ULONGLONG>(seconds) * 10'000'000ULL;  // 100 ns ticks
+  WIN32_FIND_DATAW found{};
+  const UniqueFind find(::FindFirstFileW((base + L"\\" + pattern).c_str(), &found));
+  if (!find) return stale;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) continue;
+    const std::wstring folder = base + L"\\" + found.cFileName;
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    if (!::GetFileAttributesExW((folder + L"\\" + name).c_str(), GetFileExInfoStandard, &file)) {
+      continue;
+    }
+    const ULONGLONG written = Ticks(file.ftLastWriteTime);
+    if (Ticks(now) > written && Ticks(now) - written > limit) stale.push_back(folder);
+  } while (::FindNextFileW(find.get(), &found));
+  return stale;
 }
 
 }  // namespace kelvari

@@ -53,7 +53,24 @@ std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& system) {
   return folder;
 }
 
+// kv.cmd reads its answer the moment the program has ended. An answer older than this was
+// left by a call whose batch file ended meanwhile (Ctrl+C answered with J).
+constexpr int kAbandonedAnswerSeconds = 120;
+
 }  // namespace
+
+void Form1::RemoveAbandonedAnswers() {
+  const std::wstring own = KvCmdFolderOf(Word(1), system_);
+  if (own.empty()) return;
+  const std::wstring base = own.substr(0, own.find_last_of(L"\\/"));
+  for (const std::wstring& folder :
+       system_.FoldersWithStaleFile(base, L"kv*.tmp", L"ergebnis.txt", kAbandonedAnswerSeconds)) {
+    // The pattern also finds short names; only kv.cmd's own folders go.
+    if (folder != own && !KvCmdFolderOf(folder + L"\\x", system_).empty()) {
+      system_.RemoveFolderAndFiles(folder);
+    }
+  }
+}
 
 Outcome Form1::ParameterAuswerten() {
   if (Step fault = GetParamStrX(system_.ArgumentText())) return *fault;
@@ -89,6 +106,7 @@ int Form1::Run() {
   Outcome outcome = Load();
   if (outcome.kind == Outcome::kDialogShown) outcome = system_.RunEventLoop();
   const int exit_code = Finish(outcome);
+  if (watching_caller_) RemoveAbandonedAnswers();
   // A failure stays a failure, also when its message closed itself.
   if (exit_code != kExitFailed && system_.CountdownRanOut()) return kExitTimedOut;
   return exit_code;

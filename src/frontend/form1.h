@@ -115,6 +115,9 @@ class Form1 {
   // Auswahl"): in a box over the dialog, which stays, or, when `unattended`, as a fault.
   Step RefuseListSelection(const std::wstring& why, bool unattended);
 
+  // Removes the folders beside kv.cmd's own folder whose answer nobody read (see form1.cpp).
+  void RemoveAbandonedAnswers();
+
   System& system_;
   bool dialog_ended_ = false;     // an event of the list dialog has given the outcome
   bool watching_caller_ = false;  // KVCALLER: kv.cmd started the program

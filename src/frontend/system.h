@@ -150,6 +150,11 @@ class TextsAndFiles {
 
   // Deletes the files in `folder` and then the folder, as far as it can; reports nothing.
   virtual void RemoveFolderAndFiles(const std::wstring& folder) = 0;
+  // The folders in `base` whose names match `pattern` (wildcards * and ?) and that hold a file
+  // `name` last written more than `seconds` ago, as `base` + "\\" + the folder's name.
+  virtual std::vector<std::wstring> FoldersWithStaleFile(const std::wstring& base,
+                                                         const std::wstring& pattern,
+                                                         const std::wstring& name, int seconds) = 0;
 };
 
 // The program's windows: message boxes, the dialogs, and the shell's "Open".

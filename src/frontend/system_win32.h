@@ -25,6 +25,9 @@ class Win32System final : public System {
   void WatchParent() override;
   bool ParentHasEnded() override;
   void RemoveFolderAndFiles(const std::wstring& folder) override;
+  std::vector<std::wstring> FoldersWithStaleFile(const std::wstring& base,
+                                                 const std::wstring& pattern,
+                                                 const std::wstring& name, int seconds) override;
   ScreenMetrics Screen() override;
   bool ShowInfoForm(const AboutBoxSetup& setup) override;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,

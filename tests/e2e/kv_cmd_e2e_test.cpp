@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <thread>
 
 #include "driver.h"
@@ -783,6 +784,26 @@ TEST(KvCmd, NoPasswordIsLeftWhenKvCmdsCmdIsKilled) {
     EXPECT_EQ(bytes.find("Geheim456"), std::string::npos) << entry.path().string();
     EXPECT_EQ(bytes.find("Vorschlag123"), std::string::npos) << entry.path().string();
   }
+}
+
+// A batch file ended right after its answer was written (Ctrl+C answered with J leaves cmd
+// running, so the watch above cannot tell): the next call through kv.cmd removes that answer
+// once it is two minutes old, and leaves a fresh one of a call that is still reading.
+TEST(KvCmd, AnAnswerNobodyReadIsRemovedByTheNextCall) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  const fs::path old_answer = dir / "temp" / "kv111.tmp" / "ergebnis.txt";
+  const fs::path fresh_answer = dir / "temp" / "kv222.tmp" / "ergebnis.txt";
+  for (const fs::path& answer : {old_answer, fresh_answer}) {
+    fs::create_directories(answer.parent_path());
+    WriteBytes(answer, "Geheim456\r\n");
+  }
+  fs::last_write_time(old_answer, fs::last_write_time(old_answer) - std::chrono::minutes(10));
+  Program cmd(CmdLine(WriteBatch(dir, "t", L"CHECKDRIVE C:")), dir, true);
+  ASSERT_EQ(cmd.WaitForExit(60000), 0u);
+  EXPECT_EQ(ReadSeen(dir, "t").kvresult, L"[OK]");
+  EXPECT_FALSE(fs::exists(old_answer.parent_path()));
+  EXPECT_TRUE(fs::exists(fresh_answer));
 }
 
 }  // namespace

@@ -124,6 +124,14 @@ class FakeTextsAndFiles : public virtual TextsAndFiles {
     removed_folders.push_back(folder);
     std::erase_if(files, [&](const auto& f) { return f.first.starts_with(folder + L"\\"); });
   }
+  // Folders with an old file, as the test sets them; the base asked for is recorded.
+  std::vector<std::wstring> stale_folders;
+  std::wstring stale_base;
+  std::vector<std::wstring> FoldersWithStaleFile(const std::wstring& base, const std::wstring&,
+                                                 const std::wstring&, int) override {
+    stale_base = base;
+    return stale_folders;
+  }
 };
 
 // The program's windows: message box answers come from a queue, every box shown is recorded,

@@ -138,6 +138,24 @@ TEST(CallerWatch, NoAnswerIsWrittenOnceKvCmdHasEnded) {
   }
 }
 
+// A call through kv.cmd removes the folders of earlier kv.cmd calls whose answer nobody read
+// (their batch file was ended after the answer was written); other folders stay.
+TEST(CallerWatch, AnswersLeftByEndedCallsAreRemovedByTheNext) {
+  for (const bool through_kv_cmd : {true, false}) {
+    FakeSystem sys;
+    sys.argument_text = L"C:\\T\\kv1.tmp\\ergebnis.txt CHECKDRIVE C:";
+    if (through_kv_cmd) sys.environment[L"KVCALLER"] = L"kv.cmd";
+    sys.stale_folders = {L"C:\\T\\kv2.tmp", L"C:\\T\\kv1.tmp", L"C:\\T\\daten"};
+    sys.files[L"C:\\T\\kv2.tmp\\ergebnis.txt"].bytes = "Geheim\r\n";
+    Form1 form(sys);
+    form.Run();
+    EXPECT_EQ(sys.removed_folders, through_kv_cmd ? std::vector<std::wstring>{L"C:\\T\\kv2.tmp"}
+                                                  : std::vector<std::wstring>{});
+    EXPECT_EQ(sys.files.count(L"C:\\T\\kv2.tmp\\ergebnis.txt"), through_kv_cmd ? 0u : 1u);
+    EXPECT_EQ(sys.stale_base, through_kv_cmd ? L"C:\\T" : L"");
+  }
+}
+
 // KVTIMEOUT: a right value starts the countdown before any window; a wrong one is reported in a
 // box that waits 60 s, and no command runs. A window that ran out of time ends with exit 3,
 // unless the command failed.
