@@ -42,9 +42,6 @@ if not exist "%kv_exe%" (
   endlocal & endlocal & set "KVRESULT=" & exit /b 2
 )
 
-rem Windows' call doubles the carets inside quotes of the arguments; Wine's does not.
-call :kv_carets "^"
-
 rem A folder of this call's own. Kelvari separates its words by blanks, so its path must have
 rem none: each candidate is taken in its short form, and one with blanks even then is skipped.
 set "kv_dir="
@@ -109,6 +106,9 @@ for %%c in (MESSAGEBOX INPUTBOX PASSWORDBOX FILEOPENBOX FILESAVEBOX LISTBOX QUER
 )
 if defined kv_word if "%~2"=="" set "kv_word="
 if not defined kv_word goto kv_run_words
+rem Windows' call doubles the carets inside quotes of the arguments; Wine's does not. Asked
+rem only here: every call of a label costs a pass over this file, which is slow in Wine's cmd.
+call :kv_carets "^"
 if /i "%~2"=="/T" goto kv_texts
 if /i "%~2"=="/V" goto kv_texts
 
