@@ -272,9 +272,6 @@ rem read straight from the file: no character of the answer passes through cmd's
 
 rem ---- subroutines ----
 
-:kv_zero
-exit /b 0
-
 :kv_carets
 set "kv_cd="
 if "%~1"=="^^" set "kv_cd=1"
@@ -282,7 +279,7 @@ exit /b 0
 
 rem Makes a new folder under kv_base and leaves its path in kv_dir, or leaves kv_dir undefined.
 rem md fails when the folder exists already (another call made it at the same moment); its
-rem errorlevel tells it once it was 0 before.
+rem errorlevel tells it once it was 0 before; "(call )" sets 0 without a pass over this file.
 :kv_folder_in
 if not defined kv_base exit /b 0
 for %%d in ("%kv_base%") do set "kv_base=%%~sd"
@@ -297,7 +294,7 @@ set /a kv_try+=1
 if %kv_try% gtr 20 exit /b 0
 set "kv_new=%kv_base%\kv%RANDOM%%RANDOM%.tmp"
 if exist "%kv_new%\" goto kv_folder_try
-call :kv_zero
+(call )
 md "%kv_new%" 2>nul
 if errorlevel 1 if exist "%kv_new%\" goto kv_folder_try
 if errorlevel 1 exit /b 0
