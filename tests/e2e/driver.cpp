@@ -142,10 +142,21 @@ Program::Program(const std::wstring& command_line, const std::filesystem::path& 
   si.cb = sizeof si;
   std::wstring cmd = command_line;
   const std::wstring dir = cwd.wstring();
-  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, creation_flags, nullptr,
-                      dir.c_str(), &si, &info_)) {
-    ADD_FAILURE() << "CreateProcessW failed: " << GetLastError();
-    info_ = {};
+  // Under Wine a new process now and then dies while it is being set up (it cannot reserve its
+  // address space, say), before any of its own code runs; CreateProcessW then fails with
+  // ERROR_INTERNAL_ERROR. That is the test machine's fault, not the program's: start it again.
+  for (int attempt = 1;; ++attempt) {
+    if (CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, creation_flags, nullptr,
+                       dir.c_str(), &si, &info_))
+      return;
+    const DWORD error = GetLastError();
+    if (error != ERROR_INTERNAL_ERROR || attempt == 3) {
+      ADD_FAILURE() << "CreateProcessW failed: " << error;
+      info_ = {};
+      return;
+    }
+    Sleep(200);
+    cmd = command_line;
   }
 }
 
