@@ -31,25 +31,25 @@ foreach(dll user32 gdi32 comctl32 comdlg32 shell32 ole32 winmm)
 endforeach()
 
 add_executable(kelvari WIN32
-  src/frontend/main_win32.cpp
-  src/frontend/system_win32.cpp
-  src/frontend/files_win32.cpp
-  src/frontend/message_box_win32.cpp
-  src/frontend/main_window_win32.cpp
-  src/frontend/countdown_win32.cpp
-  src/frontend/caller_watch_win32.cpp
-  src/info/shell_win32.cpp
-  src/info/info_form_win32.cpp
-  src/info/screen_win32.cpp
-  src/dialogs/dialog_font_win32.cpp
-  src/dialogs/ui_win32.cpp
-  src/dialogs/dialog_template_win32.cpp
-  src/dialogs/input_box_win32.cpp
-  src/dialogs/list_dialog_win32.cpp
-  src/dialogs/file_dialog_win32.cpp
-  src/info/browse_folder_win32.cpp
-  src/system_queries/drives_win32.cpp
-  src/system_queries/mci_win32.cpp
+  src/win32/about_box_win32.cpp
+  src/win32/browse_folder_win32.cpp
+  src/win32/caller_watch_win32.cpp
+  src/win32/countdown_win32.cpp
+  src/win32/dialog_font_win32.cpp
+  src/win32/dialog_template_win32.cpp
+  src/win32/drives_win32.cpp
+  src/win32/file_dialog_win32.cpp
+  src/win32/files_win32.cpp
+  src/win32/input_box_win32.cpp
+  src/win32/list_dialog_win32.cpp
+  src/win32/main_win32.cpp
+  src/win32/main_window_win32.cpp
+  src/win32/mci_win32.cpp
+  src/win32/message_box_win32.cpp
+  src/win32/screen_win32.cpp
+  src/win32/shell_win32.cpp
+  src/win32/system_win32.cpp
+  src/win32/ui_win32.cpp
   src/resources/kelvari.rc
 )
 add_dependencies(kelvari ${KELVARI_DELAY_TARGETS})

@@ -1,6 +1,6 @@
 // The file dialogs' filter text: any text becomes a list of pairs of non-empty strings, each
 // ended by one NUL, or the empty list.
-#include "dialogs/file_filter.h"
+#include "commands/file_box_filter.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

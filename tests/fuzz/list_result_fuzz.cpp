@@ -4,7 +4,7 @@
 // item by item, to whole entries of the list whenever no entry of it holds a quote.
 #include <algorithm>
 
-#include "dialogs/list_selection.h"
+#include "commands/list_box_selection.h"
 #include "fuzz_input.h"
 
 namespace kelvari {

@@ -1,6 +1,6 @@
 // MESSAGEBOX from any parameter file: the program always ends (never returns, never crashes),
 // and a box it shows has only the style bits of its three groups.
-#include "dialogs/message_box_style.h"
+#include "commands/message_box_style.h"
 #include "fuzz_input.h"
 #include "run_form.h"
 

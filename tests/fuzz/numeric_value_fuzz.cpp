@@ -1,7 +1,7 @@
 // The numeric value of an INTERNALERROR word: defined for every text.
 #include <cmath>
 
-#include "frontend/error_messages.h"
+#include "core/error_messages.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,7 +1,7 @@
 // The word splitter: words never hold a blank, and joining them with single blanks gives the
 // text with its runs of blanks collapsed. The argument text of a command line is what follows
 // the program's name, which ends at the first blank or tab outside quotes, and its blanks.
-#include "frontend/word_list.h"
+#include "core/word_splitter.h"
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -3,9 +3,9 @@
 // ASCII character of the text is one of the file's own ASCII bytes, none is lost or made up;
 // written back as a UTF-8 answer, it is the same bytes.
 #include "fake_system.h"
-#include "frontend/ansi_answer.h"
-#include "frontend/param_lines.h"
-#include "frontend/text_file.h"
+#include "core/answer_encoding.h"
+#include "core/parameter_lines.h"
+#include "core/text_file.h"
 #include "fuzz_input.h"
 
 namespace {

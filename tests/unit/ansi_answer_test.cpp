@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frontend/ansi_answer.h"
+#include "core/answer_encoding.h"
 #include "run_form.h"
 
 namespace kelvari {

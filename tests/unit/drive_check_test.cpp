@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "run_form.h"
-#include "system_queries/drive_check.h"
+#include "commands/drive_check.h"
 
 namespace kelvari {
 namespace {

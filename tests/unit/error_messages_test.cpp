@@ -1,4 +1,4 @@
-#include "frontend/error_messages.h"
+#include "core/error_messages.h"
 
 #include <gtest/gtest.h>
 

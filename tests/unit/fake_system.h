@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "frontend/system.h"
+#include "core/system.h"
 
 namespace kelvari::testing {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/file_filter.h"
+#include "commands/file_box_filter.h"
 #include "run_form.h"
 
 namespace kelvari {

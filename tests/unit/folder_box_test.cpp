@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/folder_prompt.h"
+#include "commands/query_folder_box_prompt.h"
 #include "run_form.h"
 
 namespace kelvari {

@@ -1,8 +1,8 @@
-#include "info/info_form.h"
+#include "commands/info_about_box.h"
 
 #include <gtest/gtest.h>
 
-#include "info/maker.h"
+#include "commands/info_maker.h"
 #include "run_form.h"
 #include "version.h"
 

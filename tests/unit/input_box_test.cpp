@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/prompt_text.h"
+#include "core/prompt_text.h"
 #include "run_form.h"
 
 namespace kelvari {

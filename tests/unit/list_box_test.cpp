@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "dialogs/list_file.h"
+#include "commands/list_box_file.h"
 #include "run_form.h"
 
 namespace kelvari {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/list_attributes.h"
-#include "dialogs/list_dialog_layout.h"
-#include "dialogs/list_selection.h"
+#include "commands/list_box_attributes.h"
+#include "win32/list_dialog_layout.h"
+#include "commands/list_box_selection.h"
 
 namespace kelvari {
 namespace {

@@ -1,4 +1,4 @@
-#include "frontend/long_path.h"
+#include "core/long_path.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/message_box_style.h"
+#include "commands/message_box_style.h"
 #include "run_form.h"
 
 namespace kelvari {

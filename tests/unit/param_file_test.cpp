@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "frontend/param_lines.h"
+#include "core/parameter_lines.h"
 #include "run_form.h"
 
 namespace kelvari {

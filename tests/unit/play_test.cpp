@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "run_form.h"
-#include "system_queries/mm_control.h"
+#include "commands/play_mci.h"
 
 namespace kelvari {
 namespace {

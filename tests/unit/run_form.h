@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "fake_system.h"
-#include "frontend/form1.h"
+#include "core/program.h"
 
 namespace kelvari::testing {
 

@@ -1,4 +1,4 @@
-#include "info/shell_utils.h"
+#include "core/paths_and_version.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "frontend/text_file.h"
+#include "core/text_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "frontend/word_list.h"
+#include "core/word_splitter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,16 @@
+#include "commands/drive_check.h"
+
+namespace kelvari {
+
+std::wstring DriveRoot(std::wstring_view word) {
+  if (word.empty()) return {};
+  return std::wstring(1, word.front()) + L":\\";
+}
+
+bool LabelMatches(TextsAndFiles& system, const std::optional<std::wstring>& label,
+                  std::wstring_view expected) {
+  if (!label) return false;
+  return system.UpperCase(*label) == system.UpperCase(expected);
+}
+
+}  // namespace kelvari

@@ -1,0 +1,36 @@
+#include "commands/list_box_file.h"
+
+#include "core/kv_cmd_file.h"
+#include "core/parameter_lines.h"
+#include "core/system.h"
+#include "core/text_file.h"
+
+namespace kelvari {
+
+ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system) {
+  ListFileContent content;
+  std::string bytes;
+  const IoStatus read = system.ReadWholeFile(path, bytes);
+  if (!read.ok) {
+    content.outcome = ListFileContent::kUnreadable;
+    content.reason = read.reason;
+    return content;
+  }
+  if (auto own = ReadKvCmdFile(bytes, system)) {  // a list kv.cmd wrote
+    if (own->fault) {
+      content.outcome = ListFileContent::kLineBreakInVariable;
+      content.reason = std::move(*own->fault);
+      return content;
+    }
+    content.entries = std::move(own->lines);
+  } else {
+    content.entries = SplitLines(DecodeTextFile(bytes, system));
+  }
+  if (content.entries.size() > static_cast<std::size_t>(kMaxLines)) {
+    content.outcome = ListFileContent::kTooManyLines;
+    content.entries.clear();
+  }
+  return content;
+}
+
+}  // namespace kelvari

@@ -1,0 +1,54 @@
+#include "core/parameter_lines.h"
+
+#include "core/kv_cmd_file.h"
+#include "core/system.h"
+#include "core/text_file.h"
+
+namespace kelvari {
+
+std::wstring TrimBlanks(std::wstring_view text) {
+  const auto first = text.find_first_not_of(L' ');
+  if (first == std::wstring_view::npos) return {};
+  const auto last = text.find_last_not_of(L' ');
+  return std::wstring(text.substr(first, last - first + 1));
+}
+
+bool IsCommentLine(std::wstring_view trimmed, TextsAndFiles& system) {
+  if (trimmed.empty()) return false;
+  if (trimmed[0] == L';' || trimmed[0] == L'\'') return true;
+  return trimmed.size() >= 3 && system.UpperCase(trimmed.substr(0, 3)) == L"REM";
+}
+
+std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines,
+                                             TextsAndFiles& system) {
+  std::vector<std::wstring> kept(1);
+  kept.reserve(lines.size() + 1);
+  for (const auto& line : lines) {
+    std::wstring trimmed = TrimBlanks(line);
+    if (!IsCommentLine(trimmed, system)) kept.push_back(std::move(trimmed));
+  }
+  return kept;
+}
+
+std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system,
+                                           std::optional<std::wstring>& fault) {
+  if (auto own = ReadKvCmdFile(bytes, system)) {
+    fault = std::move(own->fault);
+    if (fault) return {};
+    own->lines.insert(own->lines.begin(), std::wstring());
+    return std::move(own->lines);
+  }
+  return KeepParameterLines(SplitLines(DecodeTextFile(bytes, system)), system);
+}
+
+std::wstring JoinPrompt(const std::vector<std::wstring>& lines, int start) {
+  std::wstring prompt;
+  const int last = static_cast<int>(lines.size()) - 1;
+  for (int k = start < 1 ? 1 : start; k <= last; ++k) {
+    prompt += lines[static_cast<std::size_t>(k)];
+    if (k < last) prompt += L'\r';
+  }
+  return prompt;
+}
+
+}  // namespace kelvari

@@ -1,0 +1,245 @@
+// The program's one door to the operating system.
+//
+// Everything the command logic needs from Windows (the argument text, files, message boxes,
+// upper-casing, the ANSI code page) goes through this interface. It is made of three roles
+// (texts and files, dialogs, drives and sound); a part of the logic that needs only one takes
+// only that one. The Win32 build implements it in the *_win32.cpp files; unit tests use a
+// scripted fake. The logic never sees a Windows handle or error number: failures come back as
+// an IoStatus with a German text.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/outcome.h"
+#include "core/dialog_requests.h"
+
+namespace kelvari {
+
+// Outcome of a file operation. On failure, `reason` holds the system's own description.
+struct IoStatus {
+  bool ok = true;
+  std::wstring reason;
+
+  static IoStatus Ok() { return {}; }
+  static IoStatus Failed(std::wstring why) { return {false, std::move(why)}; }
+};
+
+// An opaque window handle (HWND in the Win32 build); nullptr for none.
+using WindowHandle = void*;
+
+// The primary screen's size in twips and the twips of one pixel.
+struct ScreenMetrics {
+  float width_twips = 0;
+  float height_twips = 0;
+  float twips_per_pixel_x = 15;
+  float twips_per_pixel_y = 15;
+};
+
+// Text in the system's ANSI code page. A character that the code page cannot hold exactly
+// becomes the code page's default character, never a look-alike, and `exact` is then false.
+struct AnsiText {
+  std::string bytes;
+  bool exact = true;
+};
+
+// Looks at the entry field's text when the user confirms the input box: a German message
+// keeps the box open and is shown to the user; nullopt lets the box close with the text.
+using InputCheck = std::function<std::optional<std::wstring>(const std::wstring& text)>;
+
+// What the user did with the input box.
+struct InputBoxAnswer {
+  enum Kind { kConfirmed, kCancelled, kFailed } kind = kCancelled;
+  std::wstring text;    // the entry field's text when confirmed
+  std::wstring reason;  // the system's description when the box could not be shown
+};
+
+// Everything the list dialog shows, and where it reports the user's actions. An action either
+// leaves the dialog open (nullopt) or gives the outcome that ends it.
+struct ListDialogSetup {
+  std::wstring title;
+  std::wstring prompt;  // lines joined by a single CR
+  bool multi_select = false;
+  const std::vector<std::wstring>* entries = nullptr;  // read while the dialog is shown
+  bool ok_enabled = true;
+  // Positions (from 0, in list order, once each) selected when the dialog opens; the first of
+  // them is in view.
+  std::vector<int> preselected;
+  std::function<Step(int)> on_button;  // button index: 0 "&OK", 1 "&Abbrechen"
+  std::function<Step()> on_double_click;
+  std::function<Step()> on_close;     // the title bar's close box or the system menu
+  std::function<Step()> on_time_out;  // KVTIMEOUT ran out with nobody there
+};
+
+// What the about box shows: its caption, its text, the captions and tooltips of its three
+// buttons in tab order, and where its top left corner goes on the screen, in twips.
+struct AboutBoxView {
+  std::wstring caption;
+  std::wstring text;
+  std::array<std::wstring, 3> button_captions;
+  std::array<std::wstring, 3> button_tooltips;
+  float left = 0, top = 0;
+};
+
+// The about box's handlers. `on_load` runs before the box is shown, with the window's outer
+// size in twips, and tells what it shows; `on_button` runs for a click on a button (0 to 2, in
+// tab order) with the box's own window, and closes the box by returning true.
+struct AboutBoxSetup {
+  std::function<AboutBoxView(float outer_width, float outer_height)> on_load;
+  std::function<bool(int button, WindowHandle self)> on_button;
+};
+
+// Message box style bits used by the program itself.
+inline constexpr std::uint32_t kMbIconStop = 0x10;
+inline constexpr std::uint32_t kMbIconInformation = 0x40;
+
+// The argument text, texts in the system's ways (upper-casing, the ANSI code page), files,
+// the program's own path and the date.
+class TextsAndFiles {
+ public:
+  virtual ~TextsAndFiles() = default;
+
+  // The command-line text that follows the program's own name.
+  virtual std::wstring ArgumentText() = 0;
+
+  // The user locale's upper-casing of the whole text; the result has the same length.
+  virtual std::wstring UpperCase(std::wstring_view text) = 0;
+
+  // Conversions between the program's wide strings and the system's ANSI code page.
+  // ToAnsi never substitutes a similar character (no best fit) and tells whether every
+  // character was held.
+  virtual AnsiText ToAnsi(std::wstring_view text) = 0;
+  virtual std::wstring FromAnsi(std::string_view bytes) = 0;
+
+  // The short (8.3) form of the path of an existing file or folder; nullopt when the entry
+  // does not exist, the system gives no short form, or that form leads to another entry.
+  virtual std::optional<std::wstring> ShortPath(const std::wstring& path) = 0;
+
+  // True when `path` names an existing file without the hidden or system attribute (read-only
+  // and archive files count; folders do not). A relative path is taken from the current folder.
+  virtual bool IsNormalFile(const std::wstring& path) = 0;
+
+  // Reads the whole file into `bytes`. A file of 2 GiB or more is refused, like one that cannot
+  // be read.
+  virtual IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) = 0;
+
+  // Replaces the content of the file at `path` by `bytes` in one step, creating it when
+  // missing. On failure the old file is unchanged (or still absent), nothing else is left
+  // behind, and the status gives the reason of the step that failed.
+  virtual IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) = 0;
+
+  // The full path of the program's own executable file.
+  virtual std::wstring ModulePath() = 0;
+
+  // The value of the environment variable `name`; nullopt when it is not set.
+  virtual std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) = 0;
+
+  // The year of the system date, four digits.
+  virtual int CurrentYear() = 0;
+
+  // From now on, watches the process that started this one (kv.cmd's cmd). ParentHasEnded
+  // then tells whether it has ended since; also when it had ended already, or could not be
+  // watched, since then nobody may be waiting for an answer.
+  virtual void WatchParent() = 0;
+  virtual bool ParentHasEnded() = 0;
+
+  // Deletes the files in `folder` and then the folder, as far as it can; reports nothing.
+  virtual void RemoveFolderAndFiles(const std::wstring& folder) = 0;
+  // The folders in `base` whose names match `pattern` (wildcards * and ?) and that hold a file
+  // `name` last written more than `seconds` ago, as `base` + "\\" + the folder's name.
+  virtual std::vector<std::wstring> FoldersWithStaleFile(const std::wstring& base,
+                                                         const std::wstring& pattern,
+                                                         const std::wstring& name, int seconds) = 0;
+};
+
+// The program's windows: message boxes, the dialogs, and the shell's "Open".
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+
+  // Shows a modal message box and returns the code of the pressed button; 0 or less when the
+  // box could not be shown (no desktop). While one of the program's windows is on the screen,
+  // the box is modal to it.
+  virtual int MessageBox(const std::wstring& text, const std::wstring& title,
+                         std::uint32_t style) = 0;
+
+  // The hidden main window, created on first use; it owns the program's dialogs.
+  virtual WindowHandle MainWindow() = 0;
+
+  // Hands `target` to the shell's "Open" verb (ANSI form) with `show_mode`; the outcome is
+  // not reported.
+  virtual void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) = 0;
+
+  // The size of the primary screen.
+  virtual ScreenMetrics Screen() = 0;
+
+  // Shows the about box modally: runs its load handler, serves its buttons through its click
+  // handler, and returns when it has been closed: true, or false when it could not be shown.
+  virtual bool ShowInfoForm(const AboutBoxSetup& setup) = 0;
+  // Shows the modal input box: `proposal` stands selected in the entry field, which hides
+  // what it holds when `hidden` (a password). "OK" closes it only when `check` has nothing to
+  // say about the text; otherwise its message is shown. When its time runs out (see
+  // StartCountdown) it closes with the field's text, unchecked.
+  virtual InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
+                                  const std::wstring& proposal, const InputCheck& check,
+                                  bool hidden) = 0;
+
+  // Shows the list dialog without blocking. The callbacks run from RunEventLoop.
+  virtual IoStatus ShowListDialog(const ListDialogSetup& setup) = 0;
+  // Positions (from 0, in list order) of the selected entries of the list in use.
+  virtual std::vector<int> ListDialogSelection() = 0;
+  // Serves the list dialog until one of its callbacks gives an outcome, and returns it. The
+  // dialog stays on the screen, its actions no longer served. Without a list dialog, or when
+  // the loop ends otherwise, the outcome is a cancel.
+  virtual Outcome RunEventLoop() = 0;
+
+  // Shows the file-open or file-save dialog once, modal, and tells how it ended.
+  virtual FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) = 0;
+
+  // Shows the shell's folder-browse dialog modally, owned by `owner`, with `prompt` above the
+  // tree (in the ANSI code page: a character it lacks shows as its default character), and
+  // tells which folder the user chose. Only file-system folders can be confirmed.
+  virtual BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) = 0;
+
+  // From now on every window the program shows closes itself when `seconds` have passed
+  // without a key or a click, showing the time left behind its title: a message box as Enter
+  // would, the input box as "OK" would, the list dialog through its on_time_out, every other
+  // window as its cancel does. The first key
+  // or click in any window stops the countdown for the rest of the process.
+  virtual void StartCountdown(int seconds) = 0;
+  // True when a window has been closed because its time ran out.
+  virtual bool CountdownRanOut() = 0;
+};
+
+// Drive checks and sound.
+class DrivesAndSound {
+ public:
+  virtual ~DrivesAndSound() = default;
+
+  // True when the first entry of `folder` (e.g. "K:\") can be looked up, whatever its
+  // attributes; also true for a readable folder that holds nothing. Never shows a window.
+  virtual bool CanListFolder(const std::wstring& folder) = 0;
+  // The volume label of the drive with root `root`, empty when the medium has none; nullopt
+  // when it cannot be read (no such drive, no medium). Never shows a window.
+  virtual std::optional<std::wstring> VolumeLabel(const std::wstring& root) = 0;
+
+  // Sends one command string to the multimedia interface (MCI) without a notify window;
+  // returns the MCI error code, 0 for success, and puts the command's answer (e.g. of
+  // "status ... mode") into `answer`.
+  virtual std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) = 0;
+  // Lets `milliseconds` pass.
+  virtual void Pause(int milliseconds) = 0;
+};
+
+// All of the above. The roles are inherited virtually, so a fake can be put together from
+// fakes of single roles.
+class System : public virtual TextsAndFiles,
+               public virtual Dialogs,
+               public virtual DrivesAndSound {};
+
+}  // namespace kelvari

@@ -1,0 +1,208 @@
+// Win32System: the about box as a modal dialog window, built from InfoForm's design and
+// filled with what its load handler gives.
+#include <windows.h>
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
+
+#include <array>
+#include <cmath>
+#include <exception>
+
+#include "win32/dialog_font_win32.h"
+#include "win32/ui_win32.h"
+#include "win32/countdown_win32.h"
+#include "win32/handle_win32.h"
+#include "win32/system_win32.h"
+#include "commands/info_about_box.h"
+
+namespace kelvari {
+namespace {
+
+constexpr int kBtnFirstId = 100;  // Btn members 0..2
+constexpr int kLabelId = 200;
+constexpr int kPictureId = 201;
+constexpr int kLineId = 202;
+constexpr int kIconId = 1;
+constexpr int kPictureResourceId = 2;
+
+using UniqueGdiObject = UniqueHandle<HGDIOBJ, ::DeleteObject, NullHandle>;
+
+struct AboutBox {
+  const AboutBoxSetup* setup = nullptr;
+  ScreenMetrics screen;
+  std::array<std::wstring, 3> tooltips;  // kept while the tooltip control shows them
+  UniqueGdiObject picture;
+  UniqueGdiObject label_font;
+  UniqueGdiObject button_font;
+  int dpi = 96;
+};
+
+HWND AddControl(HWND dialog, const wchar_t* window_class, const std::wstring& text, DWORD style,
+                const TwipsRect& r, int id, int dpi) {
+  return CreateControl(dialog, window_class, text.c_str(), WS_VISIBLE | style, 0, id,
+                       TwipsToPixels(r, dpi));
+}
+
+void AddTooltips(HWND dialog, std::array<std::wstring, 3>& tooltips) {
+  HWND tip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr,
+                               ::GetModuleHandleW(nullptr), nullptr);
+  if (!tip) return;
+  ::SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 480);
+  for (int i = 0; i < 3; ++i) {
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = dialog;
+    tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(dialog, kBtnFirstId + i));
+    tool.lpszText = tooltips[static_cast<std::size_t>(i)].data();
+    ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void InitDialog(HWND dialog, AboutBox& box) {
+  box.dpi = static_cast<int>(::GetDpiForWindow(dialog));
+  if (box.dpi <= 0) box.dpi = 96;
+  const int dpi = box.dpi;
+
+  // The client area of the design, at the monitor's resolution.
+  RECT outer{0, 0, TwipsToPixels(info_design::kClientWidth, dpi),
+             TwipsToPixels(info_design::kClientHeight, dpi)};
+  ::AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(::GetWindowLongW(dialog, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(::GetWindowLongW(dialog, GWL_EXSTYLE)),
+                             static_cast<UINT>(dpi));
+  const int outer_width = outer.right - outer.left;
+  const int outer_height = outer.bottom - outer.top;
+
+  const ScreenMetrics& screen = box.screen;
+  AboutBoxView view =
+      box.setup->on_load(static_cast<float>(outer_width) * screen.twips_per_pixel_x,
+                         static_cast<float>(outer_height) * screen.twips_per_pixel_y);
+  ::SetWindowPos(dialog, nullptr,
+                 static_cast<int>(std::lround(view.left / screen.twips_per_pixel_x)),
+                 static_cast<int>(std::lround(view.top / screen.twips_per_pixel_y)), outer_width,
+                 outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
+  ::SetWindowTextW(dialog, view.caption.c_str());
+
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  for (int type : {ICON_BIG, ICON_SMALL}) {
+    const int size = ::GetSystemMetricsForDpi(type == ICON_BIG ? SM_CXICON : SM_CXSMICON,
+                                              static_cast<UINT>(dpi));
+    HANDLE icon =
+        ::LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, size, size, LR_SHARED);
+    ::SendMessageW(dialog, WM_SETICON, static_cast<WPARAM>(type), reinterpret_cast<LPARAM>(icon));
+  }
+
+  box.picture.reset(::LoadImageW(instance, MAKEINTRESOURCEW(kPictureResourceId), IMAGE_BITMAP, 0, 0,
+                                 LR_CREATEDIBSECTION));
+  AddControl(dialog, L"STATIC", L"", SS_OWNERDRAW, info_design::kPicture1, kPictureId, dpi);
+
+  HWND label = AddControl(dialog, L"STATIC", view.text, SS_LEFT | SS_NOPREFIX, info_design::kLabel0,
+                          kLabelId, dpi);
+  const int font_height = -static_cast<int>(std::lround(info_design::kLabelFontPoints * dpi / 72));
+  box.label_font.reset(::CreateFontW(font_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                     ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
+  ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(box.label_font.get()), FALSE);
+
+  const TwipsRect line{info_design::kLine1X1, info_design::kLine1Y,
+                       info_design::kLine1X2 - info_design::kLine1X1, 30};
+  HWND separator = AddControl(dialog, L"STATIC", L"", SS_ETCHEDHORZ, line, kLineId, dpi);
+  ::SetWindowPos(separator, nullptr, 0, 0, TwipsToPixels(line.width, dpi), 2,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  // The buttons' captions take two lines each in the system's message font, as in every other
+  // window of the program.
+  const LOGFONTW message_font = MessageFontAt(static_cast<UINT>(dpi));
+  box.button_font.reset(::CreateFontIndirectW(&message_font));
+  for (int i = 0; i < 3; ++i) {
+    HWND button = AddControl(dialog, L"BUTTON", view.button_captions[static_cast<std::size_t>(i)],
+                             BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
+                             info_design::kBtn[static_cast<std::size_t>(i)], kBtnFirstId + i, dpi);
+    ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(box.button_font.get()), FALSE);
+  }
+  box.tooltips = std::move(view.button_tooltips);
+  AddTooltips(dialog, box.tooltips);
+  ::SetFocus(::GetDlgItem(dialog, kBtnFirstId));
+  ::SetForegroundWindow(dialog);
+}
+
+void DrawPicture(const DRAWITEMSTRUCT& item, const AboutBox& box) {
+  const RECT& r = item.rcItem;
+  ::FillRect(item.hDC, &r, ::GetSysColorBrush(COLOR_BTNFACE));
+  if (!box.picture) return;
+  const ScopedMemoryDC memory(item.hDC);
+  if (!memory.get()) return;
+  const ScopedSelectObject picture(memory.get(), box.picture.get());
+  // The picture fills the height of its box and keeps its proportions; the box clips it.
+  const int height = r.bottom - r.top;
+  const int width =
+      ::MulDiv(info_design::kPictureWidthPixels, height, info_design::kPictureHeightPixels);
+  ::SetStretchBltMode(item.hDC, HALFTONE);
+  ::StretchBlt(item.hDC, r.left, r.top, width, height, memory.get(), 0, 0,
+               info_design::kPictureWidthPixels, info_design::kPictureHeightPixels, SRCCOPY);
+}
+
+INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  try {
+    auto* box = reinterpret_cast<AboutBox*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+    switch (message) {
+      case WM_INITDIALOG:
+        ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+        InitDialog(dialog, *reinterpret_cast<AboutBox*>(lparam));
+        return FALSE;  // the focus is set
+      case WM_COMMAND: {
+        const int id = LOWORD(wparam);
+        if (box && id >= kBtnFirstId && id < kBtnFirstId + 3 && HIWORD(wparam) == BN_CLICKED) {
+          if (box->setup->on_button(id - kBtnFirstId, dialog)) ::EndDialog(dialog, 0);
+          return TRUE;
+        }
+        return TRUE;  // Escape and Enter elsewhere do nothing
+      }
+      case WM_CLOSE:  // the window's close box
+        ::EndDialog(dialog, 0);
+        return TRUE;
+      case WM_DRAWITEM:
+        if (box && wparam == kPictureId) {
+          DrawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam), *box);
+          return TRUE;
+        }
+        return FALSE;
+      default:
+        return FALSE;
+    }
+  } catch (const std::exception&) {
+    ::EndDialog(dialog, 0);
+    return TRUE;
+  }
+}
+
+// An empty dialog template: a fixed frame with caption and close box, no controls.
+struct alignas(4) EmptyDialogTemplate {
+  DLGTEMPLATE dialog;
+  WORD menu = 0;
+  WORD window_class = 0;
+  WORD title = 0;
+};
+
+}  // namespace
+
+bool Win32System::ShowInfoForm(const AboutBoxSetup& setup) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  EmptyDialogTemplate dialog_template{};
+  dialog_template.dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+  dialog_template.dialog.dwExtendedStyle = WS_EX_DLGMODALFRAME;
+
+  AboutBox box;
+  box.setup = &setup;
+  box.screen = Screen();
+  const CountdownScope countdown(WhenTimeRunsOut::kClose);
+  return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog_template.dialog,
+                                   /*hWndParent=*/nullptr, AboutBoxProc,
+                                   reinterpret_cast<LPARAM>(&box)) != -1;
+}
+
+}  // namespace kelvari

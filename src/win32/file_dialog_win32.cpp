@@ -1,0 +1,113 @@
+// Win32System: the file-open and file-save dialogs of comdlg32.
+#include <windows.h>
+// commdlg.h needs the types of windows.h.
+#include <cderr.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <string>
+
+#include "win32/ui_win32.h"
+#include "win32/countdown_win32.h"
+#include "win32/handle_win32.h"
+#include "win32/system_win32.h"
+
+namespace kelvari {
+namespace {
+
+const wchar_t* OrNull(const std::wstring& text) {
+  return text.empty() ? nullptr : text.c_str();
+}
+
+// The file dialog opens at its owner's corner, and its size is known only once it is built:
+// it is centred on its monitor's work area when it first becomes active, and once more when
+// its thread first falls idle, after the dialog has fitted its controls (which can change its
+// height). Later activations (after a question of the dialog's own) leave it where the user
+// put it.
+HWND g_centred = nullptr;
+
+void CentreOnWorkArea(HWND dialog) {
+  RECT frame;
+  if (!::IsWindow(dialog) || !::GetWindowRect(dialog, &frame)) return;
+  const std::optional<RECT> work = WorkAreaOf(dialog);
+  if (!work) return;
+  const POINT at = CentredIn(*work, frame.right - frame.left, frame.bottom - frame.top);
+  // A dialog larger than the work area keeps its top left corner in view.
+  ::SetWindowPos(dialog, nullptr, std::max(at.x, work->left), std::max(at.y, work->top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CALLBACK CentreWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+  ::KillTimer(nullptr, timer);
+  CentreOnWorkArea(g_centred);
+}
+
+LRESULT CALLBACK CentreOnFirstActivation(int code, WPARAM wparam, LPARAM lparam) noexcept {
+  if (code == HCBT_ACTIVATE && g_centred == nullptr) {
+    g_centred = reinterpret_cast<HWND>(wparam);
+    CentreOnWorkArea(g_centred);
+    // A timer message comes only when no other message waits.
+    ::SetTimer(nullptr, 0, 0, CentreWhenIdle);
+  }
+  return ::CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+}  // namespace
+
+FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) {
+  FileDialogOutcome outcome;
+  const std::size_t chars =
+      std::min<std::size_t>(std::max(request.buffer_chars, request.file_name.size() + 1), MAXDWORD);
+  std::wstring buffer(chars, L'\0');
+  std::copy_n(request.file_name.begin(), std::min(request.file_name.size(), chars - 1),
+              buffer.begin());
+
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = static_cast<HWND>(request.owner);
+  // The filter already holds a NUL after its last string; c_str() adds the list's final one.
+  ofn.lpstrFilter = OrNull(request.filter);
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = buffer.data();
+  ofn.nMaxFile = static_cast<DWORD>(buffer.size());
+  ofn.lpstrInitialDir = OrNull(request.initial_dir);
+  ofn.lpstrTitle = OrNull(request.title);
+  // The current folder stays: a relative result file belongs to the calling batch file's.
+  ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  // The batch file writes to the answer of a save dialog: a shortcut picked there is the file
+  // it names, not the shortcut's target.
+  if (request.kind == FileDialogKind::kSave) ofn.Flags |= OFN_NODEREFERENCELINKS;
+
+  g_centred = nullptr;
+  UniqueHook centring(
+      ::SetWindowsHookExW(WH_CBT, CentreOnFirstActivation, nullptr, ::GetCurrentThreadId()));
+  const CountdownScope countdown(WhenTimeRunsOut::kCommand, IDCANCEL);
+  const BOOL ok =
+      request.kind == FileDialogKind::kOpen ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn);
+  centring.reset();
+  // A dialog that was never activated was never on the screen (no desktop, say): its end is
+  // no cancel, whatever the dialog library reports.
+  const bool shown = g_centred != nullptr;
+  g_centred = nullptr;  // a timer still waiting finds no dialog to move
+  if (ok) {
+    outcome.kind = FileDialogOutcome::kConfirmed;
+    outcome.path = buffer.substr(0, buffer.find(L'\0'));
+    return outcome;
+  }
+  const DWORD error = ::CommDlgExtendedError();
+  if (error == 0 && shown) {
+    outcome.kind = FileDialogOutcome::kCancelled;
+  } else if (error == 0) {
+    outcome.kind = FileDialogOutcome::kFailed;
+    outcome.reason = L"Sein Fenster konnte nicht erzeugt werden.";
+  } else {
+    // The buffer holds the longest path the system knows: a path that does not fit is never
+    // cut, but reported.
+    outcome.kind = FileDialogOutcome::kFailed;
+    outcome.reason = error == FNERR_BUFFERTOOSMALL ? L"Der gew\u00E4hlte Pfad ist zu lang."
+                                                   : L"Fehlercode " + std::to_wstring(error);
+  }
+  return outcome;
+}
+
+}  // namespace kelvari

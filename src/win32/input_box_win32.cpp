@@ -1,0 +1,260 @@
+// Win32System: the input box, a modal dialog of the program's own in the classic layout.
+// The prompt stands at the top left, "OK" and "Abbrechen" at the right, the entry field across
+// the bottom. The dialog is laid out in dialog units of the message font, so it grows with the
+// font and the DPI; a long prompt makes the dialog taller.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "win32/dialog_font_win32.h"
+#include "win32/dialog_template_win32.h"
+#include "core/prompt_text.h"
+#include "win32/ui_win32.h"
+#include "win32/countdown_win32.h"
+#include "win32/system_win32.h"
+
+namespace kelvari {
+namespace {
+
+constexpr int kPromptId = 100;
+constexpr int kEntryId = 101;
+constexpr WORD kTimeRanOutId = 102;  // sent by the countdown: "OK" without the check
+
+// Layout in dialog units.
+constexpr short kWidth = 262, kMargin = 7, kPromptWidth = 190, kPromptHeight = 44;
+constexpr short kButtonWidth = 50, kButtonHeight = 14, kEntryHeight = 12;
+constexpr short kEntryTop = kMargin + kPromptHeight + 8;
+constexpr short kHeight = kEntryTop + kEntryHeight + kMargin;
+
+struct InputBoxState {
+  const std::wstring& title;
+  const std::wstring& prompt;
+  const std::wstring& proposal;
+  const InputCheck& check;
+  bool hidden;
+  std::wstring answer;
+  bool failed = false;
+};
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+RECT RectInParent(HWND control) {
+  RECT r;
+  ::GetWindowRect(control, &r);
+  ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// Makes the prompt as tall as its text needs, moves the entry field down by as much, and
+// centres the dialog on its monitor's work area.
+void FitPromptAndCentre(HWND dialog) {
+  HWND prompt = ::GetDlgItem(dialog, kPromptId);
+  HWND entry = ::GetDlgItem(dialog, kEntryId);
+  const RECT shown = RectInParent(prompt);
+  const std::wstring text = WindowText(prompt);
+
+  RECT need{0, 0, shown.right - shown.left, 0};
+  {
+    const ScopedGetDC dc(prompt);
+    const ScopedSelectObject font(
+        dc.get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(prompt, WM_GETFONT, 0, 0)));
+    ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &need,
+                DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | DT_EXPANDTABS);
+  }
+
+  const RECT work = WorkAreaOf(dialog).value_or(RECT{});
+
+  RECT frame;
+  ::GetWindowRect(dialog, &frame);
+  int grow = std::max(0L, need.bottom - (shown.bottom - shown.top));
+  // Never taller than the screen: the prompt is then cut, the entry field stays in view.
+  grow = std::min<int>(grow, std::max(0L, (work.bottom - work.top) - (frame.bottom - frame.top)));
+  if (grow > 0) {
+    ::SetWindowPos(prompt, nullptr, 0, 0, shown.right - shown.left, shown.bottom - shown.top + grow,
+                   SWP_NOMOVE | SWP_NOZORDER);
+    const RECT at = RectInParent(entry);
+    ::SetWindowPos(entry, nullptr, at.left, at.top + grow, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    frame.bottom += grow;
+  }
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  const POINT at = CentredIn(work, width, height);
+  ::SetWindowPos(dialog, nullptr, at.x, at.y, width, height, SWP_NOZORDER);
+}
+
+bool IsDown(int key) {
+  return (::GetKeyState(key) & 0x8000) != 0;
+}
+
+// True while the program itself reads the entry field (window procedures run on the dialog's
+// own thread only, so a plain flag serves).
+bool g_own_read = false;
+
+// The entry field's text as the program reads it.
+std::wstring EntryText(HWND entry) {
+  g_own_read = true;
+  std::wstring text;
+  try {
+    text = WindowText(entry);
+  } catch (...) {
+    g_own_read = false;
+    throw;
+  }
+  g_own_read = false;
+  return text;
+}
+
+// The password field gives its text to the program's own code only: anyone else (another
+// process or thread sending it a message) gets nothing, and nobody can turn its dots off.
+// Copy and cut, also by Ctrl+Insert and Shift+Del, which the field would otherwise serve
+// itself, put nothing on the clipboard.
+LRESULT CALLBACK KeepSecret(HWND entry, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                            DWORD_PTR) noexcept {
+  switch (message) {
+    case WM_COPY:
+    case WM_CUT:
+    case EM_SETPASSWORDCHAR:
+      return 0;
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case EM_GETLINE:
+    case EM_GETHANDLE:
+      if (!g_own_read) {
+        if (message == WM_GETTEXT && wparam > 0 && lparam) *reinterpret_cast<wchar_t*>(lparam) = 0;
+        return 0;
+      }
+      break;
+    case WM_KEYDOWN:
+      if ((wparam == VK_INSERT && IsDown(VK_CONTROL) && !IsDown(VK_SHIFT)) ||
+          (wparam == VK_DELETE && IsDown(VK_SHIFT))) {
+        return 0;
+      }
+      break;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(entry, KeepSecret, 0);
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(entry, message, wparam, lparam);
+}
+
+INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  try {
+    if (message == WM_INITDIALOG) {
+      auto* state = reinterpret_cast<InputBoxState*>(lparam);
+      ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+      ::SetWindowTextW(dialog, state->title.c_str());
+      ::SetDlgItemTextW(dialog, kPromptId, PromptForTextControl(state->prompt).c_str());
+      HWND entry = ::GetDlgItem(dialog, kEntryId);
+      if (state->hidden && !::SetWindowSubclass(entry, KeepSecret, 0, 0)) {
+        throw std::runtime_error("password field unguarded");  // never shown unguarded
+      }
+      ::SendMessageW(entry, EM_SETLIMITTEXT, 0, 0);  // as much as the field can hold
+      ::SetWindowTextW(entry, state->proposal.c_str());
+      ::SendMessageW(entry, EM_SETSEL, 0, -1);
+      FitPromptAndCentre(dialog);
+      ::SetFocus(entry);
+      return FALSE;  // the focus is set
+    }
+    auto* state = reinterpret_cast<InputBoxState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+    if (message == WM_COMMAND && state) {
+      switch (LOWORD(wparam)) {
+        case kTimeRanOutId:
+          state->answer = EntryText(::GetDlgItem(dialog, kEntryId));
+          ::EndDialog(dialog, IDOK);
+          return TRUE;
+        case IDOK: {
+          HWND entry = ::GetDlgItem(dialog, kEntryId);
+          std::wstring text = EntryText(entry);
+          if (const auto refusal = state->check ? state->check(text) : std::nullopt) {
+            // The box stays open, modal to the input box, for the user to correct the text.
+            // The message counts down too; when nobody closed it, nobody is there to correct
+            // the text either, and the input box ends as its own time running out does.
+            bool ran_out = false;
+            {
+              const CountdownScope countdown(WhenTimeRunsOut::kPressDefaultButton);
+              ::MessageBoxW(dialog, refusal->c_str(), L"Kelvari", MB_OK | MB_ICONSTOP);
+              ran_out = countdown.RanOut();
+            }
+            if (ran_out) {
+              ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kTimeRanOutId, BN_CLICKED), 0);
+            } else {
+              ::SetFocus(entry);
+            }
+            return TRUE;
+          }
+          state->answer = std::move(text);
+          ::EndDialog(dialog, IDOK);
+          return TRUE;
+        }
+        case IDCANCEL:  // "Abbrechen", Escape and the close box
+          ::EndDialog(dialog, IDCANCEL);
+          return TRUE;
+        default:
+          break;
+      }
+    }
+  } catch (...) {
+    if (auto* state = reinterpret_cast<InputBoxState*>(::GetWindowLongPtrW(dialog, DWLP_USER))) {
+      state->failed = true;
+    }
+    ::EndDialog(dialog, -1);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstring& title,
+                                     const std::wstring& proposal, const InputCheck& check,
+                                     bool hidden) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+
+  // The dialog manager scales the font from 96 DPI to the DPI of the dialog's monitor.
+  const LOGFONTW font = MessageFontAt(96);
+  const WORD points = static_cast<WORD>(std::max(1, ::MulDiv(std::abs(font.lfHeight), 72, 96)));
+  DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFOREGROUND, 0,
+                        kWidth, kHeight, font, points);
+  dialog.AddControl(DialogTemplate::kStatic, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, 0, kMargin,
+                    kMargin, kPromptWidth, kPromptHeight, kPromptId);
+  // A hidden field shows a mark for each character and gives nothing to the clipboard.
+  const DWORD entry_style = ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP | (hidden ? ES_PASSWORD : 0);
+  dialog.AddControl(DialogTemplate::kEdit, entry_style, WS_EX_CLIENTEDGE, kMargin, kEntryTop,
+                    kWidth - 2 * kMargin, kEntryHeight, kEntryId);
+  dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 0,
+                    kWidth - kMargin - kButtonWidth, kMargin, kButtonWidth, kButtonHeight, IDOK,
+                    L"OK");
+  dialog.AddControl(DialogTemplate::kButton, BS_PUSHBUTTON | WS_TABSTOP, 0,
+                    kWidth - kMargin - kButtonWidth, kMargin + kButtonHeight + 4, kButtonWidth,
+                    kButtonHeight, IDCANCEL, L"Abbrechen");
+
+  InputBoxState state{title, prompt, proposal, check, hidden, {}, false};
+  const CountdownScope countdown(WhenTimeRunsOut::kCommand, kTimeRanOutId);
+  const INT_PTR pressed =
+      ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.get(), nullptr, InputBoxProc,
+                                reinterpret_cast<LPARAM>(&state));
+  InputBoxAnswer answer;
+  if (pressed == IDOK) {
+    answer.kind = InputBoxAnswer::kConfirmed;
+    answer.text = std::move(state.answer);
+  } else if (pressed == IDCANCEL) {
+    answer.kind = InputBoxAnswer::kCancelled;
+  } else {
+    answer.kind = InputBoxAnswer::kFailed;
+    answer.reason =
+        state.failed ? L"Interner Fehler im Eingabefenster." : SystemErrorText(::GetLastError());
+  }
+  return answer;
+}
+
+}  // namespace kelvari

@@ -1,0 +1,26 @@
+// Entry point of kelvari.exe: one process serves one command.
+#include <windows.h>
+
+#include <exception>
+
+#include "core/program.h"
+#include "win32/system_win32.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+  // Load DLLs from the system folder only, never from the (download) folder of the program.
+  ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  // A drive without a medium must give an answer, not the system's "no disk" box.
+  ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+
+  kelvari::Win32System system;
+  kelvari::Form1 form(system);
+  int exit_code = kelvari::kExitFailed;
+  try {
+    exit_code = form.Run();
+  } catch (const std::exception&) {
+    exit_code =
+        form.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
+  }
+  // The one place the process ends: every handler has returned, its objects are gone.
+  ::ExitProcess(static_cast<UINT>(exit_code));
+}

@@ -1,0 +1,49 @@
+// The Win32 implementation of System. Its methods live in the *_win32.cpp files of the
+// subsystem that needs them.
+#pragma once
+
+#include "core/system.h"
+
+namespace kelvari {
+
+class Win32System final : public System {
+ public:
+  std::wstring ArgumentText() override;
+  std::wstring UpperCase(std::wstring_view text) override;
+  AnsiText ToAnsi(std::wstring_view text) override;
+  std::wstring FromAnsi(std::string_view bytes) override;
+  std::optional<std::wstring> ShortPath(const std::wstring& path) override;
+  bool IsNormalFile(const std::wstring& path) override;
+  IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override;
+  IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
+  int MessageBox(const std::wstring& text, const std::wstring& title, std::uint32_t style) override;
+  std::wstring ModulePath() override;
+  std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) override;
+  WindowHandle MainWindow() override;
+  void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override;
+  int CurrentYear() override;
+  void WatchParent() override;
+  bool ParentHasEnded() override;
+  void RemoveFolderAndFiles(const std::wstring& folder) override;
+  std::vector<std::wstring> FoldersWithStaleFile(const std::wstring& base,
+                                                 const std::wstring& pattern,
+                                                 const std::wstring& name, int seconds) override;
+  ScreenMetrics Screen() override;
+  bool ShowInfoForm(const AboutBoxSetup& setup) override;
+  InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
+                          const std::wstring& proposal, const InputCheck& check,
+                          bool hidden) override;
+  IoStatus ShowListDialog(const ListDialogSetup& setup) override;
+  std::vector<int> ListDialogSelection() override;
+  Outcome RunEventLoop() override;
+  FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
+  BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) override;
+  void StartCountdown(int seconds) override;
+  bool CountdownRanOut() override;
+  bool CanListFolder(const std::wstring& folder) override;
+  std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
+  std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;
+  void Pause(int milliseconds) override;
+};
+
+}  // namespace kelvari
