@@ -1,5 +1,5 @@
-// The drive checks: which root a drive word names, and whether a volume label is the one a
-// batch file expects.
+// What CHECKDRIVE and CHECKLABEL share: their answers, which root a drive word names, and whether a
+// volume label is the one a batch file expects.
 #pragma once
 
 #include <optional>
@@ -9,6 +9,10 @@
 #include "core/system.h"
 
 namespace kelvari {
+
+// The two answers of CHECKDRIVE and CHECKLABEL.
+inline constexpr const wchar_t* kDriveOk = L"OK";
+inline constexpr const wchar_t* kDriveError = L"ERROR";
 
 // The root of the drive that `word` names: its first character followed by ":\" (A, a:,
 // A:\ and A:\DATEN all give A:\). An empty word gives the empty text.

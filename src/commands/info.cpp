@@ -1,12 +1,11 @@
 // INFO: shows the about box and ends the program when it is closed; no result file.
-#include "core/program.h"
+#include "commands/commands.h"
 #include "commands/info_about_box.h"
 
 namespace kelvari {
 
-Outcome Form1::DoInfo() {
-  InfoForm info(system());
-  if (!system().ShowInfoForm(info.Setup())) {
+Outcome ShowAboutBox(TextsAndFiles& texts, Dialogs& dialogs) {
+  if (!dialogs.ShowInfoForm(AboutBoxHandlers(texts, dialogs))) {
     return Outcome::Fault(L"Das Infofenster konnte nicht angezeigt werden.");
   }
   return Outcome::NoAnswer(kExitAnswered);

@@ -34,51 +34,42 @@ bool CentresAboutBox(float screen_width_pixels, float screen_height_pixels) {
   return screen_width_pixels > 640.0f && screen_height_pixels > 480.0f;
 }
 
-void InfoForm::Load(float outer_width, float outer_height) {
-  const ScreenMetrics screen = system_.Screen();
-  const float height_pixels = screen.height_twips / screen.twips_per_pixel_y;
-  const float width_pixels = screen.width_twips / screen.twips_per_pixel_x;
-  if (CentresAboutBox(width_pixels, height_pixels)) {
-    Left = CenteredPosition(screen.width_twips, outer_width);
-    Top = CenteredPosition(screen.height_twips, outer_height);
-  } else {
-    Top = 0;
-    Left = 0;
-  }
-
-  BtnToolTip[kBtnMail] =
-      L"... startet Ihr E-Mail-Programm f\u00FCr eine Nachricht an mich unter ''" +
-      std::wstring(kSupportMail) + L"''";
-  BtnToolTip[kBtnNews] =
-      L"... startet Ihren Internet-Browser mit dem Ziel " + std::wstring(kNewsPage);
-
-  Caption = L"Info \u00FCber " + std::wstring(kProgramName);
-  LabelText = AboutText(system_.CurrentYear());
-}
-
-bool InfoForm::BtnClick(int index, WindowHandle self) {
-  switch (index) {
-    case kBtnMail:
-      system_.ShellExecuteOpen(self, MailTarget(), kShowNormal);
-      return false;
-    case kBtnNews:
-      system_.ShellExecuteOpen(self, std::wstring(kNewsPage), kShowNormal);
-      return false;
-    default:
-      return true;
-  }
-}
-
-AboutBoxView InfoForm::View() const {
-  return {Caption, LabelText, BtnCaption, BtnToolTip, Left, Top};
-}
-
-AboutBoxSetup InfoForm::Setup() {
-  return {[this](float outer_width, float outer_height) {
-            Load(outer_width, outer_height);
-            return View();
-          },
-          [this](int button, WindowHandle self) { return BtnClick(button, self); }};
+AboutBoxSetup AboutBoxHandlers(TextsAndFiles& texts, Dialogs& dialogs) {
+  const auto load = [&texts, &dialogs](float outer_width, float outer_height) {
+    AboutBoxView view;
+    const ScreenMetrics screen = dialogs.Screen();
+    const float height_pixels = screen.height_twips / screen.twips_per_pixel_y;
+    const float width_pixels = screen.width_twips / screen.twips_per_pixel_x;
+    if (CentresAboutBox(width_pixels, height_pixels)) {
+      view.left = CenteredPosition(screen.width_twips, outer_width);
+      view.top = CenteredPosition(screen.height_twips, outer_height);
+    }
+    view.button_captions = {L"Eine &E-Mail an mich schreiben",
+                            L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen",
+                            L"Dieses Fenster &schliessen"};
+    view.button_tooltips[kBtnMail] =
+        L"... startet Ihr E-Mail-Programm f\u00FCr eine Nachricht an mich unter ''" +
+        std::wstring(kSupportMail) + L"''";
+    view.button_tooltips[kBtnNews] =
+        L"... startet Ihren Internet-Browser mit dem Ziel " + std::wstring(kNewsPage);
+    view.button_tooltips[kBtnClose] = L"... bringt Sie zur\u00FCck zum Programm";
+    view.caption = L"Info \u00FCber " + std::wstring(kProgramName);
+    view.text = AboutText(texts.CurrentYear());
+    return view;
+  };
+  const auto click = [&dialogs](int button, WindowHandle self) {
+    switch (button) {
+      case kBtnMail:
+        dialogs.ShellExecuteOpen(self, MailTarget(), kShowNormal);
+        return false;
+      case kBtnNews:
+        dialogs.ShellExecuteOpen(self, std::wstring(kNewsPage), kShowNormal);
+        return false;
+      default:
+        return true;
+    }
+  };
+  return {load, click};
 }
 
 }  // namespace kelvari

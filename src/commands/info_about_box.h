@@ -1,14 +1,13 @@
-// InfoForm, the about box of the INFO command: its design (controls and their positions in
-// twips), the texts that its load handler sets, where it goes on the screen, and what its
-// buttons do. The window itself is the system's (System::ShowInfoForm, which gets the form's
-// handlers); this class holds everything that does not depend on it.
+// The about box of INFO: its design (controls and their positions in twips), its texts, where
+// it goes on the screen, and what its buttons do. The window itself is the system's
+// (Dialogs::ShowInfoForm, which gets the handlers made here).
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "core/twips.h"
 #include "core/system.h"
+#include "core/twips.h"
 
 namespace kelvari {
 
@@ -45,34 +44,9 @@ std::wstring MailTarget();
 // otherwise it goes to the upper-left corner.
 bool CentresAboutBox(float screen_width_pixels, float screen_height_pixels);
 
-class InfoForm {
- public:
-  explicit InfoForm(System& system) : system_(system) {}
-
-  // The load handler. `outer_width` and `outer_height` are the window's outer size in twips;
-  // sets Left and Top, the tooltips, the caption and the about text.
-  void Load(float outer_width, float outer_height);
-
-  // The click handler of Btn. Returns true when the about box is to be unloaded (Close).
-  bool BtnClick(int index, WindowHandle self);
-
-  // What the form shows now.
-  AboutBoxView View() const;
-
-  // The handlers through which the system shows this form.
-  AboutBoxSetup Setup();
-
-  std::wstring Caption;
-  std::wstring LabelText;  // Label member 0
-  std::array<std::wstring, 3> BtnCaption{L"Eine &E-Mail an mich schreiben",
-                                         L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen",
-                                         L"Dieses Fenster &schliessen"};
-  std::array<std::wstring, 3> BtnToolTip{L"", L"", L"... bringt Sie zur\u00FCck zum Programm"};
-  float Left = 0;
-  float Top = 0;
-
- private:
-  System& system_;
-};
+// The about box's handlers for Dialogs::ShowInfoForm: its load handler places the box (centred
+// on a screen larger than 640 × 480, else in the upper-left corner) and gives its texts; the
+// E-Mail and News buttons hand their targets to the shell and keep the box open, Close ends it.
+AboutBoxSetup AboutBoxHandlers(TextsAndFiles& texts, Dialogs& dialogs);
 
 }  // namespace kelvari

@@ -1,57 +1,113 @@
-// LISTBOX: the main form becomes the list dialog; the answer is the selected entry, or the
-// selected entries' texts (in double quotes with QUOTED) or numbers. SELECTED= names the
-// entries selected when the dialog opens, which KVTIMEOUT answers when nobody does.
-#include <algorithm>
+// LISTBOX: the list dialog; the answer is the selected entry, or the selected entries' texts
+// (in double quotes with QUOTED) or numbers. SELECTED= names the entries selected when the
+// dialog opens, which KVTIMEOUT answers when nobody does.
+//
+// The dialog stays on the screen when the handler returns; its events give the outcome. They
+// are served by a ListBoxSession that the dialog's callbacks keep alive.
+#include <memory>
 
+#include "commands/commands.h"
 #include "commands/list_box_attributes.h"
 #include "commands/list_box_file.h"
 #include "commands/list_box_selection.h"
 #include "core/answer_encoding.h"
-#include "core/program.h"
-#include "core/parameter_lines.h"
+#include "core/parameter_file.h"
 
 namespace kelvari {
+namespace {
 
-Outcome Form1::DoListBox() {
-  if (Step ended = ChkParamFileName(4)) return *ended;
-  ListDialogSetup setup;
-  setup.title = ParamLines[1];
-  setup.prompt = PromptString(4);
+class ListBoxSession {
+ public:
+  ListBoxSession(TextsAndFiles& texts, Dialogs& dialogs, ResultCharset charset,
+                 ListBoxAttributes attributes, std::vector<std::wstring> entries)
+      : texts_(texts),
+        dialogs_(dialogs),
+        charset_(charset),
+        attributes_(std::move(attributes)),
+        entries_(std::move(entries)) {}
 
-  ListBoxNumeric = 0;
-  ListBoxMultiSelect = 0;
-  ListBoxQuoted = false;
-  ListBoxPreselected.clear();
-  std::wstring selected_word;  // the SELECTED word in force, as given
-  std::vector<std::wstring> attributes;
-  if (Step fault = SplitAttributeLine(ParamLines[3], attributes)) return *fault;
-  for (std::size_t i = 1; i < attributes.size(); ++i) {
-    const std::wstring word = system().UpperCase(attributes[i]);
-    if (ApplyListAttribute(word, ListBoxNumeric, ListBoxMultiSelect)) continue;
-    if (word == L"QUOTED") {
-      ListBoxQuoted = true;
-      continue;
-    }
-    if (auto positions = ReadSelectedWord(word)) {
-      ListBoxPreselected = std::move(*positions);
-      selected_word = attributes[i];
-      continue;
-    }
-    return Outcome::Error(kErrListBoxAttribute, attributes[i]);
+  const std::vector<std::wstring>& entries() const { return entries_; }
+
+  // The dialog's events. Once one has given the outcome (a fault may then be shown over the
+  // dialog), later ones are not served: that outcome decides how the program ends.
+  Step ButtonPressed(int index) {
+    if (ended_) return std::nullopt;
+    if (index == 1) return Ends(Outcome::NoAnswer(kExitCancelled));
+    return Ends(AnswerSelection(/*unattended=*/false));
   }
-  std::sort(ListBoxPreselected.begin(), ListBoxPreselected.end());
-  ListBoxPreselected.erase(std::unique(ListBoxPreselected.begin(), ListBoxPreselected.end()),
-                           ListBoxPreselected.end());
-  // Single selection holds one entry: a SELECTED word naming more is refused like an unknown
-  // word, and so is one naming an entry the list does not have (below).
-  if (ListBoxMultiSelect == 0 && ListBoxPreselected.size() > 1) {
-    return Outcome::Error(kErrListBoxAttribute, selected_word);
+  Step DoubleClicked() {
+    if (ended_) return std::nullopt;
+    return Ends(AnswerSelection(/*unattended=*/false));
+  }
+  Step Closed() {
+    if (ended_) return std::nullopt;
+    return Ends(Outcome::NoAnswer(kExitCancelled));
+  }
+  // Nobody answered in time: the preselection is answered as "&OK" would answer it; without
+  // one the dialog ends as its close box does.
+  Step TimeRanOut() {
+    if (ended_) return std::nullopt;
+    if (attributes_.preselected.empty()) return Ends(Outcome::NoAnswer(kExitCancelled));
+    return Ends(AnswerSelection(/*unattended=*/true));
   }
 
-  const std::wstring list_path = ParamLines[2];
-  if (!system().IsNormalFile(list_path)) return Outcome::Error(kErrListFileMissing);
+ private:
+  Step Ends(Step step) {
+    if (step) ended_ = true;
+    return step;
+  }
 
-  ListFileContent list = ReadListFile(list_path, system());
+  // The answer, or, when the batch file could not read it unchanged, nullopt after telling
+  // the user, with the dialog still shown. `unattended`: nobody is there to choose again, so
+  // such an answer is a fault instead.
+  Step AnswerSelection(bool unattended) {
+    const std::vector<int> selected = dialogs_.ListDialogSelection();
+    const ListAnswerKind kind = attributes_.kind;
+    // A double quote of the entry's own would end its quotes in the batch file's hands.
+    if (const auto entry = EntryQuotesCannotHold(entries_, selected, kind)) {
+      return Refuse(L"Die Auswahl enth\u00E4lt den Eintrag \u201E" + *entry +
+                        L"\u201C mit einem Anf\u00FChrungszeichen (\"). In Anf\u00FChrungszeichen "
+                        L"gesetzt, ist er f\u00FCr die Stapeldatei nicht eindeutig.",
+                    unattended);
+    }
+    const std::wstring result = BuildListResult(entries_, selected, kind);
+    // An entry of a UTF-8 or UTF-16 list file may hold what the batch file would read changed.
+    if (const auto reason = NotHeldReason(texts_, charset_, result)) {
+      return Refuse(L"Die Auswahl" + *reason, unattended);
+    }
+    return Outcome::Answer(result);
+  }
+
+  // Tells why the selection cannot be answered (`why`, a German sentence about "Die
+  // Auswahl"): in a box over the dialog, which stays, or, when `unattended`, as a fault.
+  Step Refuse(const std::wstring& why, bool unattended) {
+    if (unattended) {
+      return Outcome::Fault(why + L"\rSie wird nicht an die Stapeldatei weitergegeben.");
+    }
+    dialogs_.MessageBox(why +
+                            L"\rSie kann so nicht an die Stapeldatei weitergegeben werden. "
+                            L"Bitte w\u00E4hlen Sie einen anderen Eintrag.",
+                        L"Kelvari", kMbIconStop);
+    return std::nullopt;
+  }
+
+  TextsAndFiles& texts_;
+  Dialogs& dialogs_;
+  const ResultCharset charset_;
+  const ListBoxAttributes attributes_;
+  const std::vector<std::wstring> entries_;
+  bool ended_ = false;
+};
+
+}  // namespace
+
+Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+  ListBoxAttributes attributes = ReadListBoxAttributes(call.Line(3), texts);
+  if (attributes.failure) return *attributes.failure;
+
+  const std::wstring list_path = call.Line(2);
+  if (!texts.IsNormalFile(list_path)) return Outcome::Error(kErrListFileMissing);
+  ListFileContent list = ReadListFile(list_path, texts);
   switch (list.outcome) {
     case ListFileContent::kRead:
       break;
@@ -67,87 +123,31 @@ Outcome Form1::DoListBox() {
           L" Zeilen.\r" + L"Eine Liste kann h\u00F6chstens " + limit + L" Eintr\u00E4ge anzeigen.");
     }
   }
-  ListEntries = std::move(list.entries);
-  if (!ListBoxPreselected.empty() &&
-      static_cast<std::size_t>(ListBoxPreselected.back()) >= ListEntries.size()) {
-    return Outcome::Error(kErrListBoxAttribute, selected_word);
+  // A SELECTED word naming an entry the list does not have is not allowed.
+  if (!attributes.preselected.empty() &&
+      static_cast<std::size_t>(attributes.preselected.back()) >= list.entries.size()) {
+    return Outcome::Error(kErrListBoxAttribute, attributes.selected_word);
   }
 
-  setup.multi_select = ListBoxMultiSelect != 0;
-  setup.entries = &ListEntries;
-  setup.ok_enabled = !ListEntries.empty();  // a double-click still confirms an empty list
-  setup.preselected = ListBoxPreselected;
-  setup.on_button = [this](int index) { return Command1_Click(static_cast<std::int16_t>(index)); };
-  setup.on_double_click = [this] { return List1_DblClick(); };
-  setup.on_close = [this] { return Form_QueryUnload(); };
-  setup.on_time_out = [this] { return Form_TimeRanOut(); };
+  ListDialogSetup setup;
+  setup.title = call.Line(1);
+  setup.prompt = call.PromptFrom(4);
+  setup.multi_select = attributes.kind.multi_select;
+  setup.preselected = attributes.preselected;
+  const auto session = std::make_shared<ListBoxSession>(
+      texts, dialogs, call.settings().charset, std::move(attributes), std::move(list.entries));
+  setup.entries = &session->entries();
+  setup.ok_enabled = !session->entries().empty();  // a double-click still confirms an empty list
+  setup.on_button = [session](int index) { return session->ButtonPressed(index); };
+  setup.on_double_click = [session] { return session->DoubleClicked(); };
+  setup.on_close = [session] { return session->Closed(); };
+  setup.on_time_out = [session] { return session->TimeRanOut(); };
 
-  const IoStatus shown = system().ShowListDialog(setup);
+  const IoStatus shown = dialogs.ShowListDialog(setup);
   if (!shown.ok) {
     return Outcome::Fault(L"Das Listenfenster konnte nicht angezeigt werden:\r" + shown.reason);
   }
   return Outcome::DialogShown();
-}
-
-// Once an event has given the outcome (a fault may then be shown over the dialog), later
-// events are not served: that outcome decides how the program ends.
-Step Form1::EndsDialog(Step step) {
-  if (step) dialog_ended_ = true;
-  return step;
-}
-
-Step Form1::Command1_Click(std::int16_t Index) {
-  if (dialog_ended_) return std::nullopt;
-  if (Index == 1) return EndsDialog(Outcome::NoAnswer(kExitCancelled));
-  return EndsDialog(ServeListBoxSelection());
-}
-
-Step Form1::List1_DblClick() {
-  if (dialog_ended_) return std::nullopt;
-  return EndsDialog(ServeListBoxSelection());
-}
-
-Step Form1::Form_QueryUnload() {
-  if (dialog_ended_) return std::nullopt;
-  return EndsDialog(Outcome::NoAnswer(kExitCancelled));
-}
-
-Step Form1::Form_TimeRanOut() {
-  if (dialog_ended_) return std::nullopt;
-  if (ListBoxPreselected.empty()) return EndsDialog(Outcome::NoAnswer(kExitCancelled));
-  return EndsDialog(ServeListBoxSelection(/*unattended=*/true));
-}
-
-// A selection the batch file could not read as chosen: the dialog stays open for another
-// choice, or, with nobody there, nothing is answered.
-Step Form1::RefuseListSelection(const std::wstring& why, bool unattended) {
-  if (unattended) {
-    return Outcome::Fault(why + L"\rSie wird nicht an die Stapeldatei weitergegeben.");
-  }
-  system().MessageBox(why +
-                          L"\rSie kann so nicht an die Stapeldatei weitergegeben werden. "
-                          L"Bitte w\u00E4hlen Sie einen anderen Eintrag.",
-                      L"Kelvari", kMbIconStop);
-  return std::nullopt;
-}
-
-Step Form1::ServeListBoxSelection(bool unattended) {
-  const std::vector<int> selected = system().ListDialogSelection();
-  const ListAnswerKind kind{ListBoxMultiSelect != 0, ListBoxNumeric != 0, ListBoxQuoted};
-  // A double quote of the entry's own would end its quotes in the batch file's hands.
-  if (const auto entry = EntryQuotesCannotHold(ListEntries, selected, kind)) {
-    return RefuseListSelection(
-        L"Die Auswahl enth\u00E4lt den Eintrag \u201E" + *entry +
-            L"\u201C mit einem Anf\u00FChrungszeichen (\"). In Anf\u00FChrungszeichen gesetzt, "
-            L"ist er f\u00FCr die Stapeldatei nicht eindeutig.",
-        unattended);
-  }
-  const std::wstring result = BuildListResult(ListEntries, selected, kind);
-  // An entry of a UTF-8 or UTF-16 list file may hold what the batch file would read changed.
-  if (const auto reason = NotHeldReason(system(), AnswerCharset, result)) {
-    return RefuseListSelection(L"Die Auswahl" + *reason, unattended);
-  }
-  return Outcome::Answer(result);
 }
 
 }  // namespace kelvari

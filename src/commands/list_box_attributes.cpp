@@ -1,6 +1,10 @@
 #include "commands/list_box_attributes.h"
 
-#include "core/parameter_lines.h"
+#include <algorithm>
+
+#include "core/parameter_file.h"
+#include "core/system.h"
+#include "core/word_splitter.h"
 
 namespace kelvari {
 
@@ -40,6 +44,46 @@ std::optional<std::vector<int>> ReadSelectedWord(std::wstring_view upper_word) {
     if (comma == std::wstring_view::npos) return positions;
     rest = rest.substr(comma + 1);
   }
+}
+
+}  // namespace kelvari
+
+namespace kelvari {
+
+ListBoxAttributes ReadListBoxAttributes(const std::wstring& line, TextsAndFiles& texts) {
+  ListBoxAttributes read;
+  const auto words = SplitAttributeLine(line);
+  if (!words) {
+    read.failure = Outcome::Fault(TooManyWordsMessage());
+    return read;
+  }
+  std::int16_t numeric = 0;
+  std::int16_t multi_select = 0;
+  for (std::size_t i = 1; i < words->size(); ++i) {
+    const std::wstring& given = (*words)[i];
+    const std::wstring word = texts.UpperCase(given);
+    if (ApplyListAttribute(word, numeric, multi_select)) continue;
+    if (word == L"QUOTED") {
+      read.kind.quoted = true;
+      continue;
+    }
+    if (auto positions = ReadSelectedWord(word)) {
+      read.preselected = std::move(*positions);
+      read.selected_word = given;
+      continue;
+    }
+    read.failure = Outcome::Error(kErrListBoxAttribute, given);
+    return read;
+  }
+  read.kind.numeric = numeric != 0;
+  read.kind.multi_select = multi_select != 0;
+  std::sort(read.preselected.begin(), read.preselected.end());
+  read.preselected.erase(std::unique(read.preselected.begin(), read.preselected.end()),
+                         read.preselected.end());
+  if (!read.kind.multi_select && read.preselected.size() > 1) {
+    read.failure = Outcome::Error(kErrListBoxAttribute, read.selected_word);
+  }
+  return read;
 }
 
 }  // namespace kelvari

@@ -7,7 +7,26 @@
 #include <string_view>
 #include <vector>
 
+#include "commands/list_box_selection.h"
+#include "core/outcome.h"
+
 namespace kelvari {
+
+class TextsAndFiles;
+
+// What the attribute line of LISTBOX asks for: how the answer is written, and the entries
+// selected when the dialog opens (positions from 0, in list order, once each).
+struct ListBoxAttributes {
+  ListAnswerKind kind;
+  std::vector<int> preselected;
+  std::wstring selected_word;  // the SELECTED word in force, as given
+  Step failure;                // error 7 naming the word that is not allowed, or a fault
+};
+
+// Reads the attribute line: SINGLESELECT, MULTISELECT, NUMERIC, STRING, QUOTED and
+// SELECTED=n[,m...], in any case; a later word overrides an earlier one. Single selection holds
+// one entry: a SELECTED word naming more is not allowed either.
+ListBoxAttributes ReadListBoxAttributes(const std::wstring& line, TextsAndFiles& texts);
 
 // Applies one upper-cased attribute word to the two list-mode flags. Returns false, leaving
 // both flags as they were, for a word that is none of SINGLESELECT, MULTISELECT, NUMERIC and

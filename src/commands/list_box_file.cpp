@@ -1,7 +1,7 @@
 #include "commands/list_box_file.h"
 
 #include "core/kv_cmd_file.h"
-#include "core/parameter_lines.h"
+#include "core/parameter_file.h"
 #include "core/system.h"
 #include "core/text_file.h"
 

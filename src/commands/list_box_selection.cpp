@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/parameter_lines.h"
+#include "core/parameter_file.h"
 
 namespace kelvari {
 namespace {

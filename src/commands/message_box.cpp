@@ -1,25 +1,22 @@
 // MESSAGEBOX: a standard message box; the answer is the pressed button as a German word.
+#include "commands/commands.h"
 #include "commands/message_box_style.h"
 #include "core/prompt_text.h"
-#include "core/program.h"
+#include "core/word_splitter.h"
 
 namespace kelvari {
 
-Outcome Form1::DoMessageBox() {
-  if (Step ended = ChkParamFileName(3)) return *ended;
-
-  std::vector<std::wstring> attributes;
-  if (Step fault = SplitAttributeLine(ParamLines[2], attributes)) return *fault;
+Outcome AskWithMessageBox(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+  const auto attributes = SplitAttributeLine(call.Line(2));
+  if (!attributes) return Outcome::Fault(TooManyWordsMessage());
   MessageBoxStyle style;
-  for (std::size_t i = 1; i < attributes.size(); ++i) {
-    if (!style.Apply(system().UpperCase(attributes[i]))) {
-      return Outcome::Error(kErrMessageBoxAttribute, attributes[i]);
-    }
+  for (std::size_t i = 1; i < attributes->size(); ++i) {
+    const std::wstring& word = (*attributes)[i];
+    if (!style.Apply(texts.UpperCase(word))) return Outcome::Error(kErrMessageBoxAttribute, word);
   }
 
-  const std::wstring text = PromptString(3);
-  const int pressed =
-      system().MessageBox(text, BoxTitle(ParamLines[1]), static_cast<std::uint16_t>(style.Value()));
+  const int pressed = dialogs.MessageBox(call.PromptFrom(3), BoxTitle(call.Line(1)),
+                                         static_cast<std::uint16_t>(style.Value()));
   // No box shown, no button pressed: that is no answer, not even an empty one.
   if (pressed <= 0) return Outcome::Fault(L"Das Meldungsfenster konnte nicht angezeigt werden.");
   return Outcome::Answer(MessageBoxResultWord(pressed));

@@ -1,15 +1,20 @@
 // QUERYFOLDERBOX: the shell's folder-browse dialog; the answer is the chosen folder, or an
 // empty line after a cancel (exit code 1).
-#include "commands/query_folder_box_prompt.h"
+#include "commands/query_folder_box.h"
+
+#include "commands/commands.h"
 #include "core/answer_encoding.h"
-#include "core/program.h"
 
 namespace kelvari {
 
-Outcome Form1::DoQueryFolderBox() {
-  if (Step ended = ChkParamFileName(1)) return *ended;
-  const std::wstring prompt = FolderPrompt(ParamLines);
-  const BrowsedFolder folder = system().BrowseForFolder(system().MainWindow(), prompt);
+std::wstring FolderPrompt(const Invocation& call) {
+  std::wstring prompt;
+  for (int n = 1; n <= call.LineCount(); ++n) prompt += call.Line(n) + L"\r\n";
+  return prompt;
+}
+
+Outcome AskForFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+  const BrowsedFolder folder = dialogs.BrowseForFolder(dialogs.MainWindow(), FolderPrompt(call));
   if (folder.failed) {
     return Outcome::Fault(L"Der Dialog zur Ordnerauswahl konnte nicht angezeigt werden.");
   }
@@ -20,7 +25,7 @@ Outcome Form1::DoQueryFolderBox() {
         L"Der Pfad des gew\u00E4hlten Ordners konnte nicht vollst\u00E4ndig "
         L"ermittelt werden. Er wird nicht an die Stapeldatei weitergegeben.");
   }
-  return PathAnswer(system(), AnswerCharset, *folder.path, kExitAnswered);
+  return PathAnswer(texts, call.settings().charset, *folder.path, kExitAnswered);
 }
 
 }  // namespace kelvari

@@ -134,7 +134,8 @@ std::optional<std::wstring> ExactPath(TextsAndFiles& system, ResultCharset chars
   return *short_folder + (last == L'\\' || last == L'/' ? L"" : L"\\") + name;
 }
 
-Outcome PathAnswer(System& system, ResultCharset charset, const std::wstring& path, int exit_code) {
+Outcome PathAnswer(TextsAndFiles& system, ResultCharset charset, const std::wstring& path,
+                   int exit_code) {
   if (const auto exact = ExactPath(system, charset, path)) {
     return Outcome::Answer(*exact, exit_code);
   }

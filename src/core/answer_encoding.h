@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/charset_setting.h"
+#include "core/settings.h"
 #include "core/system.h"
 
 namespace kelvari {
@@ -38,6 +38,7 @@ std::optional<std::wstring> ExactPath(TextsAndFiles& system, ResultCharset chars
 
 // The answer `path` in a form of ExactPath with `exit_code`. When there is no such form, a
 // fault that tells the user why: nothing is written.
-Outcome PathAnswer(System& system, ResultCharset charset, const std::wstring& path, int exit_code);
+Outcome PathAnswer(TextsAndFiles& system, ResultCharset charset, const std::wstring& path,
+                   int exit_code);
 
 }  // namespace kelvari

@@ -2,7 +2,7 @@
 //
 // A handler does not end the process itself: it returns an answer for the result file with
 // its exit code, an end without a result file, an error code with the attribute it names, or
-// a fault text. Form1::Finish writes the answer or shows the box and gives the exit code;
+// a fault text. Program::Finish writes the answer or shows the box and gives the exit code;
 // wWinMain ends the process with it.
 #pragma once
 

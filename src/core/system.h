@@ -16,8 +16,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/outcome.h"
 #include "core/dialog_requests.h"
+#include "core/outcome.h"
 
 namespace kelvari {
 

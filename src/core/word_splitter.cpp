@@ -22,6 +22,19 @@ bool SplitWords(std::wstring_view text, std::vector<std::wstring>& words, std::i
   return true;
 }
 
+std::optional<std::vector<std::wstring>> SplitAttributeLine(std::wstring_view line) {
+  std::vector<std::wstring> words;
+  std::int16_t count = 0;
+  if (!SplitWords(line, words, count)) return std::nullopt;
+  words.resize(static_cast<std::size_t>(count) + 1);  // a line without words leaves none
+  return words;
+}
+
+std::wstring TooManyWordsMessage() {
+  return L"Ein Text mit mehr als " + std::to_wstring(kMaxWords) +
+         L" W\u00F6rtern kann nicht zerlegt werden.";
+}
+
 std::wstring ArgumentTextOf(std::wstring_view command_line) {
   // The program's name ends at the first blank or tab outside quotes; every quote switches
   // between inside and outside, as the C runtime reads argv[0]. So "%~dp0"kelvari.exe and

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,13 @@ inline constexpr int kMaxWords = 32767;
 // Returns false, with `words` and `count` unchanged, when the text holds more than kMaxWords
 // words.
 bool SplitWords(std::wstring_view text, std::vector<std::wstring>& words, std::int16_t& count);
+
+// The words of an attribute line (word n in entry n, entry 0 unused; none for a line without
+// words), or nullopt when it holds more than kMaxWords words.
+std::optional<std::vector<std::wstring>> SplitAttributeLine(std::wstring_view line);
+
+// The German fault text for a text of more than kMaxWords words.
+std::wstring TooManyWordsMessage();
 
 // Returns the text that follows the program's own name in a process command line, and the
 // blanks and tabs after the name. The name ends at the first blank or tab outside quotes.

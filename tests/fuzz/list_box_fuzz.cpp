@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "fuzz_input.h"
-#include "run_form.h"
+#include "run_program.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kelvari;

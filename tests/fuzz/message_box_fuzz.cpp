@@ -2,7 +2,7 @@
 // and a box it shows has only the style bits of its three groups.
 #include "commands/message_box_style.h"
 #include "fuzz_input.h"
-#include "run_form.h"
+#include "run_program.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kelvari;

@@ -2,10 +2,10 @@
 // and are never comments. UTF-8 is read strictly: valid UTF-8 comes back unchanged, and every
 // ASCII character of the text is one of the file's own ASCII bytes, none is lost or made up;
 // written back as a UTF-8 answer, it is the same bytes.
-#include "fake_system.h"
 #include "core/answer_encoding.h"
-#include "core/parameter_lines.h"
+#include "core/parameter_file.h"
 #include "core/text_file.h"
+#include "fake_system.h"
 #include "fuzz_input.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "run_form.h"
 #include "commands/drive_check.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {

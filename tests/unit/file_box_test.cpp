@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/file_box_filter.h"
-#include "run_form.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {
@@ -52,9 +52,10 @@ void RunFileBox(FileBoxRun& run, const wchar_t* command, const std::string& para
                 ResultCharset charset = ResultCharset::kAnsi) {
   run.sys.argument_text = std::wstring(L"e.txt ") + command + L" p.txt";
   run.sys.files[L"p.txt"].bytes = param_file;
-  Form1 form(run.sys);
-  form.AnswerCharset = charset;
-  run.exit = testing::RunProgram(run.sys, &form);
+  testing::TestProgram program(run.sys);
+  Settings settings;
+  settings.charset = charset;
+  run.exit = testing::RunProgram(run.sys, &program, settings);
 }
 
 const std::string kParams = CrLf({"; Kommentar", "Datei w\xE4hlen", "vorschlag.txt", "C:\\Daten",

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "commands/query_folder_box_prompt.h"
-#include "run_form.h"
+#include "commands/query_folder_box.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {
@@ -20,7 +20,7 @@ TEST(FolderPrompt, EveryKeptLineEndsWithCrLf) {
       {{L"", L""}, L"\r\n"},
       {{L""}, L""},
   };
-  for (const Case& c : cases) EXPECT_EQ(FolderPrompt(c.lines), c.prompt);
+  for (const Case& c : cases) EXPECT_EQ(FolderPrompt(Invocation({}, c.lines, {})), c.prompt);
 }
 
 TEST(QueryFolderBox, AnswersTheFolderOrAnEmptyLineAfterCancel) {

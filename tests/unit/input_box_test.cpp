@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/prompt_text.h"
-#include "run_form.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {
@@ -129,9 +129,10 @@ TEST(DoPasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
                          testing::CrLf({"Anmeldung", "vorgeschlagen", "Kennwort:"}));
     sys.input_box_tries = c.tries;
     sys.input_box_answer = c.answer;
-    Form1 form(sys);
-    form.AnswerCharset = c.charset;
-    EXPECT_EQ(testing::RunProgram(sys, &form), c.exit);
+    testing::TestProgram program(sys);
+    Settings settings;
+    settings.charset = c.charset;
+    EXPECT_EQ(testing::RunProgram(sys, &program, settings), c.exit);
     EXPECT_EQ(sys.files[L"erg.txt"].bytes, c.result);
     ASSERT_EQ(sys.input_boxes.size(), 1u);
     EXPECT_TRUE(sys.input_boxes[0].hidden);

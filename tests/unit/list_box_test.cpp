@@ -2,8 +2,9 @@
 
 #include <map>
 
+#include "commands/list_box_attributes.h"
 #include "commands/list_box_file.h"
-#include "run_form.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {
@@ -13,19 +14,19 @@ using testing::FakeSystem;
 // Runs LISTBOX up to the shown dialog. The form stays alive, so its events can be raised.
 struct ListRun {
   FakeSystem sys;
-  Form1 form{sys};
+  testing::TestProgram program{sys};
   std::optional<int> exit;
 
   ListRun(const std::string& attributes, const std::string& list_bytes,
           const std::string& list_name = "liste.txt",
-          std::map<std::wstring, std::wstring> environment = {}) {
+          std::map<std::wstring, std::wstring> environment = {}, const Settings& settings = {}) {
     sys.environment = std::move(environment);
     sys.argument_text = L"erg.txt ListBox p.txt";
     sys.files[L"p.txt"].bytes =
         testing::CrLf({"Auswahl", list_name.c_str(), attributes.c_str(), "Bitte", "", "w\xE4hlen"});
     sys.files[L"liste.txt"].bytes = list_bytes;
     sys.files[L"erg.txt"].bytes = "ALT\r\n";
-    exit = testing::RunProgram(sys, &form);
+    exit = testing::RunProgram(sys, &program, settings);
   }
 
   const ListDialogSetup& dialog() const { return sys.list_dialogs.at(0); }
@@ -34,7 +35,7 @@ struct ListRun {
   // the dialog stays open.
   template <typename Action>
   std::optional<int> Do(Action action) {
-    return testing::Ends(form, action());
+    return testing::Ends(program, action());
   }
   std::string Result() { return sys.files[L"erg.txt"].bytes; }
 };
@@ -50,8 +51,8 @@ TEST(DoListBox, ShowsTheDialogAndReturns) {
   EXPECT_EQ(run.sys.list_entries_shown,
             (std::vector<std::wstring>{L"Rot", L" Gr\u00FCn ", L"Blau"}));
   // The command-line words stay in place for the result file.
-  EXPECT_EQ(run.form.ParamCountX, 3);
-  EXPECT_EQ(run.form.Word(1), L"erg.txt");
+  EXPECT_EQ(run.program.call().WordCount(), 3);
+  EXPECT_EQ(run.program.call().Word(1), L"erg.txt");
 }
 
 TEST(DoListBox, AttributeLineSetsTheModes) {
@@ -75,9 +76,10 @@ TEST(DoListBox, AttributeLineSetsTheModes) {
   for (const Case& c : cases) {
     ListRun run(c.attributes, "a\r\nb\r\nc\r\n");
     ASSERT_EQ(run.exit, std::nullopt) << c.attributes;
-    EXPECT_EQ(run.form.ListBoxNumeric, c.numeric) << c.attributes;
-    EXPECT_EQ(run.form.ListBoxMultiSelect, c.multi) << c.attributes;
-    EXPECT_EQ(run.form.ListBoxQuoted, c.quoted) << c.attributes;
+    const ListBoxAttributes read = ReadListBoxAttributes(run.sys.FromAnsi(c.attributes), run.sys);
+    EXPECT_EQ(read.kind.numeric, c.numeric != 0) << c.attributes;
+    EXPECT_EQ(read.kind.multi_select, c.multi != 0) << c.attributes;
+    EXPECT_EQ(read.kind.quoted, c.quoted) << c.attributes;
     EXPECT_EQ(run.dialog().multi_select, c.multi != 0);
     EXPECT_EQ(run.dialog().preselected, c.preselected) << c.attributes;
   }
@@ -255,10 +257,12 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
   };
   for (const Case& c : cases) {
     // UTF-8, with an entry beyond the ANSI code page and one with quotes of its own.
+    Settings settings;
+    settings.charset = c.charset;
     ListRun run(c.attributes,
-                "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\r\nx\r\n\xE4\xB8\xAD\r\nSo \"nicht\"");
+                "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\r\nx\r\n\xE4\xB8\xAD\r\nSo \"nicht\"",
+                "liste.txt", {}, settings);
     ASSERT_EQ(run.exit, std::nullopt);
-    run.form.AnswerCharset = c.charset;
     run.sys.list_selection = c.selection;
     const auto code = c.double_click ? run.Do(run.dialog().on_double_click)
                                      : run.Do([&] { return run.dialog().on_button(0); });
@@ -273,7 +277,8 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     EXPECT_EQ(run.sys.boxes[0].style, kMbIconStop);
     run.sys.list_selection = {0};  // another choice in the same dialog
     EXPECT_EQ(run.Do([&] { return run.dialog().on_button(0); }), kExitAnswered);
-    EXPECT_EQ(run.Result(), run.form.ListBoxQuoted ? "\"Rot\"\r\n" : "Rot\r\n");
+    const bool quoted = ReadListBoxAttributes(run.sys.FromAnsi(c.attributes), run.sys).kind.quoted;
+    EXPECT_EQ(run.Result(), quoted ? "\"Rot\"\r\n" : "Rot\r\n");
   }
 }
 

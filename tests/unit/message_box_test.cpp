@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/message_box_style.h"
-#include "run_form.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {

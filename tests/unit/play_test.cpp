@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "run_form.h"
-#include "commands/play_mci.h"
+#include "commands/wave_player.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 using testing::CrLf;
 using testing::FakeSystem;
 
-TEST(MMControl, SoundOpensPlaysAndCloseCloses) {
+TEST(WavePlayer, SoundOpensPlaysAndCloseCloses) {
   struct Case {
     const wchar_t* file;
     std::map<std::wstring, std::uint32_t> errors;
@@ -36,33 +36,29 @@ TEST(MMControl, SoundOpensPlaysAndCloseCloses) {
     FakeSystem sys;
     sys.mci_errors = c.errors;
     {
-      MMControl mm(sys);
-      mm.DeviceType = L"WaveAudio";
-      mm.FileName = c.file;
-      mm.Command(L"SOUND");
-      EXPECT_EQ(mm.Error() != 0, !c.errors.empty() || c.commands.empty());
-      mm.Command(L"Close");
+      WavePlayer player(sys, c.file);
+      player.Play();
+      EXPECT_EQ(player.Error() != 0, !c.errors.empty() || c.commands.empty());
+      player.Close();
     }
     EXPECT_EQ(sys.mci_commands, c.commands) << ::testing::PrintToString(c.file);
   }
 }
 
-TEST(MMControl, UnknownCommandAndAnOpenDeviceLeftBehind) {
+TEST(WavePlayer, AnOpenDeviceLeftBehindIsClosed) {
   FakeSystem sys;
   {
-    MMControl mm(sys);
-    mm.FileName = L"a.wav";
-    mm.Command(L"Eject");
-    EXPECT_EQ(mm.Error(), MMControl::kUnknownCommand);
-    mm.Command(L"sound");
+    WavePlayer player(sys, L"a.wav");
+    player.Play();
   }
-  const std::vector<std::wstring> expected = {L"open \"a.wav\" alias kelvari_mm wait",
-                                              L"set kelvari_mm time format milliseconds",
-                                              L"play kelvari_mm from 0", L"close kelvari_mm wait"};
+  const std::vector<std::wstring> expected = {
+      L"open \"a.wav\" type WaveAudio alias kelvari_mm wait",
+      L"set kelvari_mm time format milliseconds", L"play kelvari_mm from 0",
+      L"close kelvari_mm wait"};
   EXPECT_EQ(sys.mci_commands, expected);
 }
 
-TEST(MMControl, WaitEndsWithTheSoundAndAStalledDeviceIsStopped) {
+TEST(WavePlayer, WaitEndsWithTheSoundAndAStalledDeviceIsStopped) {
   struct Case {
     const wchar_t* length;
     int playing_polls;
@@ -71,9 +67,9 @@ TEST(MMControl, WaitEndsWithTheSoundAndAStalledDeviceIsStopped) {
     std::wstring last_play;
   };
   const Case cases[] = {
-      {L"500", 3, 3 * MMControl::kPollMs, 0, L"play kelvari_mm from 0"},
+      {L"500", 3, 3 * WavePlayer::kPollMs, 0, L"play kelvari_mm from 0"},
       {L"500", 0, 0, 0, L"play kelvari_mm from 0"},
-      {L"500", 1000000, 5500 + MMControl::kPollMs, MMControl::kStalled, L"stop kelvari_mm"},
+      {L"500", 1000000, 5500 + WavePlayer::kPollMs, WavePlayer::kStalled, L"stop kelvari_mm"},
       {L"", 1000000, 0, 0, L"play kelvari_mm from 0 wait"},  // length unknown: the device waits
       {L"viel", 1000000, 0, 0, L"play kelvari_mm from 0 wait"},
   };
@@ -81,10 +77,9 @@ TEST(MMControl, WaitEndsWithTheSoundAndAStalledDeviceIsStopped) {
     FakeSystem sys;
     sys.mci_length = c.length;
     sys.mci_playing_polls = c.playing_polls;
-    MMControl mm(sys);
-    mm.FileName = L"a.wav";
-    mm.Command(L"SOUND");
-    EXPECT_EQ(mm.Error(), c.error) << ::testing::PrintToString(c.length);
+    WavePlayer player(sys, L"a.wav");
+    player.Play();
+    EXPECT_EQ(player.Error(), c.error) << ::testing::PrintToString(c.length);
     EXPECT_EQ(sys.paused_ms, c.paused_ms) << ::testing::PrintToString(c.length);
     EXPECT_EQ(sys.mci_commands.back(), c.last_play);
   }

@@ -1,5 +1,5 @@
-// Rules for the lines of a parameter file: trimming and comment lines, which do not apply to a
-// file that kv.cmd wrote.
+// The parameter file: reading it, and the rules for its lines (trimming and comment lines,
+// which do not apply to a file that kv.cmd wrote).
 #pragma once
 
 #include <optional>
@@ -7,9 +7,21 @@
 #include <string_view>
 #include <vector>
 
+#include "core/outcome.h"
+
 namespace kelvari {
 
 class TextsAndFiles;
+
+// Reads the parameter file `path` (word 3 of the command line) and keeps its lines (entry 0
+// empty). Error 4 when it is no normal file, error 5 when it keeps fewer than `least_lines`
+// lines, a fault when it cannot be read, names a variable that cannot be a line, or holds more
+// than kMaxLines lines.
+struct ParameterFile {
+  std::vector<std::wstring> lines;
+  Step failure;  // the outcome that ends the command instead
+};
+ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, TextsAndFiles& files);
 
 // The most lines a parameter or list file may hold: line counts are 16-bit signed numbers.
 inline constexpr int kMaxLines = 32767;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/parameter_lines.h"
-#include "run_form.h"
+#include "core/parameter_file.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {
@@ -10,14 +10,25 @@ using testing::FakeSystem;
 using V = std::vector<std::wstring>;
 
 // Reads `content` as the parameter file of a command line with three words.
+// A command CMD that needs `least_lines` lines of its parameter file and answers nothing.
+Program ProgramWithCommand(FakeSystem& sys, std::vector<CommandRow>& table, int least_lines) {
+  table = {{L"CMD", least_lines,
+            [](const Invocation&, System&) { return Outcome::NoAnswer(kExitAnswered); }, L""}};
+  return Program(sys, table);
+}
+
+// Reads `content` as the parameter file of a command line with three words.
 V ReadParams(const std::string& content, std::int16_t min = 1, FakeSystem* out = nullptr) {
   FakeSystem local;
   FakeSystem& sys = out ? *out : local;
   sys.files[L"p.txt"].bytes = content;
-  Form1 form(sys);
-  form.GetParamStrX(L"r.txt CMD p.txt");
-  if (testing::Ends(form, form.ChkParamFileName(min))) return {L"<ended>"};
-  return form.ParamLines;
+  sys.argument_text = L"r.txt CMD p.txt";
+  std::vector<CommandRow> table;
+  Program program = ProgramWithCommand(sys, table, min);
+  if (program.Finish(program.Start({})) != kExitAnswered) return {L"<ended>"};
+  V lines{L""};
+  for (int n = 1; n <= program.call().LineCount(); ++n) lines.push_back(program.call().Line(n));
+  return lines;
 }
 
 TEST(ParameterFile, CommentsAreDroppedAndBlankLinesKept) {
@@ -139,10 +150,10 @@ TEST(ParameterFile, ErrorsThreeFourAndFive) {
   for (const Case& c : cases) {
     FakeSystem sys;
     if (c.file) sys.files[L"p.txt"] = {c.content, c.hidden, c.folder};
-    Form1 form(sys);
-    form.GetParamStrX(c.args);
-    EXPECT_EQ(testing::Ends(form, form.ChkParamFileName(c.min)), kExitFailed)
-        << "case " << (&c - cases);
+    sys.argument_text = c.args;
+    std::vector<CommandRow> table;
+    Program program = ProgramWithCommand(sys, table, c.min);
+    EXPECT_EQ(program.Finish(program.Start({})), kExitFailed) << "case " << (&c - cases);
     ASSERT_EQ(sys.boxes.size(), 1u);
     EXPECT_EQ(sys.boxes[0].text, L"Ausf\u00FChrungsfehler:\r\r" + c.message);
     EXPECT_EQ(sys.boxes[0].title, L"Kelvari");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/answer_encoding.h"
-#include "run_form.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {
@@ -40,12 +40,13 @@ TEST(NotHeldReason, NamesEachCharacterTheCharsetLacksOnce) {
   }
 }
 
-TEST(SaveResultAndExit, AnAnswerTheCodePageCannotHoldIsRefusedAndTheOldOneKept) {
+TEST(WriteAnswer, AnAnswerTheCodePageCannotHoldIsRefusedAndTheOldOneKept) {
   FakeSystem sys;
   sys.files[L"erg.txt"].bytes = "ALT\r\n";
-  Form1 form(sys);
-  form.GetParamStrX(L"erg.txt X");
-  EXPECT_EQ(form.SaveResultAndExit(L"Bericht\uFF02 & mkdir X & \uFF02"), kExitFailed);
+  testing::TestProgram program(sys);
+  sys.argument_text = L"erg.txt X";
+  program.Start({});
+  EXPECT_EQ(program.Finish(Outcome::Answer(L"Bericht\uFF02 & mkdir X & \uFF02")), kExitFailed);
   EXPECT_EQ(sys.files[L"erg.txt"].bytes, "ALT\r\n");
   ASSERT_EQ(sys.boxes.size(), 1u);
   EXPECT_TRUE(sys.boxes[0].text.starts_with(L"Die Antwort enth\u00E4lt Zeichen"));

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "run_form.h"
+#include "run_program.h"
 
 namespace kelvari {
 namespace {
@@ -73,25 +73,27 @@ TEST(Dispatch, AttributeLinesHoldAtMost32767Words) {
   }
 }
 
-TEST(SaveResultAndExit, WritesOneAnsiLine) {
+TEST(WriteAnswer, WritesOneAnsiLine) {
   FakeSystem sys;
-  Form1 form(sys);
-  form.GetParamStrX(L"C:\\erg.txt X");
+  testing::TestProgram program(sys);
+  sys.argument_text = L"C:\\erg.txt X";
+  program.Start({});
   sys.files[L"C:\\erg.txt"].bytes = "ein alter, l\xE4ngerer Inhalt\r\n";
-  EXPECT_EQ(form.SaveResultAndExit(L"Gr\u00FC\u00DFe  mit Leerzeichen "), kExitAnswered);
+  EXPECT_EQ(program.Finish(Outcome::Answer(L"Gr\u00FC\u00DFe  mit Leerzeichen ")), kExitAnswered);
   EXPECT_EQ(sys.files[L"C:\\erg.txt"].bytes,
             "Gr\xFC\xDF"
             "e  mit Leerzeichen \r\n");
-  EXPECT_EQ(form.SaveResultAndExit(L"", kExitCancelled), kExitCancelled);
+  EXPECT_EQ(program.Finish(Outcome::Answer(L"", kExitCancelled)), kExitCancelled);
   EXPECT_EQ(sys.files[L"C:\\erg.txt"].bytes, "\r\n");
 }
 
-TEST(SaveResultAndExit, AnUnwritableFileIsReportedAndKept) {
+TEST(WriteAnswer, AnUnwritableFileIsReportedAndKept) {
   FakeSystem sys;
   sys.files[L"erg.txt"] = {"ALT\r\n", false, false, true};
-  Form1 form(sys);
-  form.GetParamStrX(L"erg.txt X");
-  EXPECT_EQ(form.SaveResultAndExit(L"NEU"), kExitFailed);
+  testing::TestProgram program(sys);
+  sys.argument_text = L"erg.txt X";
+  program.Start({});
+  EXPECT_EQ(program.Finish(Outcome::Answer(L"NEU")), kExitFailed);
   EXPECT_EQ(sys.files[L"erg.txt"].bytes, "ALT\r\n");
   ASSERT_EQ(sys.boxes.size(), 1u);
   EXPECT_EQ(sys.boxes[0].text,
@@ -127,8 +129,8 @@ TEST(CallerWatch, NoAnswerIsWrittenOnceKvCmdHasEnded) {
     if (c.caller) sys.environment[L"KVCALLER"] = *c.caller;
     sys.parent_ended = c.ended;
     sys.input_box_answer = {InputBoxAnswer::kConfirmed, L"geheim", L""};
-    Form1 form(sys);
-    EXPECT_EQ(form.Run(), c.exit);
+    testing::TestProgram program(sys);
+    EXPECT_EQ(program.Run(), c.exit);
     EXPECT_TRUE(sys.boxes.empty());
     EXPECT_EQ(sys.files.count(result) == 0, c.removed);
     EXPECT_EQ(sys.files.count(params) == 0, c.removed);
@@ -147,8 +149,8 @@ TEST(CallerWatch, AnswersLeftByEndedCallsAreRemovedByTheNext) {
     if (through_kv_cmd) sys.environment[L"KVCALLER"] = L"kv.cmd";
     sys.stale_folders = {L"C:\\T\\kv2.tmp", L"C:\\T\\kv1.tmp", L"C:\\T\\daten"};
     sys.files[L"C:\\T\\kv2.tmp\\ergebnis.txt"].bytes = "Geheim\r\n";
-    Form1 form(sys);
-    form.Run();
+    testing::TestProgram program(sys);
+    program.Run();
     EXPECT_EQ(sys.removed_folders, through_kv_cmd ? std::vector<std::wstring>{L"C:\\T\\kv2.tmp"}
                                                   : std::vector<std::wstring>{});
     EXPECT_EQ(sys.files.count(L"C:\\T\\kv2.tmp\\ergebnis.txt"), through_kv_cmd ? 0u : 1u);
@@ -189,8 +191,8 @@ TEST(Timeout, KvTimeoutStartsTheCountdownOrIsReportedInstead) {
     if (c.value) sys.environment[L"KVTIMEOUT"] = *c.value;
     sys.input_box_answer = {InputBoxAnswer::kConfirmed, L"Text", L""};
     sys.countdown_ran_out = c.ran_out;
-    Form1 form(sys);
-    EXPECT_EQ(form.Run(), c.exit);
+    testing::TestProgram program(sys);
+    EXPECT_EQ(program.Run(), c.exit);
     EXPECT_EQ(sys.countdowns, c.countdowns);
     EXPECT_EQ(sys.files[L"erg.txt"].bytes, c.result);
     if (c.exit == kExitFailed) {
@@ -207,8 +209,8 @@ TEST(Timeout, KvTimeoutStartsTheCountdownOrIsReportedInstead) {
     FakeSystem sys;
     testing::PrepareCall(sys, L"erg.txt INPUTBOX p.txt", testing::CrLf({"T", "V", "P"}));
     sys.environment[L"KVTIMEOUT"] = std::wstring(20000, L'9');
-    Form1 form(sys);
-    EXPECT_EQ(form.Run(), kExitFailed);
+    testing::TestProgram program(sys);
+    EXPECT_EQ(program.Run(), kExitFailed);
     ASSERT_EQ(sys.boxes.size(), 1u);
     EXPECT_EQ(sys.boxes[0].text, L"Die Umgebungsvariable KVTIMEOUT hat den ung\u00FCltigen Wert '" +
                                      std::wstring(40, L'9') +
@@ -220,8 +222,8 @@ TEST(Timeout, KvTimeoutStartsTheCountdownOrIsReportedInstead) {
   sys.argument_text = L"erg.txt MSGBOX";
   sys.environment[L"KVTIMEOUT"] = L"2";
   sys.countdown_ran_out = true;
-  Form1 form(sys);
-  EXPECT_EQ(form.Run(), kExitFailed);
+  testing::TestProgram program(sys);
+  EXPECT_EQ(program.Run(), kExitFailed);
   EXPECT_EQ(sys.boxes.size(), 1u);
 }
 
@@ -261,8 +263,8 @@ TEST(Charset, KvCharsetChoosesTheResultEncodingOrIsReportedInstead) {
     if (c.value) sys.environment[L"KVCHARSET"] = *c.value;
     if (c.timeout) sys.environment[L"KVTIMEOUT"] = *c.timeout;
     sys.input_box_tries = {typed};
-    Form1 form(sys);
-    EXPECT_EQ(form.Run(), c.exit);
+    testing::TestProgram program(sys);
+    EXPECT_EQ(program.Run(), c.exit);
     EXPECT_EQ(sys.files[L"erg.txt"].bytes, c.result);
     ASSERT_EQ(sys.boxes.size(), c.exit == kExitAnswered ? 0u : 1u);
     if (c.box) {

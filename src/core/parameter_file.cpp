@@ -1,10 +1,33 @@
-#include "core/parameter_lines.h"
+#include "core/parameter_file.h"
 
 #include "core/kv_cmd_file.h"
 #include "core/system.h"
 #include "core/text_file.h"
 
 namespace kelvari {
+
+ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, TextsAndFiles& files) {
+  if (!files.IsNormalFile(path)) return {{}, Outcome::Error(kErrParamFileMissing)};
+  std::string bytes;
+  const IoStatus read = files.ReadWholeFile(path, bytes);
+  if (!read.ok) {
+    return {{},
+            Outcome::Fault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" +
+                           read.reason)};
+  }
+  std::optional<std::wstring> fault;
+  std::vector<std::wstring> lines = ParameterLinesOf(bytes, files, fault);
+  bytes.clear();
+  if (fault) return {{}, Outcome::Fault(*fault)};
+  const int count = static_cast<int>(lines.size()) - 1;
+  if (count > kMaxLines) {
+    return {{},
+            Outcome::Fault(L"Die Parameterdatei '" + path + L"' enth\u00E4lt mehr als " +
+                           std::to_wstring(kMaxLines) + L" Zeilen.")};
+  }
+  if (count < least_lines) return {std::move(lines), Outcome::Error(kErrTooFewLines)};
+  return {std::move(lines), std::nullopt};
+}
 
 std::wstring TrimBlanks(std::wstring_view text) {
   const auto first = text.find_first_not_of(L' ');

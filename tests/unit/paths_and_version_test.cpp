@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "run_form.h"
+#include "run_program.h"
 #include "version.h"
 
 namespace kelvari {

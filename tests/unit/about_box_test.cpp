@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "commands/info_maker.h"
-#include "run_form.h"
+#include "run_program.h"
 #include "version.h"
 
 namespace kelvari {

@@ -1,27 +1,35 @@
-// Runs the program's load event against a FakeSystem and reports how the process ended.
+// Runs the command of a FakeSystem's argument text and reports how the process ended.
 #pragma once
 
 #include <optional>
 
-#include "fake_system.h"
+#include "commands/commands.h"
 #include "core/program.h"
+#include "fake_system.h"
 
 namespace kelvari::testing {
 
-// The exit code, or nullopt when the list dialog is left on the screen.
-inline std::optional<int> RunProgram(FakeSystem& system, Form1* form_out = nullptr) {
-  Form1 local(system);
-  Form1& form = form_out ? *form_out : local;
-  const Outcome outcome = form.Load();
+// A Program with the command table of kelvari.exe.
+struct TestProgram : Program {
+  explicit TestProgram(System& system) : Program(system, CommandTable()) {}
+};
+
+// The exit code, or nullopt when the list dialog is left on the screen. `program_out` keeps
+// the program alive (for the dialog's events); `settings` stand for the environment's.
+inline std::optional<int> RunProgram(FakeSystem& system, Program* program_out = nullptr,
+                                     const Settings& settings = {}) {
+  TestProgram local(system);
+  Program& program = program_out ? *program_out : local;
+  const Outcome outcome = program.Start(settings);
   if (outcome.kind == Outcome::kDialogShown) return std::nullopt;
-  return form.Finish(outcome);
+  return program.Finish(outcome);
 }
 
 // The exit code when `step` ends the command (after Finish has carried it out), or nullopt
 // when the command goes on.
-inline std::optional<int> Ends(Form1& form, const Step& step) {
+inline std::optional<int> Ends(Program& program, const Step& step) {
   if (!step) return std::nullopt;
-  return form.Finish(*step);
+  return program.Finish(*step);
 }
 
 // Sets up `system` for the command line `args` with the parameter file p.txt holding `params`

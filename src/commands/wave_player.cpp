@@ -1,4 +1,4 @@
-#include "commands/play_mci.h"
+#include "commands/wave_player.h"
 
 #include <cwchar>
 
@@ -16,46 +16,38 @@ long long LengthMs(const std::wstring& answer) {
 
 }  // namespace
 
-std::uint32_t MMControl::Send(const std::wstring& command) {
+std::uint32_t WavePlayer::Send(const std::wstring& command) {
   std::wstring answer;
   return Send(command, answer);
 }
 
-std::uint32_t MMControl::Send(const std::wstring& command, std::wstring& answer) {
-  return system_.SendMciCommand(command, answer);
+std::uint32_t WavePlayer::Send(const std::wstring& command, std::wstring& answer) {
+  return sound_.SendMciCommand(command, answer);
 }
 
-MMControl::~MMControl() {
-  if (open_) Close();
+WavePlayer::~WavePlayer() {
+  Close();
 }
 
-void MMControl::Command(std::wstring_view command) {
-  const std::wstring upper = system_.UpperCase(command);
-  if (upper == L"SOUND") {
-    if (!open_) Open();
-    if (open_) Play();
-  } else if (upper == L"CLOSE") {
-    if (open_) Close();
-  } else {
-    error_ = kUnknownCommand;
-  }
+void WavePlayer::Play() {
+  if (!open_) Open();
+  if (open_) PlayOpenDevice();
 }
 
-void MMControl::Open() {
+void WavePlayer::Open() {
   // The name goes into the command in quotes; a quote of its own could end it and smuggle
   // in further command words, and no file name holds one. Control characters neither.
-  if (FileName.empty() || FileName.find_first_of(L"\"\r\n\t") != std::wstring::npos) {
+  if (file_.empty() || file_.find_first_of(L"\"\r\n\t") != std::wstring::npos) {
     error_ = kUnusableName;
     return;
   }
-  std::wstring command = L"open \"" + FileName + L"\"";
-  if (!DeviceType.empty()) command += L" type " + DeviceType;
+  std::wstring command = L"open \"" + file_ + L"\" type WaveAudio";
   command += L" alias " + std::wstring(kAlias) + L" wait";
   error_ = Send(command);
   open_ = error_ == 0;
 }
 
-void MMControl::Play() {
+void WavePlayer::PlayOpenDevice() {
   const std::wstring alias(kAlias);
   std::wstring answer;
   Send(L"set " + alias + L" time format milliseconds");
@@ -70,13 +62,14 @@ void MMControl::Play() {
   if (error_ != 0) return;
   for (long long waited = 0; waited <= length + kGraceMs; waited += kPollMs) {
     if (Send(L"status " + alias + L" mode", answer) != 0 || answer != L"playing") return;
-    system_.Pause(kPollMs);
+    sound_.Pause(kPollMs);
   }
   Send(L"stop " + alias);
   error_ = kStalled;
 }
 
-void MMControl::Close() {
+void WavePlayer::Close() {
+  if (!open_) return;
   error_ = Send(L"close " + std::wstring(kAlias) + L" wait");
   open_ = false;
 }

@@ -1,0 +1,14 @@
+// CHECKLABEL: does the medium in the drive named by word 3 carry the label of word 4? The
+// answer is OK or ERROR; no window is shown, not even for a missing medium.
+#include "commands/commands.h"
+#include "commands/drive_check.h"
+
+namespace kelvari {
+
+Outcome CheckLabel(const Invocation& call, TextsAndFiles& texts, DrivesAndSound& drives) {
+  if (call.WordCount() < 4) return Outcome::Error(kErrTooFewWords);
+  const std::optional<std::wstring> label = drives.VolumeLabel(DriveRoot(call.Word(3)));
+  return Outcome::Answer(LabelMatches(texts, label, call.Word(4)) ? kDriveOk : kDriveError);
+}
+
+}  // namespace kelvari

@@ -1,0 +1,30 @@
+// The command handlers, one file each (named after the command word), and the command table
+// that the program looks the second word of the command line up in. A handler gets the call
+// as it was understood and only the roles of the system it uses, and returns its outcome.
+#pragma once
+
+#include <span>
+
+#include "core/command_table.h"
+
+namespace kelvari {
+
+// The rows of the command table, in the order they are compared.
+std::span<const CommandRow> CommandTable();
+
+Outcome AskWithMessageBox(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
+Outcome AskForText(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
+Outcome AskForPassword(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
+Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
+Outcome AskForFileToOpen(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
+Outcome AskForFileToSave(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
+Outcome AskForFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
+Outcome CheckDrive(const Invocation& call, DrivesAndSound& drives);
+Outcome CheckLabel(const Invocation& call, TextsAndFiles& texts, DrivesAndSound& drives);
+Outcome PlayWaveFile(const Invocation& call, DrivesAndSound& sound);
+Outcome ShowAboutBox(TextsAndFiles& texts, Dialogs& dialogs);
+Outcome ShowHelp(TextsAndFiles& texts, Dialogs& dialogs);
+Outcome ReportInternalError();
+Outcome RefuseOldSystemCheck();
+
+}  // namespace kelvari

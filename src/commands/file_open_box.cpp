@@ -1,0 +1,11 @@
+// FILEOPENBOX: the system's file-open dialog (see file_box.h).
+#include "commands/commands.h"
+#include "commands/file_box.h"
+
+namespace kelvari {
+
+Outcome AskForFileToOpen(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+  return AskInFileDialog(call, texts, dialogs, FileDialogKind::kOpen);
+}
+
+}  // namespace kelvari

@@ -1,0 +1,11 @@
+#include "core/invocation.h"
+
+#include "core/parameter_file.h"
+
+namespace kelvari {
+
+std::wstring Invocation::PromptFrom(int first) const {
+  return JoinPrompt(lines_, first);
+}
+
+}  // namespace kelvari
