@@ -1,4 +1,4 @@
-// The command front end from the batch file's side: word splitting, dispatch, the error
+// The program as a whole from the batch file's side: word splitting, dispatch, the error
 // messages, the result file and the exit codes.
 #include <gtest/gtest.h>
 
