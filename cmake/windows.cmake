@@ -76,6 +76,15 @@ add_custom_target(kelvari_user_files ALL
 
 if(BUILD_TESTING)
   add_subdirectory(tests/e2e)
+  # The portable logic cannot see Windows: with its include path, <windows.h> stops the build.
+  file(WRITE ${CMAKE_BINARY_DIR}/includes_windows_h.cpp "#include <windows.h>\n")
+  add_test(NAME portable_logic_cannot_include_windows_h
+    COMMAND ${CMAKE_CXX_COMPILER} -fsyntax-only
+            "-I$<JOIN:$<TARGET_PROPERTY:kelvari_logic,INCLUDE_DIRECTORIES>,;-I>"
+            ${CMAKE_BINARY_DIR}/includes_windows_h.cpp
+    COMMAND_EXPAND_LISTS)
+  set_tests_properties(portable_logic_cannot_include_windows_h PROPERTIES
+    PASS_REGULAR_EXPRESSION "belongs in src/win32")
 endif()
 
 # The release: kelvari-<version>-win64.zip with the program, its manual, kv.cmd and the
