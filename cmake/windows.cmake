@@ -63,7 +63,9 @@ target_link_options(kelvari PRIVATE -municode -static -s -Wl,--gc-sections)
 # import libraries that the GUI subsystem adds by default.
 target_link_libraries(kelvari PRIVATE kelvari_logic ${KELVARI_DELAY_LIBS} kelvari_logic)
 set_target_properties(kelvari PROPERTIES OUTPUT_NAME kelvari RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
-target_compile_options(kelvari_logic PRIVATE -ffunction-sections -fdata-sections)
+foreach(library kelvari_core kelvari_commands)
+  target_compile_options(${library} PRIVATE -ffunction-sections -fdata-sections)
+endforeach()
 
 add_subdirectory(tools)
 
@@ -76,15 +78,21 @@ add_custom_target(kelvari_user_files ALL
 
 if(BUILD_TESTING)
   add_subdirectory(tests/e2e)
-  # The portable logic cannot see Windows: with its include path, <windows.h> stops the build.
-  file(WRITE ${CMAKE_BINARY_DIR}/includes_windows_h.cpp "#include <windows.h>\n")
-  add_test(NAME portable_logic_cannot_include_windows_h
-    COMMAND ${CMAKE_CXX_COMPILER} -fsyntax-only
-            "-I$<JOIN:$<TARGET_PROPERTY:kelvari_logic,INCLUDE_DIRECTORIES>,;-I>"
-            ${CMAKE_BINARY_DIR}/includes_windows_h.cpp
-    COMMAND_EXPAND_LISTS)
-  set_tests_properties(portable_logic_cannot_include_windows_h PROPERTIES
-    PASS_REGULAR_EXPRESSION "belongs in src/win32")
+  # The layers hold: with the core's include path, <windows.h> and a header of src/commands
+  # stop the build.
+  foreach(guard "windows.h|belongs in src/win32" "commands/commands.h|does not depend on src/commands")
+    string(REPLACE "|" ";" guard "${guard}")
+    list(GET guard 0 header)
+    list(GET guard 1 message)
+    string(MAKE_C_IDENTIFIER "${header}" name)
+    file(WRITE ${CMAKE_BINARY_DIR}/layer_guard_${name}.cpp "#include <${header}>\n")
+    add_test(NAME core_cannot_include_${name}
+      COMMAND ${CMAKE_CXX_COMPILER} -fsyntax-only
+              "-I$<JOIN:$<TARGET_PROPERTY:kelvari_core,INCLUDE_DIRECTORIES>,;-I>"
+              ${CMAKE_BINARY_DIR}/layer_guard_${name}.cpp
+      COMMAND_EXPAND_LISTS)
+    set_tests_properties(core_cannot_include_${name} PROPERTIES PASS_REGULAR_EXPRESSION "${message}")
+  endforeach()
 endif()
 
 # The release: kelvari-<version>-win64.zip with the program, its manual, kv.cmd and the
