@@ -13,14 +13,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 
   kelvari::Win32System system;
-  kelvari::Form1 form(system);
+  kelvari::Form1 program(system);
   int exit_code = kelvari::kExitFailed;
   try {
-    exit_code = form.Run();
+    exit_code = program.Run();
   } catch (const std::exception&) {
     exit_code =
-        form.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
+        program.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
   }
-  // The one place the process ends: every handler has returned, its objects are gone.
+  // The one place the process ends: every handler has returned, its objects are gone; the
+  // windows and hooks that `system` still holds end with the process.
   ::ExitProcess(static_cast<UINT>(exit_code));
 }
