@@ -13,13 +13,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
   ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 
   kelvari::Win32System system;
-  kelvari::Form1 program(system);
+  kelvari::Form1 form(system);
   int exit_code = kelvari::kExitFailed;
   try {
-    exit_code = program.Run();
+    exit_code = form.Run();
   } catch (const std::exception&) {
     exit_code =
-        program.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
+        form.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
   }
   // The one place the process ends: every handler has returned, its objects are gone; the
   // windows and hooks that `system` still holds end with the process.
