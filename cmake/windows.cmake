@@ -33,23 +33,30 @@ endforeach()
 add_executable(kelvari WIN32
   src/win32/about_box_win32.cpp
   src/win32/browse_folder_win32.cpp
-  src/win32/caller_watch_win32.cpp
+  src/win32/child_controls_win32.cpp
   src/win32/countdown_win32.cpp
   src/win32/dialog_font_win32.cpp
   src/win32/dialog_template_win32.cpp
   src/win32/drives_win32.cpp
   src/win32/file_dialog_win32.cpp
   src/win32/files_win32.cpp
+  src/win32/folder_cleanup_win32.cpp
   src/win32/input_box_win32.cpp
   src/win32/list_dialog_win32.cpp
   src/win32/main_win32.cpp
   src/win32/main_window_win32.cpp
-  src/win32/mci_win32.cpp
   src/win32/message_box_win32.cpp
+  src/win32/parent_process_watch_win32.cpp
+  src/win32/process_environment_win32.cpp
   src/win32/screen_win32.cpp
-  src/win32/shell_win32.cpp
-  src/win32/system_win32.cpp
-  src/win32/ui_win32.cpp
+  src/win32/shell_open_win32.cpp
+  src/win32/short_path_win32.cpp
+  src/win32/sound_win32.cpp
+  src/win32/system_error_text_win32.cpp
+  src/win32/text_conversion_win32.cpp
+  src/win32/waiting_window_win32.cpp
+  src/win32/window_text_win32.cpp
+  src/win32/work_area_win32.cpp
   src/resources/kelvari.rc
 )
 add_dependencies(kelvari ${KELVARI_DELAY_TARGETS})

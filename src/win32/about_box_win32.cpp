@@ -1,4 +1,4 @@
-// Win32System: the about box as a modal dialog window, built from InfoForm's design and
+// Win32System: the about box as a modal dialog window, built from the about box's design and
 // filled with what its load handler gives.
 #include <windows.h>
 // commctrl.h needs the types of windows.h.
@@ -8,17 +8,18 @@
 #include <cmath>
 #include <exception>
 
-#include "win32/dialog_font_win32.h"
-#include "win32/ui_win32.h"
-#include "win32/countdown_win32.h"
-#include "win32/handle_win32.h"
-#include "win32/system_win32.h"
 #include "commands/info_about_box.h"
+#include "win32/child_controls_win32.h"
+#include "win32/countdown_win32.h"
+#include "win32/device_context_win32.h"
+#include "win32/dialog_font_win32.h"
+#include "win32/system_win32.h"
+#include "win32/unique_handle_win32.h"
 
 namespace kelvari {
 namespace {
 
-constexpr int kBtnFirstId = 100;  // Btn members 0..2
+constexpr int kFirstButtonId = 100;  // the three buttons, in tab order
 constexpr int kLabelId = 200;
 constexpr int kPictureId = 201;
 constexpr int kLineId = 202;
@@ -55,13 +56,13 @@ void AddTooltips(HWND dialog, std::array<std::wstring, 3>& tooltips) {
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = dialog;
-    tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(dialog, kBtnFirstId + i));
+    tool.uId = reinterpret_cast<UINT_PTR>(::GetDlgItem(dialog, kFirstButtonId + i));
     tool.lpszText = tooltips[static_cast<std::size_t>(i)].data();
     ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
-void InitDialog(HWND dialog, AboutBox& box) {
+void BuildAboutBox(HWND dialog, AboutBox& box) {
   box.dpi = static_cast<int>(::GetDpiForWindow(dialog));
   if (box.dpi <= 0) box.dpi = 96;
   const int dpi = box.dpi;
@@ -117,14 +118,15 @@ void InitDialog(HWND dialog, AboutBox& box) {
   const LOGFONTW message_font = MessageFontAt(static_cast<UINT>(dpi));
   box.button_font.reset(::CreateFontIndirectW(&message_font));
   for (int i = 0; i < 3; ++i) {
-    HWND button = AddControl(dialog, L"BUTTON", view.button_captions[static_cast<std::size_t>(i)],
-                             BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
-                             info_design::kBtn[static_cast<std::size_t>(i)], kBtnFirstId + i, dpi);
+    HWND button =
+        AddControl(dialog, L"BUTTON", view.button_captions[static_cast<std::size_t>(i)],
+                   BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
+                   info_design::kBtn[static_cast<std::size_t>(i)], kFirstButtonId + i, dpi);
     ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(box.button_font.get()), FALSE);
   }
   box.tooltips = std::move(view.button_tooltips);
   AddTooltips(dialog, box.tooltips);
-  ::SetFocus(::GetDlgItem(dialog, kBtnFirstId));
+  ::SetFocus(::GetDlgItem(dialog, kFirstButtonId));
   ::SetForegroundWindow(dialog);
 }
 
@@ -150,12 +152,13 @@ INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
     switch (message) {
       case WM_INITDIALOG:
         ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
-        InitDialog(dialog, *reinterpret_cast<AboutBox*>(lparam));
+        BuildAboutBox(dialog, *reinterpret_cast<AboutBox*>(lparam));
         return FALSE;  // the focus is set
       case WM_COMMAND: {
         const int id = LOWORD(wparam);
-        if (box && id >= kBtnFirstId && id < kBtnFirstId + 3 && HIWORD(wparam) == BN_CLICKED) {
-          if (box->setup->on_button(id - kBtnFirstId, dialog)) ::EndDialog(dialog, 0);
+        if (box && id >= kFirstButtonId && id < kFirstButtonId + 3 &&
+            HIWORD(wparam) == BN_CLICKED) {
+          if (box->setup->on_button(id - kFirstButtonId, dialog)) ::EndDialog(dialog, 0);
           return TRUE;
         }
         return TRUE;  // Escape and Enter elsewhere do nothing
@@ -199,7 +202,7 @@ bool Win32System::ShowInfoForm(const AboutBoxSetup& setup) {
   AboutBox box;
   box.setup = &setup;
   box.screen = Screen();
-  const CountdownScope countdown(WhenTimeRunsOut::kClose);
+  const CountdownScope countdown(countdown_, WhenTimeRunsOut::kClose);
   return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog_template.dialog,
                                    /*hWndParent=*/nullptr, AboutBoxProc,
                                    reinterpret_cast<LPARAM>(&box)) != -1;

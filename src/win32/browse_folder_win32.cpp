@@ -8,9 +8,9 @@
 #include <memory>
 #include <type_traits>
 
+#include "core/paths_and_version.h"
 #include "win32/countdown_win32.h"
 #include "win32/system_win32.h"
-#include "core/paths_and_version.h"
 
 namespace kelvari {
 namespace {
@@ -125,7 +125,7 @@ BrowsedFolder Win32System::BrowseForFolder(WindowHandle owner, const std::wstrin
   info.lpfn = NoteShown;
   info.lParam = reinterpret_cast<LPARAM>(&shown);
   info.iImage = 0;
-  const CountdownScope countdown(WhenTimeRunsOut::kCommand, IDCANCEL);
+  const CountdownScope countdown(countdown_, WhenTimeRunsOut::kCommand, IDCANCEL);
   const UniqueItemIdList list(::SHBrowseForFolderA(&info));
   if (!list) {
     // Cancelled, or never on the screen (no desktop, say).

@@ -1,162 +1,15 @@
 // The countdown of KVTIMEOUT: a thread timer looks at the window in front five times a second,
-// a message hook watches for the first key or click.
+// a CBT hook hands each new window to the scope that opened it, and a message hook watches for
+// the first key or click.
 #include "win32/countdown_win32.h"
 
-#include <string>
-#include <vector>
-
-#include "win32/handle_win32.h"
 #include "win32/system_win32.h"
+#include "win32/window_text_win32.h"
 
 namespace kelvari {
 namespace {
 
 constexpr UINT kTickMs = 200;
-
-struct Way {
-  WhenTimeRunsOut how;
-  WORD command;
-};
-
-void KillThreadTimer(UINT_PTR id) {
-  ::KillTimer(nullptr, id);
-}
-UINT_PTR NoTimer() {
-  return 0;
-}
-using UniqueThreadTimer = UniqueHandle<UINT_PTR, KillThreadTimer, NoTimer>;
-
-struct Countdown {
-  int seconds = 0;
-  bool touched = false;  // someone is there: no window is counted down any more
-  bool ran_out = false;
-  int endings = 0;        // windows ended because their time ran out
-  std::vector<Way> ways;  // of the scopes alive, innermost last
-  UniqueThreadTimer timer;
-  UniqueHook watch;
-  HWND window = nullptr;  // the window being counted down
-  std::wstring title;     // its own title
-  ULONGLONG deadline = 0;
-  long long shown = -1;  // the seconds its title shows
-  bool ended = false;    // its end has been asked for
-};
-
-Countdown& TheCountdown() {
-  static Countdown countdown;
-  return countdown;
-}
-
-std::wstring TitleOf(HWND window) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
-// Gives the window back its own title.
-void LetGo(Countdown& c) {
-  if (c.window && ::IsWindow(c.window) && c.shown >= 0) ::SetWindowTextW(c.window, c.title.c_str());
-  c.window = nullptr;
-  c.shown = -1;
-}
-
-bool IsCandidate(HWND window) {
-  return ::IsWindowVisible(window) && ::IsWindowEnabled(window) &&
-         (::GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-}
-
-BOOL CALLBACK TakeCandidate(HWND window, LPARAM found) {
-  if (!IsCandidate(window)) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
-// The window that waits for the user: the active one, else the first visible and enabled
-// window with a title bar (a modal box disables the window it stands over).
-HWND WindowInFront() {
-  HWND active = ::GetActiveWindow();
-  if (active && IsCandidate(active)) return active;
-  HWND found = nullptr;
-  ::EnumThreadWindows(::GetCurrentThreadId(), TakeCandidate, reinterpret_cast<LPARAM>(&found));
-  return found;
-}
-
-BOOL CALLBACK TakeDefaultButton(HWND control, LPARAM found) {
-  wchar_t kind[16] = {};
-  ::GetClassNameW(control, kind, 16);
-  if (::lstrcmpiW(kind, L"Button") != 0 ||
-      (::GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK) != BS_DEFPUSHBUTTON ||
-      !::IsWindowEnabled(control)) {
-    return TRUE;
-  }
-  *reinterpret_cast<HWND*>(found) = control;
-  return FALSE;
-}
-
-// The button Enter presses in `dialog`: the one drawn as default, else the one the dialog
-// names, else "OK".
-WORD DefaultButtonOf(HWND dialog) {
-  HWND button = nullptr;
-  ::EnumChildWindows(dialog, TakeDefaultButton, reinterpret_cast<LPARAM>(&button));
-  if (button && ::GetParent(button) == dialog) {
-    return static_cast<WORD>(::GetDlgCtrlID(button));
-  }
-  const LRESULT named = ::SendMessageW(dialog, DM_GETDEFID, 0, 0);
-  if (HIWORD(named) == DC_HASDEFID && ::GetDlgItem(dialog, LOWORD(named))) return LOWORD(named);
-  return IDOK;
-}
-
-void End(HWND window, const Way& way) {
-  switch (way.how) {
-    case WhenTimeRunsOut::kPressDefaultButton: {
-      const WORD id = DefaultButtonOf(window);
-      ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
-      break;
-    }
-    case WhenTimeRunsOut::kCommand:
-      ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(way.command, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(::GetDlgItem(window, way.command)));
-      break;
-    case WhenTimeRunsOut::kClose:
-      ::PostMessageW(window, WM_CLOSE, 0, 0);
-      break;
-  }
-}
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-  Countdown& c = TheCountdown();
-  if (c.touched || c.ways.empty()) return;
-  try {
-    HWND window = WindowInFront();
-    if (window != c.window) {
-      LetGo(c);
-      if (!window) return;
-      c.window = window;
-      c.title = TitleOf(window);
-      c.deadline = ::GetTickCount64() + static_cast<ULONGLONG>(c.seconds) * 1000;
-      c.ended = false;
-    }
-    const ULONGLONG now = ::GetTickCount64();
-    const long long left =
-        now >= c.deadline ? 0 : static_cast<long long>((c.deadline - now + 999) / 1000);
-    if (left == 0) {
-      if (!c.ended) {
-        c.ended = true;
-        c.ran_out = true;
-        ++c.endings;
-        End(window, c.ways.back());
-      }
-      return;
-    }
-    if (left != c.shown) {
-      c.shown = left;
-      ::SetWindowTextW(window, (c.title + L" (noch " + std::to_wstring(left) + L" s)").c_str());
-    }
-  } catch (...) {
-    // Out of memory for a title: the window keeps waiting, as without a countdown.
-  }
-}
 
 bool IsKeyOrClick(UINT message) {
   switch (message) {
@@ -178,49 +31,128 @@ bool IsKeyOrClick(UINT message) {
   }
 }
 
-LRESULT CALLBACK Watch(int code, WPARAM wparam, LPARAM lparam) {
-  Countdown& c = TheCountdown();
-  if (code == HC_ACTION && !c.touched &&
-      IsKeyOrClick(reinterpret_cast<const MSG*>(lparam)->message)) {
-    c.touched = true;
-    c.timer.reset();
-    LetGo(c);
+}  // namespace
+
+Countdown::Watches::Watches(Countdown& countdown)
+    : target(countdown),
+      timer(::SetTimer(nullptr, 0, kTickMs, Tick)),
+      activations(::SetWindowsHookExW(WH_CBT, WatchActivations, nullptr, ::GetCurrentThreadId())),
+      input(::SetWindowsHookExW(WH_GETMESSAGE, WatchInput, nullptr, ::GetCurrentThreadId())) {}
+
+void Countdown::Enter(CountdownScope& scope) {
+  if (!watches_) watches_.emplace(*this);
+  scope.outer_ = innermost_;
+  innermost_ = &scope;
+}
+
+void Countdown::Leave(CountdownScope& scope) {
+  innermost_ = scope.outer_;
+  // The window in front changes: the next one starts its own time.
+  GiveBackTitle();
+}
+
+CountdownScope* Countdown::OwnerOf(HWND window) const {
+  for (CountdownScope* scope = innermost_; scope; scope = scope->outer_) {
+    if (scope->window_ == window) return scope;
+  }
+  return nullptr;
+}
+
+void Countdown::GiveBackTitle() {
+  if (counted_.window && ::IsWindow(counted_.window) && counted_.shown >= 0) {
+    ::SetWindowTextW(counted_.window, counted_.title.c_str());
+  }
+  counted_.window = nullptr;
+  counted_.shown = -1;
+}
+
+void Countdown::OnTick() {
+  if (touched_ || !innermost_) return;
+  try {
+    HWND window = WindowInFront();
+    if (window != counted_.window) {
+      GiveBackTitle();
+      if (!window) return;
+      counted_.window = window;
+      counted_.title = WindowText(window);
+      counted_.deadline = ::GetTickCount64() + static_cast<ULONGLONG>(seconds_) * 1000;
+      counted_.ended = false;
+    }
+    const ULONGLONG now = ::GetTickCount64();
+    const long long left = now >= counted_.deadline
+                               ? 0
+                               : static_cast<long long>((counted_.deadline - now + 999) / 1000);
+    if (left == 0) {
+      if (!counted_.ended) {
+        counted_.ended = true;
+        ran_out_ = true;
+        if (CountdownScope* owner = OwnerOf(window)) {
+          owner->ran_out_ = true;
+          EndWindow(window, owner->how_, owner->command_);
+        } else {
+          EndWindow(window, WhenTimeRunsOut::kClose, 0);
+        }
+      }
+      return;
+    }
+    if (left != counted_.shown) {
+      counted_.shown = left;
+      ::SetWindowTextW(window,
+                       (counted_.title + L" (noch " + std::to_wstring(left) + L" s)").c_str());
+    }
+  } catch (...) {
+    // Out of memory for a title: the window keeps waiting, as without a countdown.
+  }
+}
+
+void Countdown::OnActivation(HWND window) {
+  if (innermost_ && !innermost_->window_ && !OwnerOf(window)) innermost_->window_ = window;
+}
+
+void Countdown::OnKeyOrClick() {
+  if (touched_) return;
+  touched_ = true;
+  watches_->timer.reset();
+  GiveBackTitle();
+}
+
+void CALLBACK Countdown::Tick(HWND, UINT, UINT_PTR, DWORD) noexcept {
+  if (Countdown* countdown = ThreadHookTarget<Countdown>::Current()) countdown->OnTick();
+}
+
+LRESULT CALLBACK Countdown::WatchActivations(int code, WPARAM wparam, LPARAM lparam) noexcept {
+  if (code == HCBT_ACTIVATE) {
+    if (Countdown* countdown = ThreadHookTarget<Countdown>::Current()) {
+      countdown->OnActivation(reinterpret_cast<HWND>(wparam));
+    }
   }
   return ::CallNextHookEx(nullptr, code, wparam, lparam);
 }
 
-}  // namespace
-
-CountdownScope::CountdownScope(WhenTimeRunsOut how, WORD command) {
-  Countdown& c = TheCountdown();
-  endings_ = c.endings;
-  if (c.seconds <= 0 || c.touched) return;
-  c.ways.push_back({how, command});
-  counting_ = true;
-  if (!c.timer) c.timer.reset(::SetTimer(nullptr, 0, kTickMs, Tick));
-  if (!c.watch) {
-    c.watch.reset(::SetWindowsHookExW(WH_GETMESSAGE, Watch, nullptr, ::GetCurrentThreadId()));
+LRESULT CALLBACK Countdown::WatchInput(int code, WPARAM wparam, LPARAM lparam) noexcept {
+  if (code == HC_ACTION && IsKeyOrClick(reinterpret_cast<const MSG*>(lparam)->message)) {
+    if (Countdown* countdown = ThreadHookTarget<Countdown>::Current()) countdown->OnKeyOrClick();
   }
+  return ::CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
+CountdownScope::CountdownScope(Countdown& countdown, WhenTimeRunsOut how, WORD command, HWND window)
+    : how_(how), command_(command), window_(window) {
+  if (!countdown.Counting()) return;
+  countdown_ = &countdown;
+  countdown.Enter(*this);
 }
 
 CountdownScope::~CountdownScope() {
-  if (!counting_) return;
-  Countdown& c = TheCountdown();
-  c.ways.pop_back();
-  // The window in front changes: the next one starts its own time.
-  LetGo(c);
-}
-
-bool CountdownScope::RanOut() const {
-  return TheCountdown().endings > endings_;
+  if (countdown_) countdown_->Leave(*this);
 }
 
 void Win32System::StartCountdown(int seconds) {
-  TheCountdown().seconds = seconds;
+  countdown_.Start(seconds);
 }
 
 bool Win32System::CountdownRanOut() {
-  return TheCountdown().ran_out;
+  return countdown_.RanOut();
 }
 
 }  // namespace kelvari

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "win32/handle_win32.h"
+#include "win32/unique_handle_win32.h"
 
 namespace kelvari {
 

@@ -2,8 +2,8 @@
 // the system's "no disk in the drive" box away, so a missing medium is just a failed call.
 #include <windows.h>
 
-#include "win32/handle_win32.h"
 #include "win32/system_win32.h"
+#include "win32/unique_handle_win32.h"
 
 namespace kelvari {
 

@@ -7,10 +7,11 @@
 #include <algorithm>
 #include <string>
 
-#include "win32/ui_win32.h"
 #include "win32/countdown_win32.h"
-#include "win32/handle_win32.h"
 #include "win32/system_win32.h"
+#include "win32/thread_hook_target_win32.h"
+#include "win32/unique_handle_win32.h"
+#include "win32/work_area_win32.h"
 
 namespace kelvari {
 namespace {
@@ -18,13 +19,6 @@ namespace {
 const wchar_t* OrNull(const std::wstring& text) {
   return text.empty() ? nullptr : text.c_str();
 }
-
-// The file dialog opens at its owner's corner, and its size is known only once it is built:
-// it is centred on its monitor's work area when it first becomes active, and once more when
-// its thread first falls idle, after the dialog has fitted its controls (which can change its
-// height). Later activations (after a question of the dialog's own) leave it where the user
-// put it.
-HWND g_centred = nullptr;
 
 void CentreOnWorkArea(HWND dialog) {
   RECT frame;
@@ -37,20 +31,45 @@ void CentreOnWorkArea(HWND dialog) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void CALLBACK CentreWhenIdle(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
-  ::KillTimer(nullptr, timer);
-  CentreOnWorkArea(g_centred);
+// A timer of the dialog's own window: it ends with the dialog, so it never finds another
+// window to move. Its procedure's address serves as its id, which no other timer can have.
+void CALLBACK CentreWhenIdle(HWND dialog, UINT, UINT_PTR timer, DWORD) noexcept {
+  ::KillTimer(dialog, timer);
+  CentreOnWorkArea(dialog);
 }
 
-LRESULT CALLBACK CentreOnFirstActivation(int code, WPARAM wparam, LPARAM lparam) noexcept {
-  if (code == HCBT_ACTIVATE && g_centred == nullptr) {
-    g_centred = reinterpret_cast<HWND>(wparam);
-    CentreOnWorkArea(g_centred);
-    // A timer message comes only when no other message waits.
-    ::SetTimer(nullptr, 0, 0, CentreWhenIdle);
+// The file dialog opens at its owner's corner, and its size is known only once it is built:
+// while this guard lives, the first window of the thread that becomes active (the dialog) is
+// centred on its monitor's work area, and once more when its thread first falls idle, after
+// the dialog has fitted its controls (which can change its height). Later activations (after
+// a question of the dialog's own) leave it where the user put it.
+class CentringOnFirstActivation {
+ public:
+  CentringOnFirstActivation()
+      : target_(*this),
+        hook_(::SetWindowsHookExW(WH_CBT, WatchActivations, nullptr, ::GetCurrentThreadId())) {}
+  CentringOnFirstActivation(const CentringOnFirstActivation&) = delete;
+  CentringOnFirstActivation& operator=(const CentringOnFirstActivation&) = delete;
+
+  // True when a window was activated, so the dialog was on the screen.
+  bool DialogWasShown() const { return dialog_ != nullptr; }
+
+ private:
+  static LRESULT CALLBACK WatchActivations(int code, WPARAM wparam, LPARAM lparam) noexcept {
+    auto* centring = ThreadHookTarget<CentringOnFirstActivation>::Current();
+    if (code == HCBT_ACTIVATE && centring && !centring->dialog_) {
+      centring->dialog_ = reinterpret_cast<HWND>(wparam);
+      CentreOnWorkArea(centring->dialog_);
+      // A timer message comes only when no other message waits.
+      ::SetTimer(centring->dialog_, reinterpret_cast<UINT_PTR>(&CentreWhenIdle), 0, CentreWhenIdle);
+    }
+    return ::CallNextHookEx(nullptr, code, wparam, lparam);
   }
-  return ::CallNextHookEx(nullptr, code, wparam, lparam);
-}
+
+  HWND dialog_ = nullptr;
+  ThreadHookTarget<CentringOnFirstActivation> target_;  // before the hook, gone after it
+  UniqueHook hook_;
+};
 
 }  // namespace
 
@@ -78,17 +97,17 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
   // it names, not the shortcut's target.
   if (request.kind == FileDialogKind::kSave) ofn.Flags |= OFN_NODEREFERENCELINKS;
 
-  g_centred = nullptr;
-  UniqueHook centring(
-      ::SetWindowsHookExW(WH_CBT, CentreOnFirstActivation, nullptr, ::GetCurrentThreadId()));
-  const CountdownScope countdown(WhenTimeRunsOut::kCommand, IDCANCEL);
-  const BOOL ok =
-      request.kind == FileDialogKind::kOpen ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn);
-  centring.reset();
-  // A dialog that was never activated was never on the screen (no desktop, say): its end is
-  // no cancel, whatever the dialog library reports.
-  const bool shown = g_centred != nullptr;
-  g_centred = nullptr;  // a timer still waiting finds no dialog to move
+  bool shown = false;
+  BOOL ok = FALSE;
+  {
+    const CentringOnFirstActivation centring;
+    const CountdownScope countdown(countdown_, WhenTimeRunsOut::kCommand, IDCANCEL);
+    ok =
+        request.kind == FileDialogKind::kOpen ? ::GetOpenFileNameW(&ofn) : ::GetSaveFileNameW(&ofn);
+    // A dialog that was never activated was never on the screen (no desktop, say): its end is
+    // no cancel, whatever the dialog library reports.
+    shown = centring.DialogWasShown();
+  }
   if (ok) {
     outcome.kind = FileDialogOutcome::kConfirmed;
     outcome.path = buffer.substr(0, buffer.find(L'\0'));

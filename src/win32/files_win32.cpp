@@ -1,9 +1,10 @@
 // Win32System: the file operations of the parameter, list and result files.
 #include <windows.h>
 
-#include "win32/handle_win32.h"
 #include "core/long_path.h"
+#include "win32/system_error_text_win32.h"
 #include "win32/system_win32.h"
+#include "win32/unique_handle_win32.h"
 
 namespace kelvari {
 namespace {

@@ -9,12 +9,15 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "core/prompt_text.h"
+#include "win32/countdown_win32.h"
+#include "win32/device_context_win32.h"
 #include "win32/dialog_font_win32.h"
 #include "win32/dialog_template_win32.h"
-#include "core/prompt_text.h"
-#include "win32/ui_win32.h"
-#include "win32/countdown_win32.h"
+#include "win32/system_error_text_win32.h"
 #include "win32/system_win32.h"
+#include "win32/window_text_win32.h"
+#include "win32/work_area_win32.h"
 
 namespace kelvari {
 namespace {
@@ -29,22 +32,21 @@ constexpr short kButtonWidth = 50, kButtonHeight = 14, kEntryHeight = 12;
 constexpr short kEntryTop = kMargin + kPromptHeight + 8;
 constexpr short kHeight = kEntryTop + kEntryHeight + kMargin;
 
+// What one input box shows and answers; the dialog reaches it through its user data, the
+// password field through its subclass's reference data.
 struct InputBoxState {
   const std::wstring& title;
   const std::wstring& prompt;
   const std::wstring& proposal;
   const InputCheck& check;
   bool hidden;
+  Countdown& countdown;
   std::wstring answer;
   bool failed = false;
+  // True while the program itself reads the entry field (window procedures run on the
+  // dialog's own thread only, so a plain flag serves).
+  bool own_read = false;
 };
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      ::GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
 
 RECT RectInParent(HWND control) {
   RECT r;
@@ -93,30 +95,30 @@ bool IsDown(int key) {
   return (::GetKeyState(key) & 0x8000) != 0;
 }
 
-// True while the program itself reads the entry field (window procedures run on the dialog's
-// own thread only, so a plain flag serves).
-bool g_own_read = false;
+// Marks the entry field's text as read by the program itself while it lives.
+class OwnRead {
+ public:
+  explicit OwnRead(InputBoxState& state) : state_(state) { state_.own_read = true; }
+  OwnRead(const OwnRead&) = delete;
+  OwnRead& operator=(const OwnRead&) = delete;
+  ~OwnRead() { state_.own_read = false; }
+
+ private:
+  InputBoxState& state_;
+};
 
 // The entry field's text as the program reads it.
-std::wstring EntryText(HWND entry) {
-  g_own_read = true;
-  std::wstring text;
-  try {
-    text = WindowText(entry);
-  } catch (...) {
-    g_own_read = false;
-    throw;
-  }
-  g_own_read = false;
-  return text;
+std::wstring EntryText(HWND dialog, InputBoxState& state) {
+  const OwnRead own(state);
+  return WindowText(::GetDlgItem(dialog, kEntryId));
 }
 
 // The password field gives its text to the program's own code only: anyone else (another
 // process or thread sending it a message) gets nothing, and nobody can turn its dots off.
 // Copy and cut, also by Ctrl+Insert and Shift+Del, which the field would otherwise serve
 // itself, put nothing on the clipboard.
-LRESULT CALLBACK KeepSecret(HWND entry, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                            DWORD_PTR) noexcept {
+LRESULT CALLBACK GuardPasswordField(HWND entry, UINT message, WPARAM wparam, LPARAM lparam,
+                                    UINT_PTR, DWORD_PTR state) noexcept {
   switch (message) {
     case WM_COPY:
     case WM_CUT:
@@ -126,7 +128,7 @@ LRESULT CALLBACK KeepSecret(HWND entry, UINT message, WPARAM wparam, LPARAM lpar
     case WM_GETTEXTLENGTH:
     case EM_GETLINE:
     case EM_GETHANDLE:
-      if (!g_own_read) {
+      if (!reinterpret_cast<const InputBoxState*>(state)->own_read) {
         if (message == WM_GETTEXT && wparam > 0 && lparam) *reinterpret_cast<wchar_t*>(lparam) = 0;
         return 0;
       }
@@ -138,7 +140,7 @@ LRESULT CALLBACK KeepSecret(HWND entry, UINT message, WPARAM wparam, LPARAM lpar
       }
       break;
     case WM_NCDESTROY:
-      ::RemoveWindowSubclass(entry, KeepSecret, 0);
+      ::RemoveWindowSubclass(entry, GuardPasswordField, 0);
       break;
     default:
       break;
@@ -154,7 +156,8 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
       ::SetWindowTextW(dialog, state->title.c_str());
       ::SetDlgItemTextW(dialog, kPromptId, PromptForTextControl(state->prompt).c_str());
       HWND entry = ::GetDlgItem(dialog, kEntryId);
-      if (state->hidden && !::SetWindowSubclass(entry, KeepSecret, 0, 0)) {
+      if (state->hidden &&
+          !::SetWindowSubclass(entry, GuardPasswordField, 0, reinterpret_cast<DWORD_PTR>(state))) {
         throw std::runtime_error("password field unguarded");  // never shown unguarded
       }
       ::SendMessageW(entry, EM_SETLIMITTEXT, 0, 0);  // as much as the field can hold
@@ -168,26 +171,26 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
     if (message == WM_COMMAND && state) {
       switch (LOWORD(wparam)) {
         case kTimeRanOutId:
-          state->answer = EntryText(::GetDlgItem(dialog, kEntryId));
+          state->answer = EntryText(dialog, *state);
           ::EndDialog(dialog, IDOK);
           return TRUE;
         case IDOK: {
-          HWND entry = ::GetDlgItem(dialog, kEntryId);
-          std::wstring text = EntryText(entry);
+          std::wstring text = EntryText(dialog, *state);
           if (const auto refusal = state->check ? state->check(text) : std::nullopt) {
             // The box stays open, modal to the input box, for the user to correct the text.
             // The message counts down too; when nobody closed it, nobody is there to correct
             // the text either, and the input box ends as its own time running out does.
             bool ran_out = false;
             {
-              const CountdownScope countdown(WhenTimeRunsOut::kPressDefaultButton);
+              const CountdownScope countdown(state->countdown,
+                                             WhenTimeRunsOut::kPressDefaultButton);
               ::MessageBoxW(dialog, refusal->c_str(), L"Kelvari", MB_OK | MB_ICONSTOP);
               ran_out = countdown.RanOut();
             }
             if (ran_out) {
               ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kTimeRanOutId, BN_CLICKED), 0);
             } else {
-              ::SetFocus(entry);
+              ::SetFocus(::GetDlgItem(dialog, kEntryId));
             }
             return TRUE;
           }
@@ -238,8 +241,8 @@ InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstr
                     kWidth - kMargin - kButtonWidth, kMargin + kButtonHeight + 4, kButtonWidth,
                     kButtonHeight, IDCANCEL, L"Abbrechen");
 
-  InputBoxState state{title, prompt, proposal, check, hidden, {}, false};
-  const CountdownScope countdown(WhenTimeRunsOut::kCommand, kTimeRanOutId);
+  InputBoxState state{title, prompt, proposal, check, hidden, countdown_, {}, false, false};
+  const CountdownScope countdown(countdown_, WhenTimeRunsOut::kCommand, kTimeRanOutId);
   const INT_PTR pressed =
       ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.get(), nullptr, InputBoxProc,
                                 reinterpret_cast<LPARAM>(&state));

@@ -5,7 +5,7 @@
 
 namespace kelvari {
 
-// Positions relative to the form's client area (the frame's controls include its offset).
+// Positions relative to the window's client area (the frame's controls include its offset).
 struct ListDialogDesign {
   int client_width = 6960;
   int client_height = 3732;

@@ -22,6 +22,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     exit_code =
         program.ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
   }
-  // The one place the process ends: every handler has returned, its objects are gone.
+  // The one place the process ends: every handler has returned, its objects are gone; the
+  // windows and hooks that `system` still holds end with the process.
   ::ExitProcess(static_cast<UINT>(exit_code));
 }

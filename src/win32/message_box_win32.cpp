@@ -35,7 +35,7 @@ int Win32System::MessageBox(const std::wstring& text, const std::wstring& title,
   // list dialog, the dialog takes no clicks that could confirm again or cancel.
   // MB_SETFOREGROUND: a box asked for by a batch file in a console window must come to the
   // front, not blink in the task bar.
-  const CountdownScope countdown(WhenTimeRunsOut::kPressDefaultButton);
+  const CountdownScope countdown(countdown_, WhenTimeRunsOut::kPressDefaultButton);
   return ::MessageBoxW(VisibleProgramWindow(), Shortened(text, 8192).c_str(),
                        Shortened(title, 512).c_str(), style | MB_SETFOREGROUND);
 }

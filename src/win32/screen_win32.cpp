@@ -1,16 +1,10 @@
-// Win32System: the system date's year and the size of the primary screen.
+// Win32System: the size of the primary screen.
 #include <windows.h>
 
-#include "win32/ui_win32.h"
+#include "win32/device_context_win32.h"
 #include "win32/system_win32.h"
 
 namespace kelvari {
-
-int Win32System::CurrentYear() {
-  SYSTEMTIME now{};
-  ::GetLocalTime(&now);
-  return now.wYear;
-}
 
 ScreenMetrics Win32System::Screen() {
   ScreenMetrics screen;

@@ -1,8 +1,17 @@
 // The Win32 implementation of System. Its methods live in the *_win32.cpp files of the
-// subsystem that needs them.
+// subsystem that needs them; the state they keep between calls (the countdown, the list
+// dialog, the hidden main window, the watch over the parent process) lives in its members.
+// wWinMain makes the one object of a process.
 #pragma once
 
+#include <windows.h>
+
+#include <optional>
+
 #include "core/system.h"
+#include "win32/countdown_win32.h"
+#include "win32/list_dialog_win32.h"
+#include "win32/unique_handle_win32.h"
 
 namespace kelvari {
 
@@ -44,6 +53,13 @@ class Win32System final : public System {
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
   std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;
   void Pause(int milliseconds) override;
+
+ private:
+  Countdown countdown_;
+  ListDialogWindow list_dialog_;
+  std::optional<UniqueWindow> main_window_;  // made on first use
+  bool watching_parent_ = false;
+  UniqueKernelHandle parent_;  // empty when it was not found or could not be opened
 };
 
 }  // namespace kelvari

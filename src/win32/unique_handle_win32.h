@@ -48,13 +48,14 @@ inline HANDLE NullHandle() {
 inline HHOOK NullHook() {
   return nullptr;
 }
+inline HWND NullWindow() {
+  return nullptr;
+}
 
 using UniqueFile = UniqueHandle<HANDLE, ::CloseHandle, InvalidFileHandle>;
 using UniqueHook = UniqueHandle<HHOOK, ::UnhookWindowsHookEx, NullHook>;
 using UniqueFind = UniqueHandle<HANDLE, ::FindClose, InvalidFileHandle>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, ::CloseHandle, NullHandle>;
-
-// The system's description of a Win32 error code, without the trailing line end.
-std::wstring SystemErrorText(DWORD error);
+using UniqueWindow = UniqueHandle<HWND, ::DestroyWindow, NullWindow>;
 
 }  // namespace kelvari

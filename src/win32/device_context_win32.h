@@ -1,31 +1,10 @@
-// Helpers for the program's own windows: child controls placed at design positions given in
-// twips, centring on the work area of a monitor, and scoped guards that give back what a
-// device context borrowed (a DC of a window, a memory DC, an object selected into a DC).
+// Scoped guards that give back what a device context borrowed: the DC of a window, a memory
+// DC, an object selected into a DC.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
-
-#include "core/twips.h"
-
 namespace kelvari {
-
-// A child control of `parent` with the id `id` at `place` (all zero: placed later).
-// WS_CHILD is added to `style`.
-HWND CreateControl(HWND parent, const wchar_t* control_class, const wchar_t* text, DWORD style,
-                   DWORD ex_style, int id, const PixelRect& place = {});
-
-// Moves `control` to `twips` of its window's design, in the pixels of `dpi`.
-void PlaceControl(HWND control, const TwipsRect& twips, int dpi);
-
-// The work area of the monitor that `window` is on (the primary one when it is on none);
-// nullopt when the system cannot tell it.
-std::optional<RECT> WorkAreaOf(HWND window);
-
-// The top left corner of a window of `width` × `height` centred on `work`; negative offsets
-// for a window larger than the work area.
-POINT CentredIn(const RECT& work, int width, int height);
 
 // A window's device context (GetDC), released when the guard ends. nullptr for the screen.
 class ScopedGetDC {

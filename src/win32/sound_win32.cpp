@@ -1,4 +1,5 @@
-// Win32System: command strings for the multimedia interface (winmm), and pausing.
+// Win32System: sound through command strings for the multimedia interface (winmm), and the
+// pauses between them.
 #include <windows.h>
 // mmsystem.h needs the types of windows.h.
 #include <mmsystem.h>

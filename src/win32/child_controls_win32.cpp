@@ -1,4 +1,4 @@
-#include "win32/ui_win32.h"
+#include "win32/child_controls_win32.h"
 
 namespace kelvari {
 
@@ -13,20 +13,6 @@ HWND CreateControl(HWND parent, const wchar_t* control_class, const wchar_t* tex
 void PlaceControl(HWND control, const TwipsRect& twips, int dpi) {
   const PixelRect r = TwipsToPixels(twips, dpi);
   ::SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-std::optional<RECT> WorkAreaOf(HWND window) {
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  if (!::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
-    return std::nullopt;
-  }
-  return monitor.rcWork;
-}
-
-POINT CentredIn(const RECT& work, int width, int height) {
-  return {work.left + (work.right - work.left - width) / 2,
-          work.top + (work.bottom - work.top - height) / 2};
 }
 
 }  // namespace kelvari

@@ -1,67 +1,17 @@
-// The watch over the process that started this one, and the removal of kv.cmd's folders.
+// Win32System: the removal of kv.cmd's work folders, and the search for the ones left behind.
 #include <windows.h>
-// after windows.h, which it needs
-#include <tlhelp32.h>
 
-#include "win32/handle_win32.h"
 #include "win32/system_win32.h"
+#include "win32/unique_handle_win32.h"
 
 namespace kelvari {
 namespace {
-
-using UniqueProcess = UniqueHandle<HANDLE, ::CloseHandle, NullHandle>;
-
-// The parent process, opened at the start; empty when it was not found or could not be opened.
-UniqueProcess& Parent() {
-  static UniqueProcess parent;
-  return parent;
-}
-bool& Watching() {
-  static bool watching = false;
-  return watching;
-}
-
-std::optional<DWORD> ParentId() {
-  const UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (!snapshot) return std::nullopt;
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof(entry);
-  const DWORD self = ::GetCurrentProcessId();
-  for (BOOL more = ::Process32FirstW(snapshot.get(), &entry); more;
-       more = ::Process32NextW(snapshot.get(), &entry)) {
-    if (entry.th32ProcessID == self) return entry.th32ParentProcessID;
-  }
-  return std::nullopt;
-}
 
 ULONGLONG Ticks(const FILETIME& time) {
   return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
 }
 
-ULONGLONG CreationTime(HANDLE process) {
-  FILETIME created{}, exited{}, kernel{}, user{};
-  if (!::GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
-  return Ticks(created);
-}
-
 }  // namespace
-
-void Win32System::WatchParent() {
-  Watching() = true;
-  const std::optional<DWORD> id = ParentId();
-  if (!id) return;
-  UniqueProcess parent(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, *id));
-  if (!parent) return;
-  // A process made after this one only took the number of a parent that had ended already.
-  if (CreationTime(parent.get()) > CreationTime(::GetCurrentProcess())) return;
-  Parent() = std::move(parent);
-}
-
-bool Win32System::ParentHasEnded() {
-  if (!Watching()) return false;
-  if (!Parent()) return true;
-  return ::WaitForSingleObject(Parent().get(), 0) != WAIT_TIMEOUT;
-}
 
 void Win32System::RemoveFolderAndFiles(const std::wstring& folder) {
   WIN32_FIND_DATAW found{};
