@@ -39,7 +39,7 @@ const CommandRow kCommandTable[] = {
     {L"PLAY", 1, [](const Invocation& call, System& system) { return PlayWaveFile(call, system); },
      L"Spielt eine Wave-Datei ab."},
     {L"INFO", kNoParameterFile,
-     [](const Invocation&, System& system) { return ShowAboutBox(system, system); },
+     [](const Invocation&, System& system) { return ShowProgramInfo(system, system); },
      L"Zeigt das Infofenster."},
     {L"HELP", kNoParameterFile,
      [](const Invocation&, System& system) { return ShowHelp(system, system); },

@@ -22,7 +22,7 @@ Outcome AskForFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dial
 Outcome CheckDrive(const Invocation& call, DrivesAndSound& drives);
 Outcome CheckLabel(const Invocation& call, TextsAndFiles& texts, DrivesAndSound& drives);
 Outcome PlayWaveFile(const Invocation& call, DrivesAndSound& sound);
-Outcome ShowAboutBox(TextsAndFiles& texts, Dialogs& dialogs);
+Outcome ShowProgramInfo(TextsAndFiles& texts, Dialogs& dialogs);
 Outcome ShowHelp(TextsAndFiles& texts, Dialogs& dialogs);
 Outcome ReportInternalError();
 Outcome RefuseOldSystemCheck();

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <exception>
 
-#include "commands/info_about_box.h"
+#include "commands/about_box.h"
 #include "win32/child_controls_win32.h"
 #include "win32/countdown_win32.h"
 #include "win32/device_context_win32.h"
@@ -68,8 +68,8 @@ void BuildAboutBox(HWND dialog, AboutBox& box) {
   const int dpi = box.dpi;
 
   // The client area of the design, at the monitor's resolution.
-  RECT outer{0, 0, TwipsToPixels(info_design::kClientWidth, dpi),
-             TwipsToPixels(info_design::kClientHeight, dpi)};
+  RECT outer{0, 0, TwipsToPixels(about_box_design::kClientWidth, dpi),
+             TwipsToPixels(about_box_design::kClientHeight, dpi)};
   ::AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(::GetWindowLongW(dialog, GWL_STYLE)), FALSE,
                              static_cast<DWORD>(::GetWindowLongW(dialog, GWL_EXSTYLE)),
                              static_cast<UINT>(dpi));
@@ -97,18 +97,19 @@ void BuildAboutBox(HWND dialog, AboutBox& box) {
 
   box.picture.reset(::LoadImageW(instance, MAKEINTRESOURCEW(kPictureResourceId), IMAGE_BITMAP, 0, 0,
                                  LR_CREATEDIBSECTION));
-  AddControl(dialog, L"STATIC", L"", SS_OWNERDRAW, info_design::kPicture1, kPictureId, dpi);
+  AddControl(dialog, L"STATIC", L"", SS_OWNERDRAW, about_box_design::kPicture, kPictureId, dpi);
 
-  HWND label = AddControl(dialog, L"STATIC", view.text, SS_LEFT | SS_NOPREFIX, info_design::kLabel0,
-                          kLabelId, dpi);
-  const int font_height = -static_cast<int>(std::lround(info_design::kLabelFontPoints * dpi / 72));
+  HWND label = AddControl(dialog, L"STATIC", view.text, SS_LEFT | SS_NOPREFIX,
+                          about_box_design::kText, kLabelId, dpi);
+  const int font_height =
+      -static_cast<int>(std::lround(about_box_design::kTextFontPoints * dpi / 72));
   box.label_font.reset(::CreateFontW(font_height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                      ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Arial"));
   ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(box.label_font.get()), FALSE);
 
-  const TwipsRect line{info_design::kLine1X1, info_design::kLine1Y,
-                       info_design::kLine1X2 - info_design::kLine1X1, 30};
+  const TwipsRect line{about_box_design::kRuleLeft, about_box_design::kRuleTop,
+                       about_box_design::kRuleRight - about_box_design::kRuleLeft, 30};
   HWND separator = AddControl(dialog, L"STATIC", L"", SS_ETCHEDHORZ, line, kLineId, dpi);
   ::SetWindowPos(separator, nullptr, 0, 0, TwipsToPixels(line.width, dpi), 2,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -118,10 +119,10 @@ void BuildAboutBox(HWND dialog, AboutBox& box) {
   const LOGFONTW message_font = MessageFontAt(static_cast<UINT>(dpi));
   box.button_font.reset(::CreateFontIndirectW(&message_font));
   for (int i = 0; i < 3; ++i) {
-    HWND button =
-        AddControl(dialog, L"BUTTON", view.button_captions[static_cast<std::size_t>(i)],
-                   BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
-                   info_design::kBtn[static_cast<std::size_t>(i)], kFirstButtonId + i, dpi);
+    HWND button = AddControl(dialog, L"BUTTON", view.button_captions[static_cast<std::size_t>(i)],
+                             BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
+                             about_box_design::kButtons[static_cast<std::size_t>(i)],
+                             kFirstButtonId + i, dpi);
     ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(box.button_font.get()), FALSE);
   }
   box.tooltips = std::move(view.button_tooltips);
@@ -139,11 +140,12 @@ void DrawPicture(const DRAWITEMSTRUCT& item, const AboutBox& box) {
   const ScopedSelectObject picture(memory.get(), box.picture.get());
   // The picture fills the height of its box and keeps its proportions; the box clips it.
   const int height = r.bottom - r.top;
-  const int width =
-      ::MulDiv(info_design::kPictureWidthPixels, height, info_design::kPictureHeightPixels);
+  const int width = ::MulDiv(about_box_design::kPictureWidthPixels, height,
+                             about_box_design::kPictureHeightPixels);
   ::SetStretchBltMode(item.hDC, HALFTONE);
   ::StretchBlt(item.hDC, r.left, r.top, width, height, memory.get(), 0, 0,
-               info_design::kPictureWidthPixels, info_design::kPictureHeightPixels, SRCCOPY);
+               about_box_design::kPictureWidthPixels, about_box_design::kPictureHeightPixels,
+               SRCCOPY);
 }
 
 INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -191,7 +193,7 @@ struct alignas(4) EmptyDialogTemplate {
 
 }  // namespace
 
-bool Win32System::ShowInfoForm(const AboutBoxSetup& setup) {
+bool Win32System::ShowAboutBox(const AboutBoxSetup& setup) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 

@@ -38,7 +38,7 @@ class Win32System final : public System {
                                                  const std::wstring& pattern,
                                                  const std::wstring& name, int seconds) override;
   ScreenMetrics Screen() override;
-  bool ShowInfoForm(const AboutBoxSetup& setup) override;
+  bool ShowAboutBox(const AboutBoxSetup& setup) override;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
                           const std::wstring& proposal, const InputCheck& check,
                           bool hidden) override;

@@ -1,8 +1,8 @@
-#include "commands/info_about_box.h"
+#include "commands/about_box.h"
 
 #include <gtest/gtest.h>
 
-#include "commands/info_maker.h"
+#include "commands/maker.h"
 #include "run_program.h"
 #include "version.h"
 
@@ -21,7 +21,7 @@ FakeSystem RunInfo(std::vector<int> clicks = {}, ScreenMetrics screen = {19200, 
   return sys;
 }
 
-TEST(InfoForm, AboutTextHasThreeParagraphsAndTheYearOfTheSystemDate) {
+TEST(AboutBox, AboutTextHasThreeParagraphsAndTheYearOfTheSystemDate) {
   FakeSystem sys;
   sys.argument_text = L"erg.txt INFO";
   sys.year = 2031;
@@ -38,25 +38,26 @@ TEST(InfoForm, AboutTextHasThreeParagraphsAndTheYearOfTheSystemDate) {
             std::wstring::npos);
 }
 
-TEST(InfoForm, CaptionButtonsAndTooltips) {
+TEST(AboutBox, CaptionButtonsAndTooltips) {
   const FakeSystem sys = RunInfo();
   ASSERT_EQ(sys.shown_info.size(), 1u);
   const AboutBoxView& info = sys.shown_info[0];
   EXPECT_EQ(info.caption, L"Info \u00FCber Kelvari");
-  EXPECT_EQ(info.button_captions[kBtnMail], L"Eine &E-Mail an mich schreiben");
-  EXPECT_EQ(info.button_captions[kBtnNews], L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen");
-  EXPECT_EQ(info.button_captions[kBtnClose], L"Dieses Fenster &schliessen");
-  EXPECT_EQ(info.button_tooltips[kBtnMail],
+  EXPECT_EQ(info.button_captions[kMailButton], L"Eine &E-Mail an mich schreiben");
+  EXPECT_EQ(info.button_captions[kNewsButton], L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen");
+  EXPECT_EQ(info.button_captions[kCloseButton], L"Dieses Fenster &schliessen");
+  EXPECT_EQ(info.button_tooltips[kMailButton],
             L"... startet Ihr E-Mail-Programm f\u00FCr eine Nachricht an mich unter "
             L"''kelvari@example.org''");
-  EXPECT_EQ(info.button_tooltips[kBtnNews],
+  EXPECT_EQ(info.button_tooltips[kNewsButton],
             L"... startet Ihren Internet-Browser mit dem Ziel "
             L"https://www.example.org/kelvari/news.htm");
-  EXPECT_EQ(info.button_tooltips[kBtnClose], L"... bringt Sie zur\u00FCck zum Programm");
+  EXPECT_EQ(info.button_tooltips[kCloseButton], L"... bringt Sie zur\u00FCck zum Programm");
 }
 
-TEST(InfoForm, ButtonsOpenMailAndNewsAndKeepTheBoxOpen) {
-  const FakeSystem sys = RunInfo({kBtnMail, kBtnMail, kBtnNews, kBtnClose, kBtnNews});
+TEST(AboutBox, ButtonsOpenMailAndNewsAndKeepTheBoxOpen) {
+  const FakeSystem sys =
+      RunInfo({kMailButton, kMailButton, kNewsButton, kCloseButton, kNewsButton});
   ASSERT_EQ(sys.shell_calls.size(), 3u);  // nothing after Close
   for (int i : {0, 1}) {
     EXPECT_EQ(sys.shell_calls[i].target,
@@ -70,7 +71,7 @@ TEST(InfoForm, ButtonsOpenMailAndNewsAndKeepTheBoxOpen) {
   EXPECT_TRUE(sys.boxes.empty());
 }
 
-TEST(InfoForm, ClosingWritesNoResultAndLeavesAnOldOneAlone) {
+TEST(AboutBox, ClosingWritesNoResultAndLeavesAnOldOneAlone) {
   FakeSystem sys;
   sys.argument_text = L"erg.txt INFO";
   sys.files[L"erg.txt"].bytes = "ALT\r\n";
@@ -79,7 +80,7 @@ TEST(InfoForm, ClosingWritesNoResultAndLeavesAnOldOneAlone) {
   EXPECT_TRUE(sys.shell_calls.empty());
 }
 
-TEST(InfoForm, PositionRule) {
+TEST(AboutBox, PositionRule) {
   EXPECT_FALSE(CentresAboutBox(640, 480));
   EXPECT_FALSE(CentresAboutBox(1024, 480));
   EXPECT_FALSE(CentresAboutBox(640, 1024));
@@ -106,16 +107,16 @@ TEST(InfoForm, PositionRule) {
   }
 }
 
-TEST(InfoForm, DesignFitsTheClientArea) {
-  using namespace info_design;
-  for (const TwipsRect& r : {kPicture1, kLabel0, kBtn[0], kBtn[1], kBtn[2]}) {
+TEST(AboutBox, DesignFitsTheClientArea) {
+  using namespace about_box_design;
+  for (const TwipsRect& r : {kPicture, kText, kButtons[0], kButtons[1], kButtons[2]}) {
     EXPECT_LE(r.left + r.width, kClientWidth);
     EXPECT_LE(r.top + r.height, kClientHeight);
   }
   // The buttons do not overlap and stand in tab order from left to right.
-  EXPECT_LT(kBtn[0].left + kBtn[0].width, kBtn[1].left);
-  EXPECT_LT(kBtn[1].left + kBtn[1].width, kBtn[2].left);
-  EXPECT_LT(kLine1Y, kBtn[0].top);
+  EXPECT_LT(kButtons[0].left + kButtons[0].width, kButtons[1].left);
+  EXPECT_LT(kButtons[1].left + kButtons[1].width, kButtons[2].left);
+  EXPECT_LT(kRuleTop, kButtons[0].top);
 }
 
 }  // namespace

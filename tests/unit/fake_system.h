@@ -178,7 +178,7 @@ class FakeDialogs : public virtual Dialogs {
   std::vector<AboutBoxView> shown_info;
   WindowHandle info_window = reinterpret_cast<WindowHandle>(0x2000);
   bool info_shows = true;  // false: the box cannot be shown (no desktop)
-  bool ShowInfoForm(const AboutBoxSetup& setup) override {
+  bool ShowAboutBox(const AboutBoxSetup& setup) override {
     if (!info_shows) return false;
     shown_info.push_back(setup.on_load(info_outer_width, info_outer_height));
     for (int index : info_clicks) {

@@ -1,6 +1,6 @@
-#include "commands/info_about_box.h"
+#include "commands/about_box.h"
 
-#include "commands/info_maker.h"
+#include "commands/maker.h"
 #include "core/paths_and_version.h"
 
 namespace kelvari {
@@ -47,22 +47,22 @@ AboutBoxSetup AboutBoxHandlers(TextsAndFiles& texts, Dialogs& dialogs) {
     view.button_captions = {L"Eine &E-Mail an mich schreiben",
                             L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen",
                             L"Dieses Fenster &schliessen"};
-    view.button_tooltips[kBtnMail] =
+    view.button_tooltips[kMailButton] =
         L"... startet Ihr E-Mail-Programm f\u00FCr eine Nachricht an mich unter ''" +
         std::wstring(kSupportMail) + L"''";
-    view.button_tooltips[kBtnNews] =
+    view.button_tooltips[kNewsButton] =
         L"... startet Ihren Internet-Browser mit dem Ziel " + std::wstring(kNewsPage);
-    view.button_tooltips[kBtnClose] = L"... bringt Sie zur\u00FCck zum Programm";
+    view.button_tooltips[kCloseButton] = L"... bringt Sie zur\u00FCck zum Programm";
     view.caption = L"Info \u00FCber " + std::wstring(kProgramName);
     view.text = AboutText(texts.CurrentYear());
     return view;
   };
   const auto click = [&dialogs](int button, WindowHandle self) {
     switch (button) {
-      case kBtnMail:
+      case kMailButton:
         dialogs.ShellExecuteOpen(self, MailTarget(), kShowNormal);
         return false;
-      case kBtnNews:
+      case kNewsButton:
         dialogs.ShellExecuteOpen(self, std::wstring(kNewsPage), kShowNormal);
         return false;
       default:

@@ -1,6 +1,6 @@
 // The about box of INFO: its design (controls and their positions in twips), its texts, where
 // it goes on the screen, and what its buttons do. The window itself is the system's
-// (Dialogs::ShowInfoForm, which gets the handlers made here).
+// (Dialogs::ShowAboutBox, which gets the handlers made here).
 #pragma once
 
 #include <array>
@@ -12,24 +12,24 @@
 namespace kelvari {
 
 // The design of the about box.
-namespace info_design {
+namespace about_box_design {
 inline constexpr int kClientWidth = 9384;
 inline constexpr int kClientHeight = 6396;
-inline constexpr TwipsRect kPicture1{120, 120, 1635, 6135};
+inline constexpr TwipsRect kPicture{120, 120, 1635, 6135};
 inline constexpr int kPictureWidthPixels = 157;
 inline constexpr int kPictureHeightPixels = 552;
-inline constexpr TwipsRect kLabel0{1920, 120, 7335, 5415};
-inline constexpr double kLabelFontPoints = 9.6;  // Arial, weight 400, character set 0
-inline constexpr int kLine1X1 = 1919, kLine1X2 = 9294, kLine1Y = 5572;
-inline constexpr std::array<TwipsRect, 3> kBtn{{
+inline constexpr TwipsRect kText{1920, 120, 7335, 5415};
+inline constexpr double kTextFontPoints = 9.6;  // Arial, weight 400, character set 0
+inline constexpr int kRuleLeft = 1919, kRuleRight = 9294, kRuleTop = 5572;
+inline constexpr std::array<TwipsRect, 3> kButtons{{
     {1920, 5700, 1455, 555},  // E-Mail
     {3540, 5700, 1995, 555},  // News
     {7860, 5700, 1455, 555},  // Close
 }};
-}  // namespace info_design
+}  // namespace about_box_design
 
-// The members of the control array Btn, in tab order.
-enum InfoButton : int { kBtnMail = 0, kBtnNews = 1, kBtnClose = 2 };
+// The about box's buttons, in tab order.
+enum AboutButton : int { kMailButton = 0, kNewsButton = 1, kCloseButton = 2 };
 
 inline constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
 
@@ -44,7 +44,7 @@ std::wstring MailTarget();
 // otherwise it goes to the upper-left corner.
 bool CentresAboutBox(float screen_width_pixels, float screen_height_pixels);
 
-// The about box's handlers for Dialogs::ShowInfoForm: its load handler places the box (centred
+// The about box's handlers for Dialogs::ShowAboutBox: its load handler places the box (centred
 // on a screen larger than 640 × 480, else in the upper-left corner) and gives its texts; the
 // E-Mail and News buttons hand their targets to the shell and keep the box open, Close ends it.
 AboutBoxSetup AboutBoxHandlers(TextsAndFiles& texts, Dialogs& dialogs);
