@@ -62,11 +62,9 @@ void AddTooltips(HWND dialog, std::array<std::wstring, 3>& tooltips) {
   }
 }
 
-void BuildAboutBox(HWND dialog, AboutBox& box) {
-  box.dpi = static_cast<int>(::GetDpiForWindow(dialog));
-  if (box.dpi <= 0) box.dpi = 96;
-  const int dpi = box.dpi;
-
+// Sizes the box to the design's client area at `dpi`, runs the load handler with its outer size
+// and puts it where that handler says; returns what the box shows.
+AboutBoxView LoadAndPlace(HWND dialog, const AboutBox& box, int dpi) {
   // The client area of the design, at the monitor's resolution.
   RECT outer{0, 0, TwipsToPixels(about_box_design::kClientWidth, dpi),
              TwipsToPixels(about_box_design::kClientHeight, dpi)};
@@ -84,8 +82,11 @@ void BuildAboutBox(HWND dialog, AboutBox& box) {
                  static_cast<int>(std::lround(view.left / screen.twips_per_pixel_x)),
                  static_cast<int>(std::lround(view.top / screen.twips_per_pixel_y)), outer_width,
                  outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
-  ::SetWindowTextW(dialog, view.caption.c_str());
+  return view;
+}
 
+// The program's icon in the title bar and the task switcher, in the sizes for `dpi`.
+void SetProgramIcons(HWND dialog, int dpi) {
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   for (int type : {ICON_BIG, ICON_SMALL}) {
     const int size = ::GetSystemMetricsForDpi(type == ICON_BIG ? SM_CXICON : SM_CXSMICON,
@@ -94,7 +95,17 @@ void BuildAboutBox(HWND dialog, AboutBox& box) {
         ::LoadImageW(instance, MAKEINTRESOURCEW(kIconId), IMAGE_ICON, size, size, LR_SHARED);
     ::SendMessageW(dialog, WM_SETICON, static_cast<WPARAM>(type), reinterpret_cast<LPARAM>(icon));
   }
+}
 
+void BuildAboutBox(HWND dialog, AboutBox& box) {
+  box.dpi = static_cast<int>(::GetDpiForWindow(dialog));
+  if (box.dpi <= 0) box.dpi = 96;
+  const int dpi = box.dpi;
+  AboutBoxView view = LoadAndPlace(dialog, box, dpi);
+  ::SetWindowTextW(dialog, view.caption.c_str());
+  SetProgramIcons(dialog, dpi);
+
+  const HINSTANCE instance = ::GetModuleHandleW(nullptr);
   box.picture.reset(::LoadImageW(instance, MAKEINTRESOURCEW(kPictureResourceId), IMAGE_BITMAP, 0, 0,
                                  LR_CREATEDIBSECTION));
   AddControl(dialog, L"STATIC", L"", SS_OWNERDRAW, about_box_design::kPicture, kPictureId, dpi);

@@ -196,56 +196,52 @@ IoStatus Win32System::ReadWholeFile(const std::wstring& plain_path, std::string&
 // file's place in one step. Whatever fails on the way, the old file stays as it was (or absent),
 // and the temporary file is removed again; a process killed before the last step leaves the old
 // file whole.
-IoStatus Win32System::ReplaceFileContent(const std::wstring& plain_path, std::string_view bytes) {
-  if (plain_path.empty()) return Failed(ERROR_INVALID_NAME);
-  const std::wstring full = FullPath(plain_path);
-  if (full.empty()) return Failed(::GetLastError());
+namespace {
 
-  if (IsDevicePath(full)) {
-    // NUL swallows the answer, as a batch author who wants only the exit code may intend; any
-    // other device (CON, COM1, LPT1 ...) could block or print it.
-    if (!IsNulDevice(full)) return IoStatus::Failed(kNotAFile);
-    UniqueFile nul(::CreateFileW(full.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!nul) return Failed(::GetLastError());
-    return WriteAll(nul.get(), bytes);
+// NUL swallows the answer, as a batch author who wants only the exit code may intend; any other
+// device (CON, COM1, LPT1 ...) could block or print it.
+IoStatus WriteToDevice(const std::wstring& full, std::string_view bytes) {
+  if (!IsNulDevice(full)) return IoStatus::Failed(kNotAFile);
+  UniqueFile nul(::CreateFileW(full.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!nul) return Failed(::GetLastError());
+  return WriteAll(nul.get(), bytes);
+}
+
+// An old file at `target` must be one that may be written: a folder, a read-only file or a file
+// that another program holds open keeps its place. Opening it does not change it. The attribute
+// is asked first: the move would replace a read-only file, and an administrator may open one for
+// writing. An old file keeps its name as it stands in `folder` (its case, its long form): so
+// `target` becomes.
+IoStatus CheckOldFile(const std::wstring& folder, std::wstring& target) {
+  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
+    return Failed(ERROR_ACCESS_DENIED);
   }
-
-  std::wstring target = LongPathForm(full, full);
-  const std::size_t slash = full.find_last_of(L'\\');
-  if (slash == std::wstring::npos) return Failed(ERROR_INVALID_NAME);
-  const std::wstring folder = full.substr(0, slash);
-  {
-    // An old file must be one that may be written: a folder, a read-only file or a file that
-    // another program holds open keeps its place. Opening it does not change it. The attribute
-    // is asked first: the move would replace a read-only file, and an administrator may open
-    // one for writing.
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
-      return Failed(ERROR_ACCESS_DENIED);
-    }
-    UniqueFile old;
-    const DWORD error = WaitingOutLocks([&] {
-      old.reset(::CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-      return static_cast<bool>(old);
-    });
-    if (!old && error != ERROR_FILE_NOT_FOUND) return Failed(error);
-    if (old) {
-      if (::GetFileType(old.get()) != FILE_TYPE_DISK) return IoStatus::Failed(kNotAFile);
-      // The file keeps its name as it stands in the folder (its case, its long form).
-      WIN32_FIND_DATAW data;
-      UniqueFind find(::FindFirstFileExW(target.c_str(), FindExInfoBasic, &data,
-                                         FindExSearchNameMatch, nullptr, 0));
-      if (find) {
-        const std::wstring named = folder + L"\\" + data.cFileName;
-        target = LongPathForm(named, named);
-      }
-    }
+  UniqueFile old;
+  const DWORD error = WaitingOutLocks([&] {
+    old.reset(::CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(old);
+  });
+  if (!old) return error == ERROR_FILE_NOT_FOUND ? IoStatus::Ok() : Failed(error);
+  if (::GetFileType(old.get()) != FILE_TYPE_DISK) return IoStatus::Failed(kNotAFile);
+  WIN32_FIND_DATAW data;
+  UniqueFind find(::FindFirstFileExW(target.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                     nullptr, 0));
+  if (find) {
+    const std::wstring named = folder + L"\\" + data.cFileName;
+    target = LongPathForm(named, named);
   }
+  return IoStatus::Ok();
+}
 
+// Writes `bytes` into a new temporary file in `folder` and moves it over `target` in one step;
+// on failure the temporary file goes again.
+IoStatus WriteThroughTemporaryFile(const std::wstring& folder, const std::wstring& target,
+                                   std::string_view bytes) {
   RemoveLeftOvers(folder);
   std::wstring temporary;
   DWORD error = 0;
@@ -268,6 +264,22 @@ IoStatus Win32System::ReplaceFileContent(const std::wstring& plain_path, std::st
   }
   if (!status.ok) ::DeleteFileW(temporary.c_str());
   return status;
+}
+
+}  // namespace
+
+IoStatus Win32System::ReplaceFileContent(const std::wstring& plain_path, std::string_view bytes) {
+  if (plain_path.empty()) return Failed(ERROR_INVALID_NAME);
+  const std::wstring full = FullPath(plain_path);
+  if (full.empty()) return Failed(::GetLastError());
+  if (IsDevicePath(full)) return WriteToDevice(full, bytes);
+
+  std::wstring target = LongPathForm(full, full);
+  const std::size_t slash = full.find_last_of(L'\\');
+  if (slash == std::wstring::npos) return Failed(ERROR_INVALID_NAME);
+  const std::wstring folder = full.substr(0, slash);
+  if (IoStatus old = CheckOldFile(folder, target); !old.ok) return old;
+  return WriteThroughTemporaryFile(folder, target, bytes);
 }
 
 }  // namespace kelvari

@@ -148,23 +148,52 @@ LRESULT CALLBACK GuardPasswordField(HWND entry, UINT message, WPARAM wparam, LPA
   return ::DefSubclassProc(entry, message, wparam, lparam);
 }
 
+// WM_INITDIALOG: fills the box from `state` and puts the focus into the entry field.
+void SetUpInputBox(HWND dialog, InputBoxState& state) {
+  ::SetWindowTextW(dialog, state.title.c_str());
+  ::SetDlgItemTextW(dialog, kPromptId, PromptForTextControl(state.prompt).c_str());
+  HWND entry = ::GetDlgItem(dialog, kEntryId);
+  if (state.hidden &&
+      !::SetWindowSubclass(entry, GuardPasswordField, 0, reinterpret_cast<DWORD_PTR>(&state))) {
+    throw std::runtime_error("password field unguarded");  // never shown unguarded
+  }
+  ::SendMessageW(entry, EM_SETLIMITTEXT, 0, 0);  // as much as the field can hold
+  ::SetWindowTextW(entry, state.proposal.c_str());
+  ::SendMessageW(entry, EM_SETSEL, 0, -1);
+  FitPromptAndCentre(dialog);
+  ::SetFocus(entry);
+}
+
+// "OK": the box ends with the text, unless the check refuses it. Then the refusal is shown in
+// a box modal to the input box, for the user to correct the text. That box counts down too;
+// when nobody closed it, nobody is there to correct the text either, and the input box ends as
+// its own time running out does.
+void ConfirmInputBox(HWND dialog, InputBoxState& state) {
+  std::wstring text = EntryText(dialog, state);
+  const auto refusal = state.check ? state.check(text) : std::nullopt;
+  if (!refusal) {
+    state.answer = std::move(text);
+    ::EndDialog(dialog, IDOK);
+    return;
+  }
+  bool ran_out = false;
+  {
+    const CountdownScope countdown(state.countdown, WhenTimeRunsOut::kPressDefaultButton);
+    ::MessageBoxW(dialog, refusal->c_str(), L"Kelvari", MB_OK | MB_ICONSTOP);
+    ran_out = countdown.RanOut();
+  }
+  if (ran_out) {
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kTimeRanOutId, BN_CLICKED), 0);
+  } else {
+    ::SetFocus(::GetDlgItem(dialog, kEntryId));
+  }
+}
+
 INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   try {
     if (message == WM_INITDIALOG) {
-      auto* state = reinterpret_cast<InputBoxState*>(lparam);
       ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
-      ::SetWindowTextW(dialog, state->title.c_str());
-      ::SetDlgItemTextW(dialog, kPromptId, PromptForTextControl(state->prompt).c_str());
-      HWND entry = ::GetDlgItem(dialog, kEntryId);
-      if (state->hidden &&
-          !::SetWindowSubclass(entry, GuardPasswordField, 0, reinterpret_cast<DWORD_PTR>(state))) {
-        throw std::runtime_error("password field unguarded");  // never shown unguarded
-      }
-      ::SendMessageW(entry, EM_SETLIMITTEXT, 0, 0);  // as much as the field can hold
-      ::SetWindowTextW(entry, state->proposal.c_str());
-      ::SendMessageW(entry, EM_SETSEL, 0, -1);
-      FitPromptAndCentre(dialog);
-      ::SetFocus(entry);
+      SetUpInputBox(dialog, *reinterpret_cast<InputBoxState*>(lparam));
       return FALSE;  // the focus is set
     }
     auto* state = reinterpret_cast<InputBoxState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
@@ -174,30 +203,9 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
           state->answer = EntryText(dialog, *state);
           ::EndDialog(dialog, IDOK);
           return TRUE;
-        case IDOK: {
-          std::wstring text = EntryText(dialog, *state);
-          if (const auto refusal = state->check ? state->check(text) : std::nullopt) {
-            // The box stays open, modal to the input box, for the user to correct the text.
-            // The message counts down too; when nobody closed it, nobody is there to correct
-            // the text either, and the input box ends as its own time running out does.
-            bool ran_out = false;
-            {
-              const CountdownScope countdown(state->countdown,
-                                             WhenTimeRunsOut::kPressDefaultButton);
-              ::MessageBoxW(dialog, refusal->c_str(), L"Kelvari", MB_OK | MB_ICONSTOP);
-              ran_out = countdown.RanOut();
-            }
-            if (ran_out) {
-              ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(kTimeRanOutId, BN_CLICKED), 0);
-            } else {
-              ::SetFocus(::GetDlgItem(dialog, kEntryId));
-            }
-            return TRUE;
-          }
-          state->answer = std::move(text);
-          ::EndDialog(dialog, IDOK);
+        case IDOK:
+          ConfirmInputBox(dialog, *state);
           return TRUE;
-        }
         case IDCANCEL:  // "Abbrechen", Escape and the close box
           ::EndDialog(dialog, IDCANCEL);
           return TRUE;

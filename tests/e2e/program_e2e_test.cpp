@@ -12,7 +12,7 @@ namespace {
 
 const std::wstring kHead = L"Ausf\u00FChrungsfehler:\r\r";
 
-TEST(FrontEnd, EveryDispatchErrorToTheCharacter) {
+TEST(Program, EveryDispatchErrorToTheCharacter) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "zwei.txt", "Titel\r\nJN\r\n");
   WriteBytes(dir / "leer.txt", "; nur ein Kommentar\r\n");
@@ -45,7 +45,7 @@ TEST(FrontEnd, EveryDispatchErrorToTheCharacter) {
   }
 }
 
-TEST(FrontEnd, InternalErrorForTheBatchFile) {
+TEST(Program, InternalErrorForTheBatchFile) {
   const auto dir = FreshWorkDir();
   const std::wstring four_lines =
       L"Es ist nicht gen\u00FCgend Platz zum Anlegen der Umgebungsvariablen 'KVRESULT' "
@@ -63,13 +63,13 @@ TEST(FrontEnd, InternalErrorForTheBatchFile) {
   EXPECT_FALSE(two.result.has_value());
 }
 
-TEST(FrontEnd, AnUnknownCommandWordNamesItAsTyped) {
+TEST(Program, AnUnknownCommandWordNamesItAsTyped) {
   const auto dir = FreshWorkDir();
   EXPECT_EQ(OneBoxThenOk(L"erg.txt \u00DCberpr\u00FCfen", dir).box.text,
             kHead + L"Das Kommando '\u00DCberpr\u00FCfen' ist nicht bekannt.");
 }
 
-TEST(FrontEnd, AResultFileThatCannotBeWrittenIsReportedAndKept) {
+TEST(Program, AResultFileThatCannotBeWrittenIsReportedAndKept) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", "T\r\n\r\nText\r\n");
   std::filesystem::create_directory(dir / "ordner");
@@ -135,7 +135,7 @@ void FillUp(const std::filesystem::path& folder, const char* name) {
 
 // On a full disk a long answer cannot be written: an old result file stays byte for byte, no
 // new one appears, nothing else is left behind, and the message says that the disk is full.
-TEST(FrontEnd, AFullDiskKeepsTheOldResultFile) {
+TEST(Program, AFullDiskKeepsTheOldResultFile) {
   const std::filesystem::path disk = WineSessionFile("small-disk");
   ULARGE_INTEGER total{};
   if (!GetDiskFreeSpaceExW(disk.c_str(), nullptr, &total, nullptr) || total.QuadPart > (1u << 20)) {
@@ -182,7 +182,7 @@ TEST(FrontEnd, AFullDiskKeepsTheOldResultFile) {
   }
 }
 
-TEST(FrontEnd, ResultLineIsAnsiWithCrLfAndReplacesAnOldFile) {
+TEST(Program, ResultLineIsAnsiWithCrLfAndReplacesAnOldFile) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p.txt", "T\r\nJN\r\nText\r\n");
   WriteBytes(dir / "Erg Datei.txt", std::string(1000, 'x'));

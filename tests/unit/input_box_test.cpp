@@ -21,7 +21,7 @@ InputRun RunInput(const std::string& params, InputBoxAnswer answer) {
   return run;
 }
 
-TEST(DoInputBox, ShowsTitleProposalAndPrompt) {
+TEST(InputBox, ShowsTitleProposalAndPrompt) {
   struct Case {
     std::string params;
     std::wstring title, proposal, prompt;
@@ -40,7 +40,7 @@ TEST(DoInputBox, ShowsTitleProposalAndPrompt) {
   }
 }
 
-TEST(DoInputBox, WritesTheAnswerOrAnEmptyLine) {
+TEST(InputBox, WritesTheAnswerOrAnEmptyLine) {
   struct Case {
     InputBoxAnswer answer;
     std::string result;
@@ -62,7 +62,7 @@ TEST(DoInputBox, WritesTheAnswerOrAnEmptyLine) {
   }
 }
 
-TEST(DoInputBox, ATextTheCodePageCannotHoldIsRefusedWhileTheBoxStaysOpen) {
+TEST(InputBox, ATextTheCodePageCannotHoldIsRefusedWhileTheBoxStaysOpen) {
   struct Case {
     std::vector<std::wstring> tries;  // the texts confirmed in turn
     std::size_t refusals;
@@ -96,7 +96,7 @@ TEST(DoInputBox, ATextTheCodePageCannotHoldIsRefusedWhileTheBoxStaysOpen) {
 // PASSWORDBOX: the box of INPUTBOX with a hidden field. Its answers are those of INPUTBOX; a
 // text the code page cannot hold is refused without a word about its characters, also when the
 // box closed itself with it.
-TEST(DoPasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
+TEST(PasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
   struct Case {
     std::vector<std::wstring> tries;  // empty: `answer`
     InputBoxAnswer answer;
@@ -149,7 +149,7 @@ TEST(DoPasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
   EXPECT_FALSE(run.sys.input_boxes.at(0).hidden);  // INPUTBOX shows its text
 }
 
-TEST(DoInputBox, TooFewLinesIsErrorFiveWithoutBox) {
+TEST(InputBox, TooFewLinesIsErrorFiveWithoutBox) {
   auto run = RunInput(testing::CrLf({"T", "V", "; Kommentar"}), {});
   EXPECT_TRUE(run.sys.input_boxes.empty());
   ASSERT_EQ(run.sys.boxes.size(), 1u);

@@ -40,7 +40,7 @@ struct ListRun {
   std::string Result() { return sys.files[L"erg.txt"].bytes; }
 };
 
-TEST(DoListBox, ShowsTheDialogAndReturns) {
+TEST(ListBox, ShowsTheDialogAndReturns) {
   ListRun run("", "Rot\r\n Gr\xFCn \r\nBlau\r\n");
   EXPECT_EQ(run.exit, std::nullopt);
   ASSERT_EQ(run.sys.list_dialogs.size(), 1u);
@@ -55,7 +55,7 @@ TEST(DoListBox, ShowsTheDialogAndReturns) {
   EXPECT_EQ(run.program.call().Word(1), L"erg.txt");
 }
 
-TEST(DoListBox, AttributeLineSetsTheModes) {
+TEST(ListBox, AttributeLineSetsTheModes) {
   struct Case {
     const char* attributes;
     std::int16_t numeric, multi;
@@ -85,7 +85,7 @@ TEST(DoListBox, AttributeLineSetsTheModes) {
   }
 }
 
-TEST(DoListBox, ErrorsSevenAndEight) {
+TEST(ListBox, ErrorsSevenAndEight) {
   struct Case {
     const char* attributes;
     const char* list_name;
@@ -130,7 +130,7 @@ TEST(DoListBox, ErrorsSevenAndEight) {
   }
 }
 
-TEST(DoListBox, ThreeLinesAreErrorFive) {
+TEST(ListBox, ThreeLinesAreErrorFive) {
   FakeSystem sys;
   sys.argument_text = L"erg.txt listbox p.txt";
   sys.files[L"p.txt"].bytes = testing::CrLf({"T", "liste.txt", ""});
@@ -139,7 +139,7 @@ TEST(DoListBox, ThreeLinesAreErrorFive) {
   EXPECT_NE(sys.boxes[0].text.find(L"'listbox' wurden\rzu wenig"), std::wstring::npos);
 }
 
-TEST(DoListBox, ListFileLinesAreKeptAsTheyAre) {
+TEST(ListBox, ListFileLinesAreKeptAsTheyAre) {
   struct Case {
     std::string bytes;
     std::vector<std::wstring> entries;
@@ -181,7 +181,7 @@ TEST(DoListBox, ListFileLinesAreKeptAsTheyAre) {
   }
 }
 
-TEST(DoListBox, TheLongestListOpensALongerOneIsRefused) {
+TEST(ListBox, TheLongestListOpensALongerOneIsRefused) {
   std::string longest;
   for (int i = 1; i <= 32767; ++i) longest += "Eintrag " + std::to_string(i) + "\r\n";
   ListRun ok("", longest);
@@ -206,7 +206,7 @@ TEST(ReadListFile, UnreadableFileIsReported) {
   EXPECT_EQ(content.reason, L"Datei nicht gefunden");
 }
 
-TEST(DoListBox, AnEntryVariableWithALineBreakIsRefused) {
+TEST(ListBox, AnEntryVariableWithALineBreakIsRefused) {
   ListRun run("", ";kv.cmd:ANSI:VARIABLES\r\nkv_entry_1\r\n", "liste.txt",
               {{L"kv_entry_1", L"zwei\nZeilen"}});
   EXPECT_EQ(run.exit, kExitFailed);

@@ -75,7 +75,7 @@ MessageBoxRun RunBox(const std::string& params, int answer = kIdOk,
   return run;
 }
 
-TEST(DoMessageBox, ShowsTheBoxAndWritesThePressedButton) {
+TEST(MessageBox, ShowsTheBoxAndWritesThePressedButton) {
   auto run = RunBox(testing::CrLf({"Frage", "jn frage", "Weiter?", "", "Wirklich?"}), kIdNo);
   ASSERT_EQ(run.sys.boxes.size(), 1u);
   EXPECT_EQ(run.sys.boxes[0].title, L"Frage");
@@ -85,7 +85,7 @@ TEST(DoMessageBox, ShowsTheBoxAndWritesThePressedButton) {
   EXPECT_EQ(run.exit, kExitAnswered);
 }
 
-TEST(DoMessageBox, EmptyAttributeLineGivesThePlainBoxAndEmptyTitleTheApplicationTitle) {
+TEST(MessageBox, EmptyAttributeLineGivesThePlainBoxAndEmptyTitleTheApplicationTitle) {
   auto run = RunBox(testing::CrLf({"", "    ", "Hinweis"}));
   ASSERT_EQ(run.sys.boxes.size(), 1u);
   EXPECT_EQ(run.sys.boxes[0].style, 0u);
@@ -93,14 +93,14 @@ TEST(DoMessageBox, EmptyAttributeLineGivesThePlainBoxAndEmptyTitleTheApplication
   EXPECT_EQ(run.sys.files[L"erg.txt"].bytes, "OK\r\n");
 }
 
-TEST(DoMessageBox, TheResultGoesToWordOneOfTheCommandLine) {
+TEST(MessageBox, TheResultGoesToWordOneOfTheCommandLine) {
   auto run = RunBox(testing::CrLf({"T", "OA RECHTS", "x"}), kIdCancel);
   EXPECT_EQ(run.sys.files.count(L"OA"), 0u);
   EXPECT_EQ(run.sys.files[L"erg.txt"].bytes, "ABBRECHEN\r\n");
   EXPECT_EQ(run.sys.boxes[0].style, 0x101u);
 }
 
-TEST(DoMessageBox, UnknownAttributeIsErrorSixAndNoBox) {
+TEST(MessageBox, UnknownAttributeIsErrorSixAndNoBox) {
   for (const char* line : {"JN blabla", "JN,FRAGE", "JN\tFRAGE"}) {
     auto run = RunBox(testing::CrLf({"T", line, "x"}));
     ASSERT_EQ(run.sys.boxes.size(), 1u) << line;
@@ -114,7 +114,7 @@ TEST(DoMessageBox, UnknownAttributeIsErrorSixAndNoBox) {
   }
 }
 
-TEST(DoMessageBox, ABoxThatCannotBeShownIsAFaultWithoutAnswer) {
+TEST(MessageBox, ABoxThatCannotBeShownIsAFaultWithoutAnswer) {
   for (int failed : {0, -1}) {
     auto run = RunBox(testing::CrLf({"T", "JN", "x"}), failed);
     ASSERT_EQ(run.sys.boxes.size(), 2u) << failed;
@@ -124,7 +124,7 @@ TEST(DoMessageBox, ABoxThatCannotBeShownIsAFaultWithoutAnswer) {
   }
 }
 
-TEST(DoMessageBox, TwoLinesAreErrorFive) {
+TEST(MessageBox, TwoLinesAreErrorFive) {
   auto run = RunBox(testing::CrLf({"T", "JN"}));
   ASSERT_EQ(run.sys.boxes.size(), 1u);
   EXPECT_NE(run.sys.boxes[0].text.find(L"'MessageBox' wurden\rzu wenig"), std::wstring::npos);

@@ -8,14 +8,14 @@
 namespace kelvari {
 namespace {
 
-TEST(ShellUtils, AddBackslashLooksAtTheLastCharacterOnly) {
+TEST(PathsAndVersion, AddBackslashLooksAtTheLastCharacterOnly) {
   EXPECT_EQ(AddBackslash(L""), L"\\");
   EXPECT_EQ(AddBackslash(L"C:\\Tools"), L"C:\\Tools\\");
   EXPECT_EQ(AddBackslash(L"C:\\Tools\\"), L"C:\\Tools\\");
   EXPECT_EQ(AddBackslash(L"C:/Tools/"), L"C:/Tools/\\");
 }
 
-TEST(ShellUtils, TrimAtNull) {
+TEST(PathsAndVersion, TrimAtNull) {
   EXPECT_EQ(TrimAtNull(std::wstring(260, L'\0')), L"");
   EXPECT_EQ(TrimAtNull(L"C:\\Daten"), L"C:\\Daten");
   std::wstring buffer = L"C:\\Daten";
@@ -24,12 +24,12 @@ TEST(ShellUtils, TrimAtNull) {
   EXPECT_EQ(TrimAtNull(std::wstring(L"a\0b", 3)), L"a");
 }
 
-TEST(ShellUtils, VersionStringIsTenCharacters) {
+TEST(PathsAndVersion, VersionStringIsTenCharacters) {
   EXPECT_EQ(VersionString(), L" (V" KELVARI_VERSION_WTEXT L")");
   EXPECT_EQ(VersionString().size(), 10u);
 }
 
-TEST(ShellUtils, ProgramFolderEndsInOneBackslash) {
+TEST(PathsAndVersion, ProgramFolderEndsInOneBackslash) {
   testing::FakeTextsAndFiles sys;
   sys.module_path = L"C:\\Tools\\kelvari.exe";
   EXPECT_EQ(ProgramFolder(sys), L"C:\\Tools\\");
@@ -37,7 +37,7 @@ TEST(ShellUtils, ProgramFolderEndsInOneBackslash) {
   EXPECT_EQ(ProgramFolder(sys), L"C:\\");
 }
 
-TEST(ShellUtils, CenteredPositionRoundsTiesToEvenThenTruncates) {
+TEST(PathsAndVersion, CenteredPositionRoundsTiesToEvenThenTruncates) {
   EXPECT_EQ(CenteredPosition(19200, 9000), 5100);
   EXPECT_EQ(CenteredPosition(100, 103), -1);    // -3 / 2 truncates toward zero
   EXPECT_EQ(CenteredPosition(100.5f, 100), 0);  // 0.5 rounds to 0
@@ -47,7 +47,7 @@ TEST(ShellUtils, CenteredPositionRoundsTiesToEvenThenTruncates) {
   EXPECT_EQ(CenteredPosition(0, 7), -3);
 }
 
-TEST(DoHelp, OpensTheDocumentBesideTheProgramAndConfirms) {
+TEST(Help, OpensTheDocumentBesideTheProgramAndConfirms) {
   for (const auto& [args, module, document] :
        {std::tuple{L"", L"C:\\Tools\\kelvari.exe", L"C:\\Tools\\Kelvari.htm"},
         std::tuple{L"   ", L"C:\\kelvari.exe", L"C:\\Kelvari.htm"},
