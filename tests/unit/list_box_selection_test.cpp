@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "commands/list_box_attributes.h"
-#include "win32/list_dialog_layout.h"
 #include "commands/list_box_selection.h"
+#include "win32/list_dialog_layout.h"
 
 namespace kelvari {
 namespace {
