@@ -11,13 +11,6 @@
 
 namespace kelvari {
 
-const CommandRow* FindCommand(std::span<const CommandRow> table, std::wstring_view upper_word) {
-  for (const CommandRow& row : table) {
-    if (row.word == upper_word) return &row;
-  }
-  return nullptr;
-}
-
 int Program::Run() {
   const SettingsReading reading =
       ReadSettings([this](const std::wstring& name) { return system_.EnvironmentVariable(name); });
@@ -47,10 +40,10 @@ Outcome Program::Start(const Settings& settings) {
     return Outcome::Fault(TooManyWordsMessage());
   }
   call_ = Invocation(words, {}, settings);
-  // Without any word the program shows its help.
-  const CommandRow* row = FindCommand(commands_, count == 0 ? L"HELP" : L"");
   if (count == 1) return Outcome::Error(kErrNoCommand);
-  if (count >= 2) row = FindCommand(commands_, system_.UpperCase(words[2]));
+  // Without any word the program shows its help.
+  const CommandRow* row =
+      FindCommand(commands_, count == 0 ? std::wstring(L"HELP") : system_.UpperCase(words[2]));
   if (!row) return Outcome::Error(kErrUnknownCommand);
 
   if (row->least_lines != kNoParameterFile) {
