@@ -49,9 +49,9 @@ const SettingRow kSettingRows[] = {
      }},
     {kTimeoutVariable, L"Erlaubt ist eine ganze Zahl von Sekunden von 1 bis 86400.",
      [](const std::optional<std::wstring>& value, Settings& settings) {
-       const auto seconds = ReadTimeoutSetting(value);
-       if (seconds) settings.timeout_seconds = *seconds;
-       return seconds.has_value();
+       if (!value) return true;  // no countdown
+       settings.timeout_seconds = ReadTimeoutSeconds(*value);
+       return settings.timeout_seconds.has_value();
      }},
     {kCharsetVariable, L"Erlaubt sind ANSI und UTF-8.",
      [](const std::optional<std::wstring>& value, Settings& settings) {
@@ -67,9 +67,8 @@ bool ReadCallerSetting(const std::optional<std::wstring>& value) {
   return value == L"kv.cmd";
 }
 
-std::optional<std::optional<int>> ReadTimeoutSetting(const std::optional<std::wstring>& value) {
-  if (!value) return std::optional<int>();
-  const std::wstring_view digits = Trimmed(*value);
+std::optional<int> ReadTimeoutSeconds(std::wstring_view value) {
+  const std::wstring_view digits = Trimmed(value);
   if (digits.empty()) return std::nullopt;
   long long seconds = 0;
   for (const wchar_t c : digits) {
@@ -78,7 +77,7 @@ std::optional<std::optional<int>> ReadTimeoutSetting(const std::optional<std::ws
     if (seconds > kMaxTimeoutSeconds) return std::nullopt;
   }
   if (seconds < 1) return std::nullopt;
-  return std::optional<int>(static_cast<int>(seconds));
+  return static_cast<int>(seconds);
 }
 
 std::optional<ResultCharset> ReadCharsetSetting(const std::optional<std::wstring>& value) {

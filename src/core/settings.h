@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kelvari {
 
@@ -37,10 +38,10 @@ struct Settings {
 // KVCALLER: true only for the exact text "kv.cmd".
 bool ReadCallerSetting(const std::optional<std::wstring>& value);
 
-// KVTIMEOUT: a whole number of seconds from 1 to kMaxTimeoutSeconds, digits only; blanks and
-// tabs around it are allowed ("set KVTIMEOUT=30 & ..." leaves a blank behind the number).
-// Unset: no countdown (an empty optional inside). Nullopt outside: a wrong value.
-std::optional<std::optional<int>> ReadTimeoutSetting(const std::optional<std::wstring>& value);
+// KVTIMEOUT (when set): a whole number of seconds from 1 to kMaxTimeoutSeconds, digits only;
+// blanks and tabs around it are allowed ("set KVTIMEOUT=30 & ..." leaves a blank behind the
+// number). Nullopt for any other value.
+std::optional<int> ReadTimeoutSeconds(std::wstring_view value);
 
 // KVCHARSET: unset, empty or "ANSI" give kAnsi; "UTF-8" or "UTF8" give kUtf8; letters in any
 // case, blanks and tabs around the word allowed. Nullopt for any other value.

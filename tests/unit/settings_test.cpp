@@ -9,13 +9,11 @@ namespace {
 
 using Value = std::optional<std::wstring>;
 
-TEST(ReadTimeoutSetting, SecondsFromOneToADayOrWrong) {
-  const std::optional<int> none;
+TEST(ReadTimeoutSeconds, SecondsFromOneToADayOrWrong) {
   const struct {
-    Value value;
-    std::optional<std::optional<int>> read;  // nullopt: a wrong value
+    const wchar_t* value;
+    std::optional<int> seconds;  // nullopt: a wrong value
   } cases[] = {
-      {std::nullopt, none},
       {L"30", 30},
       {L" 1\t", 1},
       {L"86400", 86400},
@@ -32,7 +30,7 @@ TEST(ReadTimeoutSetting, SecondsFromOneToADayOrWrong) {
       {L"\uFF13", std::nullopt},  // a full-width digit is no digit here
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ReadTimeoutSetting(c.value), c.read) << testing::PrintToString(c.value);
+    EXPECT_EQ(ReadTimeoutSeconds(c.value), c.seconds) << testing::PrintToString(c.value);
   }
 }
 
