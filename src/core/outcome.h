@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/error_codes.h"
 
@@ -35,18 +36,28 @@ struct Outcome {
   int exit_code = kExitAnswered;
   ErrorCode error = kErrInternal;
   std::wstring attribute;  // the attribute word an error 6 or 7 names
+  // A multiple answer (several chosen entries or files): each entry exactly as chosen, without
+  // the quotes or blanks that join them in `text`. Empty for every other answer.
+  std::vector<std::wstring> entries;
 
   static Outcome Answer(std::wstring text, int exit_code = kExitAnswered) {
-    return {kAnswer, std::move(text), exit_code, kErrInternal, {}};
+    return {kAnswer, std::move(text), exit_code, kErrInternal, {}, {}};
   }
-  static Outcome NoAnswer(int exit_code) { return {kNoAnswer, {}, exit_code, kErrInternal, {}}; }
+  // An answer of several entries: `text` for the result file, `entries` one by one.
+  static Outcome Entries(std::wstring text, std::vector<std::wstring> entries,
+                         int exit_code = kExitAnswered) {
+    return {kAnswer, std::move(text), exit_code, kErrInternal, {}, std::move(entries)};
+  }
+  static Outcome NoAnswer(int exit_code) {
+    return {kNoAnswer, {}, exit_code, kErrInternal, {}, {}};
+  }
   static Outcome Error(ErrorCode code, std::wstring attribute = {}) {
-    return {kError, {}, kExitFailed, code, std::move(attribute)};
+    return {kError, {}, kExitFailed, code, std::move(attribute), {}};
   }
   static Outcome Fault(std::wstring message) {
-    return {kFault, std::move(message), kExitFailed, kErrInternal, {}};
+    return {kFault, std::move(message), kExitFailed, kErrInternal, {}, {}};
   }
-  static Outcome DialogShown() { return {kDialogShown, {}, kExitAnswered, kErrInternal, {}}; }
+  static Outcome DialogShown() { return {kDialogShown, {}, kExitAnswered, kErrInternal, {}, {}}; }
 };
 
 // A step on the way to an outcome: nullopt to go on, or the outcome that ends the command.
