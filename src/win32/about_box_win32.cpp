@@ -4,6 +4,7 @@
 // commctrl.h needs the types of windows.h.
 #include <commctrl.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <exception>
@@ -97,6 +98,71 @@ void SetProgramIcons(HWND dialog, int dpi) {
   }
 }
 
+// True when `caption` fits inside `place` on one line (`one_line`) or with its lines wrapped as
+// a multi-line button wraps them. Beside the caption a button keeps its edges, the focus
+// rectangle and some air (a default button a frame more), an eighth of an inch in all; the
+// measured width can be a pixel or two short of the drawn one.
+bool CaptionFits(HDC dc, const std::wstring& caption, const PixelRect& place, int dpi,
+                 bool one_line) {
+  const int edge = ::GetSystemMetricsForDpi(SM_CXEDGE, static_cast<UINT>(dpi));
+  const int side = (one_line ? 2 * edge : edge) + dpi / 12, above = edge + 1;
+  RECT need{0, 0, place.width - 2 * side, 0};
+  ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &need,
+              DT_CALCRECT | DT_CENTER | (one_line ? DT_SINGLELINE : DT_WORDBREAK));
+  return need.right <= place.width - 2 * side && need.bottom <= place.height - 2 * above;
+}
+
+// The buttons' places at `dpi`: where the design puts them, as large as their captions need in
+// `font`. E-Mail and News grow to the right (News moving along, the gap between them kept);
+// Close, the default button at the right, grows to the left into the free room until its
+// caption stands on one line. A caption that still does not fit makes every button, and the
+// box, taller.
+std::array<PixelRect, 3> ButtonPlaces(HWND dialog, const std::array<std::wstring, 3>& captions,
+                                      HFONT font, int dpi) {
+  std::array<PixelRect, 3> places{};
+  for (std::size_t i = 0; i < 3; ++i) {
+    places[i] = TwipsToPixels(about_box_design::kButtons[i], dpi);
+  }
+  const ScopedGetDC dc(dialog);
+  const ScopedSelectObject selected(dc.get(), font);
+  const int step = std::max(1, dpi / 24);
+  const int gap = places[kNewsButton].left - (places[kMailButton].left + places[kMailButton].width);
+  PixelRect& close = places[kCloseButton];
+  const int right = close.left + close.width;
+  int room = close.left - gap;  // where the left buttons must end
+  for (std::size_t i : {std::size_t{kMailButton}, std::size_t{kNewsButton}}) {
+    if (i > 0) {
+      places[i].left = std::max(places[i].left, places[i - 1].left + places[i - 1].width + gap);
+    }
+    while (!CaptionFits(dc.get(), captions[i], places[i], dpi, false) &&
+           places[i].left + places[i].width + step <= room) {
+      places[i].width += step;
+    }
+  }
+  room = places[kNewsButton].left + places[kNewsButton].width + gap;
+  while (!CaptionFits(dc.get(), captions[kCloseButton], close, dpi, true) && close.left > room) {
+    close.left = std::max(room, close.left - step);
+    close.width = right - close.left;
+  }
+  int taller = 0;
+  for (std::size_t i = 0; i < 3; ++i) {
+    PixelRect grown = places[i];
+    while (!CaptionFits(dc.get(), captions[i], grown, dpi, false) &&
+           grown.height < 10 * places[i].height) {
+      ++grown.height;
+    }
+    taller = std::max(taller, grown.height - places[i].height);
+  }
+  if (taller > 0) {
+    for (PixelRect& place : places) place.height += taller;
+    RECT outer;
+    ::GetWindowRect(dialog, &outer);
+    ::SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left,
+                   outer.bottom - outer.top + taller, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  return places;
+}
+
 void BuildAboutBox(HWND dialog, AboutBox& box) {
   box.dpi = static_cast<int>(::GetDpiForWindow(dialog));
   if (box.dpi <= 0) box.dpi = 96;
@@ -125,20 +191,25 @@ void BuildAboutBox(HWND dialog, AboutBox& box) {
   ::SetWindowPos(separator, nullptr, 0, 0, TwipsToPixels(line.width, dpi), 2,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  // The buttons' captions take two lines each in the system's message font, as in every other
-  // window of the program.
+  // The buttons' captions in the system's message font, as in every other window of the
+  // program; each button is made large enough for its caption.
   const LOGFONTW message_font = MessageFontAt(static_cast<UINT>(dpi));
   box.button_font.reset(::CreateFontIndirectW(&message_font));
+  const auto places =
+      ButtonPlaces(dialog, view.button_captions, static_cast<HFONT>(box.button_font.get()), dpi);
   for (int i = 0; i < 3; ++i) {
-    HWND button = AddControl(dialog, L"BUTTON", view.button_captions[static_cast<std::size_t>(i)],
-                             BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP,
-                             about_box_design::kButtons[static_cast<std::size_t>(i)],
-                             kFirstButtonId + i, dpi);
+    const auto at = static_cast<std::size_t>(i);
+    // Close is the default button: Enter at once closes the box, and Escape does too.
+    const DWORD kind = i == kCloseButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    HWND button = CreateControl(dialog, L"BUTTON", view.button_captions[at].c_str(),
+                                WS_VISIBLE | kind | BS_MULTILINE | WS_TABSTOP, 0,
+                                kFirstButtonId + i, places[at]);
     ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(box.button_font.get()), FALSE);
   }
   box.tooltips = std::move(view.button_tooltips);
   AddTooltips(dialog, box.tooltips);
-  ::SetFocus(::GetDlgItem(dialog, kFirstButtonId));
+  ::SendMessageW(dialog, DM_SETDEFID, kFirstButtonId + kCloseButton, 0);
+  ::SetFocus(::GetDlgItem(dialog, kFirstButtonId + kCloseButton));
   ::SetForegroundWindow(dialog);
 }
 
@@ -174,7 +245,8 @@ INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
           if (box->setup->on_button(id - kFirstButtonId, dialog)) ::EndDialog(dialog, 0);
           return TRUE;
         }
-        return TRUE;  // Escape and Enter elsewhere do nothing
+        if (id == IDCANCEL) ::EndDialog(dialog, 0);  // Escape closes the box as Close does
+        return TRUE;
       }
       case WM_CLOSE:  // the window's close box
         ::EndDialog(dialog, 0);

@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include "driver.h"
 #include "shell_recorder.h"
 #include "version.h"
+#include "window_picture.h"
 
 namespace kvtest {
 namespace {
@@ -205,26 +209,121 @@ TEST(Info, TheCloseBoxEndsTheProgramLikeTheCloseButton) {
   EXPECT_EQ(ReadBytes(dir / "erg.txt"), "ALT\r\n");
 }
 
-TEST(Info, EnterPressesAButtonTheTabKeyFocusedAndEscapeDoesNothing) {
-  const auto dir = FreshWorkDir();
-  UseShellRecorder();
-  Program kv(L"erg.txt INFO", dir);
-  HWND about = kv.WaitForWindow(L"#32770");
-  ASSERT_NE(about, nullptr);
-  HWND close = ChildByText(about, L"Dieses Fenster schliessen");
-  ASSERT_NE(close, nullptr);
-  PressKey(VK_RETURN);  // the focus starts on the E-Mail button, which is no default button
-  PressKey(VK_ESCAPE);
-  EXPECT_TRUE(kv.StillRunningAfter(500));
-  EXPECT_TRUE(IsWindowVisible(about) && IsWindowEnabled(about));
-  EXPECT_TRUE(WaitForShellCalls(1, 500).empty());
-  PressKey(VK_TAB);
-  PressKey(VK_TAB);
-  ASSERT_TRUE(Eventually([&] { return FocusOf(about) == close; }));
-  PressKey(VK_RETURN);
-  EXPECT_EQ(kv.WaitForExit(), 0u);
-  EXPECT_FALSE(ReadBytes(dir / "erg.txt").has_value());
+// By keyboard alone: the focus starts on Close, the default button, so Enter at once and
+// Escape close the box; the E-Mail button sends only when the user moves to it.
+TEST(Info, KeysCloseTheBoxAndSendNoMailUnasked) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<WORD, bool>> keys;  // key, with Alt
+    std::size_t mails;                        // shell calls before the box closes
+  } cases[] = {
+      {"Escape", {{VK_ESCAPE, false}}, 0},
+      {"Enter at open", {{VK_RETURN, false}}, 0},
+      {"Alt+S", {{'S', true}}, 0},
+      {"Tab to E-Mail, Enter, Escape",
+       {{VK_TAB, false}, {VK_RETURN, false}, {VK_ESCAPE, false}},
+       1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto dir = FreshWorkDir();
+    UseShellRecorder();
+    Program kv(L"erg.txt INFO", dir);
+    HWND about = kv.WaitForWindow(L"#32770");
+    ASSERT_NE(about, nullptr);
+    HWND close = ChildByText(about, L"Dieses Fenster schliessen");
+    HWND mail = ChildByText(about, L"Eine E-Mail an mich schreiben");
+    ASSERT_TRUE(close && mail);
+    EXPECT_EQ(FocusOf(about), close);
+    for (const auto& [key, alt] : c.keys) {
+      PressKey(key, alt);
+      if (key == VK_TAB) {
+        ASSERT_TRUE(Eventually([&] { return FocusOf(about) == mail; }));
+      }
+      if (key == VK_RETURN && c.mails > 0) {
+        EXPECT_EQ(WaitForShellCalls(c.mails).size(), c.mails);
+        EXPECT_TRUE(IsWindowVisible(about));
+      }
+    }
+    EXPECT_EQ(kv.WaitForExit(), 0u);
+    EXPECT_EQ(WaitForShellCalls(c.mails, 500).size(), c.mails);
+    EXPECT_FALSE(ReadBytes(dir / "erg.txt").has_value());
+  }
 }
+
+// The bounding box of the dark pixels (the caption's ink) inside `control`'s border of
+// `border` pixels, relative to its top left corner; empty when there is none.
+RECT InkInside(HWND control, int border) {
+  const std::string picture = WindowPicture(control);
+  RECT ink{INT_MAX, INT_MAX, INT_MIN, INT_MIN};
+  if (picture.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return {};
+  BITMAPINFOHEADER info;
+  std::memcpy(&info, picture.data() + sizeof(BITMAPFILEHEADER), sizeof info);
+  const int w = info.biWidth, h = info.biHeight, stride = ((w * 3 + 3) / 4) * 4;
+  const auto* pixels = reinterpret_cast<const unsigned char*>(picture.data()) +
+                       sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+  for (int y = border; y < h - border; ++y) {
+    const unsigned char* row = pixels + static_cast<std::size_t>(h - 1 - y) * stride;  // bottom-up
+    for (int x = border; x < w - border; ++x) {
+      const unsigned char* p = row + 3 * x;
+      if (p[0] < 96 && p[1] < 96 && p[2] < 96) {
+        ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+               std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+      }
+    }
+  }
+  return ink.left == INT_MAX ? RECT{} : ink;
+}
+
+class AboutBoxAtDpi : public ::testing::TestWithParam<DWORD> {};
+
+// Every caption fits its button whole: its lines keep clear of the button's edges, none is cut.
+TEST_P(AboutBoxAtDpi, EveryCaptionFitsItsButton) {
+  const auto dir = FreshWorkDir();
+  std::optional<Program> kv;
+  HWND about = nullptr;
+  {
+    DisplayDpi display(GetParam());  // read when the program starts its windows
+    kv.emplace(L"erg.txt INFO", dir);
+    about = kv->WaitForWindow(L"#32770");
+  }
+  ASSERT_NE(about, nullptr);
+  // A window of the test's own in front takes the focus away, and with it the focus rectangle
+  // that would read as ink along a button's edges.
+  HWND front = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 1, 1,
+                               nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(front, nullptr);
+  SetForegroundWindow(front);
+  ASSERT_TRUE(Eventually([&] { return GetForegroundWindow() == front; }));
+  constexpr int kBorder = 3, kClear = 1;  // the button's frame, a default button's included
+  for (const wchar_t* caption :
+       {L"Eine E-Mail an mich schreiben", L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen",
+        L"Dieses Fenster schliessen"}) {
+    HWND button = ChildByText(about, caption);
+    ASSERT_NE(button, nullptr) << Utf8(caption);
+    RECT place;
+    GetWindowRect(button, &place);
+    const int w = place.right - place.left, h = place.bottom - place.top;
+    RECT ink{};
+    // The display shows the redrawn buttons in its own time.
+    const bool clear = Eventually(
+        [&] {
+          ink = InkInside(button, kBorder);
+          return !IsRectEmpty(&ink) && ink.top >= kBorder + kClear &&
+                 ink.bottom <= h - kBorder - kClear && ink.left >= kBorder + kClear &&
+                 ink.right <= w - kBorder - kClear;
+        },
+        3000);
+    EXPECT_TRUE(clear) << GetParam() << " dpi: the caption " << Utf8(caption) << " reaches "
+                       << ink.left << ".." << ink.right << " x " << ink.top << ".." << ink.bottom
+                       << " in its button of " << w << " x " << h;
+  }
+  DestroyWindow(front);
+  PostMessageW(about, WM_CLOSE, 0, 0);
+  EXPECT_EQ(kv->WaitForExit(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, AboutBoxAtDpi, ::testing::Values(96u, 120u, 144u));
 
 }  // namespace
 }  // namespace kvtest
