@@ -4,12 +4,17 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <string>
+
 #include "core/prompt_text.h"
 #include "win32/child_controls_win32.h"
 #include "win32/countdown_win32.h"
+#include "win32/device_context_win32.h"
 #include "win32/list_dialog_layout.h"
 #include "win32/system_error_text_win32.h"
 #include "win32/system_win32.h"
+#include "win32/window_text_win32.h"
 #include "win32/work_area_win32.h"
 
 namespace kelvari {
@@ -51,6 +56,47 @@ bool FillList(HWND list, const std::vector<std::wstring>& entries) {
   return filled;
 }
 
+void MoveTo(HWND control, const PixelRect& r) {
+  ::SetWindowPos(control, nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The height that `control`'s text needs in `font` when its lines wrap at `width`, drawn as a
+// left-aligned text control draws it.
+int TextHeight(HWND control, HFONT font, int width) {
+  const std::wstring text = WindowText(control);
+  RECT need{0, 0, width, 0};
+  const ScopedGetDC dc(control);
+  const ScopedSelectObject selected(dc.get(), font);
+  ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &need,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | DT_EXPANDTABS);
+  return need.bottom - need.top;
+}
+
+// The width of the widest entry of `list` in `font`.
+int WidestEntry(HWND list, HFONT font) {
+  const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+  const ScopedGetDC dc(list);
+  const ScopedSelectObject selected(dc.get(), font);
+  std::wstring text;
+  int widest = 0;
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+    if (length <= 0) continue;
+    text.resize(static_cast<std::size_t>(length) + 1);
+    const LRESULT got = ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                                       reinterpret_cast<LPARAM>(text.data()));
+    SIZE size{};
+    if (got > 0 && ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(got), &size)) {
+      widest = std::max(widest, static_cast<int>(size.cx));
+    }
+  }
+  return widest;
+}
+
+bool IsDown(int key) {
+  return (::GetKeyState(key) & 0x8000) != 0;
+}
+
 }  // namespace
 
 ListDialogWindow::~ListDialogWindow() {
@@ -59,34 +105,48 @@ ListDialogWindow::~ListDialogWindow() {
   if (window_) ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
-// Sizes the window and its controls for `dpi`. Without `suggested` the window is centred on
+// Sizes the window and its controls for `dpi`; a prompt longer than its place makes the
+// dialog taller, as far as the work area allows. Without `suggested` the window is centred on
 // the work area of its monitor; with it, the window keeps the top left corner the system
 // suggests.
 void ListDialogWindow::LayOut(UINT dpi, const RECT* suggested) {
-  const ListDialogDesign design;
   HWND window = window_.get();
-
-  RECT frame{0, 0, TwipsToPixels(design.client_width, static_cast<int>(dpi)),
-             TwipsToPixels(design.client_height, static_cast<int>(dpi))};
-  ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)),
-                             dpi);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  const POINT at = suggested ? POINT{suggested->left, suggested->top}
-                             : CentredIn(WorkAreaOf(window).value_or(RECT{}), width, height);
-  ::SetWindowPos(window, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-
+  const int dots = static_cast<int>(dpi);
   LOGFONTW message_font = MessageFontAt(dpi);
   font_.reset(::CreateFontIndirectW(&message_font));
   for (HWND control : {frame_, list_, other_list_, ok_, cancel_, label_}) {
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
   }
-  const int dots = static_cast<int>(dpi);
-  PlaceControl(frame_, design.frame, dots);
-  PlaceControl(list_, design.list, dots);
-  PlaceControl(ok_, design.ok, dots);
-  PlaceControl(cancel_, design.cancel, dots);
-  PlaceControl(label_, design.label, dots);
+
+  const auto outer_size = [window, dpi](const ListDialogPlaces& places) {
+    RECT frame{0, 0, places.client_width, places.client_height};
+    ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)),
+                               FALSE, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                               dpi);
+    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+  };
+  const RECT work = WorkAreaOf(window).value_or(RECT{});
+  const ListDialogPlaces designed = ListDialogPlacesAt(dots, 0);
+  const int room = static_cast<int>(work.bottom - work.top) - outer_size(designed).cy;
+  const int taller =
+      std::min(TextHeight(label_, font_.get(), designed.label.width) - designed.label.height,
+               std::max(0, room));
+  const ListDialogPlaces places = ListDialogPlacesAt(dots, taller);
+
+  const SIZE size = outer_size(places);
+  const POINT at =
+      suggested ? POINT{suggested->left, suggested->top} : CentredIn(work, size.cx, size.cy);
+  ::SetWindowPos(window, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveTo(frame_, places.frame);
+  MoveTo(list_, places.list);
+  MoveTo(ok_, places.ok);
+  MoveTo(cancel_, places.cancel);
+  MoveTo(label_, places.label);
+  // Long entries can be read whole: the list scrolls sideways as far as its widest entry.
+  ::SendMessageW(list_, LB_SETHORIZONTALEXTENT,
+                 static_cast<WPARAM>(WidestEntry(list_, font_.get()) +
+                                     2 * ::GetSystemMetricsForDpi(SM_CXEDGE, dpi)),
+                 0);
 }
 
 // Runs the action of a control unless the dialog has ended; an outcome ends the event loop
@@ -147,6 +207,101 @@ LRESULT ListDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARA
   }
 }
 
+// The extended list's keys for choosing entries that are not next to each other, served here
+// alike on every system (Wine's list lacks them): Ctrl with an arrow key, Page Up, Page Down,
+// Home or End moves the focus and leaves the selection as it is; Ctrl+Space adds the focused
+// entry to the selection or takes it away. Shift+F8 switches add mode on and off, in which
+// these keys do the same without Ctrl. Every other key and click is the list's own.
+LRESULT CALLBACK ListDialogWindow::ServeSelectionKeys(HWND list, UINT message, WPARAM wparam,
+                                                      LPARAM lparam, UINT_PTR,
+                                                      DWORD_PTR self) noexcept {
+  auto& dialog = *reinterpret_cast<ListDialogWindow*>(self);
+  switch (message) {
+    case WM_KEYDOWN: {
+      const bool ctrl = IsDown(VK_CONTROL), shift = IsDown(VK_SHIFT);
+      if (wparam == VK_F8 && shift && !ctrl) {
+        dialog.add_mode_ = !dialog.add_mode_;
+        return 0;
+      }
+      if (shift || !(ctrl || dialog.add_mode_)) break;  // ranges and single choices
+      if (wparam == VK_SPACE) {
+        dialog.SwitchFocusedEntry();
+        return 0;
+      }
+      if (dialog.MoveFocus(wparam)) return 0;
+      break;
+    }
+    case WM_CHAR:  // Space selects; its blank is no first letter to look an entry up by
+      if (wparam == L' ') return 0;
+      break;
+    case WM_LBUTTONDOWN:
+      dialog.add_mode_ = false;
+      break;
+    case WM_NCDESTROY:
+      ::RemoveWindowSubclass(list, ServeSelectionKeys, 0);
+      break;
+    default:
+      break;
+  }
+  return ::DefSubclassProc(list, message, wparam, lparam);
+}
+
+// Moves the focus of the list in use for `key` without changing the selection; false for a
+// key that moves nothing.
+bool ListDialogWindow::MoveFocus(WPARAM key) {
+  const int count = static_cast<int>(::SendMessageW(list_, LB_GETCOUNT, 0, 0));
+  const int focus = std::max(0, static_cast<int>(::SendMessageW(list_, LB_GETCARETINDEX, 0, 0)));
+  RECT client{};
+  ::GetClientRect(list_, &client);
+  const int entry_height =
+      std::max(1, static_cast<int>(::SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0)));
+  const int page = std::max(1, static_cast<int>(client.bottom) / entry_height - 1);
+  int to = focus;
+  switch (key) {
+    case VK_UP:
+      to = focus - 1;
+      break;
+    case VK_DOWN:
+      to = focus + 1;
+      break;
+    case VK_PRIOR:
+      to = focus - page;
+      break;
+    case VK_NEXT:
+      to = focus + page;
+      break;
+    case VK_HOME:
+      to = 0;
+      break;
+    case VK_END:
+      to = count - 1;
+      break;
+    default:
+      return false;
+  }
+  if (count > 0) {
+    ::SendMessageW(list_, LB_SETCARETINDEX, static_cast<WPARAM>(std::clamp(to, 0, count - 1)),
+                   FALSE);
+  }
+  return true;
+}
+
+// Adds the focused entry to the selection or takes it away; Shift+click and Shift with an
+// arrow key go on from it.
+void ListDialogWindow::SwitchFocusedEntry() {
+  const LRESULT focus = ::SendMessageW(list_, LB_GETCARETINDEX, 0, 0);
+  if (focus < 0 || focus >= ::SendMessageW(list_, LB_GETCOUNT, 0, 0)) return;
+  const bool selected = ::SendMessageW(list_, LB_GETSEL, static_cast<WPARAM>(focus), 0) > 0;
+  SetEntrySelected(static_cast<int>(focus), !selected);
+  ::SendMessageW(list_, LB_SETANCHORINDEX, static_cast<WPARAM>(focus), 0);
+  ::SendMessageW(list_, LB_SETCARETINDEX, static_cast<WPARAM>(focus), FALSE);
+}
+
+// The one place where the dialog's own keys change whether an entry is selected.
+void ListDialogWindow::SetEntrySelected(int position, bool selected) {
+  ::SendMessageW(list_, LB_SETSEL, selected ? TRUE : FALSE, position);
+}
+
 HWND ListDialogWindow::AddControl(const wchar_t* control_class, const wchar_t* text, DWORD style,
                                   DWORD ex_style, int id) {
   return CreateControl(window_.get(), control_class, text, style, ex_style, id);
@@ -189,29 +344,36 @@ IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
                                   1, nullptr, nullptr, instance, this));
   if (!window_) return LastErrorStatus();
 
-  // Creation order is the tab order: the list, "&OK", "&Abbrechen", the prompt.
+  // Creation order is the window order: the frame, the prompt, the list in use, "&OK",
+  // "&Abbrechen", the other list. The tab stops are the list and the buttons; the prompt
+  // standing right before the list gives the list its name for a screen reader.
   frame_ = AddControl(WC_BUTTONW, L"", BS_GROUPBOX | WS_VISIBLE, 0, kFrameId);
-  const DWORD list_style = WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-  HWND single = AddControl(WC_LISTBOXW, L"", list_style, WS_EX_CLIENTEDGE, kSingleListId);
-  HWND multi =
-      AddControl(WC_LISTBOXW, L"", list_style | LBS_EXTENDEDSEL, WS_EX_CLIENTEDGE, kMultiListId);
+  label_ = AddControl(WC_STATICW, PromptForTextControl(setup.prompt).c_str(),
+                      SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL | WS_VISIBLE, 0, kLabelId);
+  const DWORD list_style =
+      WS_TABSTOP | WS_GROUP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+  const auto add_list = [this, list_style](bool extended) {
+    return AddControl(WC_LISTBOXW, L"", list_style | (extended ? LBS_EXTENDEDSEL : 0),
+                      WS_EX_CLIENTEDGE, extended ? kMultiListId : kSingleListId);
+  };
+  list_ = add_list(setup.multi_select);
   ok_ =
       AddControl(WC_BUTTONW, L"&OK", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP | WS_VISIBLE, 0, kOkId);
   cancel_ =
       AddControl(WC_BUTTONW, L"&Abbrechen", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, kCancelId);
-  label_ = AddControl(WC_STATICW, PromptForTextControl(setup.prompt).c_str(),
-                      SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL | WS_VISIBLE, 0, kLabelId);
-  if (!frame_ || !single || !multi || !ok_ || !cancel_ || !label_) return LastErrorStatus();
-  // The list in use takes the first list's place; the other one stays hidden, out of the way
-  // of the mouse and the Tab key.
-  list_ = setup.multi_select ? multi : single;
-  other_list_ = setup.multi_select ? single : multi;
+  // The other list stays hidden, out of the way of the mouse and the Tab key.
+  other_list_ = add_list(!setup.multi_select);
+  if (!frame_ || !label_ || !list_ || !ok_ || !cancel_ || !other_list_) return LastErrorStatus();
+  if (setup.multi_select &&
+      !::SetWindowSubclass(list_, ServeSelectionKeys, 0, reinterpret_cast<DWORD_PTR>(this))) {
+    return LastErrorStatus();
+  }
   ::ShowWindow(list_, SW_SHOWNA);
 
-  LayOut(::GetDpiForWindow(window_.get()), nullptr);
   if (setup.entries && !FillList(list_, *setup.entries)) {
     return IoStatus::Failed(L"Die Liste kann nicht alle Eintr\u00E4ge aufnehmen.");
   }
+  LayOut(::GetDpiForWindow(window_.get()), nullptr);
   ::EnableWindow(ok_, setup.ok_enabled);
   Preselect(setup.preselected);
 

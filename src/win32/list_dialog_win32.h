@@ -1,7 +1,10 @@
 // The list dialog: a modeless window with a frame, one of two lists (single or extended
 // selection), the prompt and the buttons "&OK" and "&Abbrechen", placed at their design
-// positions in twips and converted with the DPI of the monitor the window is on. Its actions
-// run from RunUntilAnswered, which ends with the outcome the first of them gives.
+// positions in twips and converted with the DPI of the monitor the window is on; a prompt
+// longer than its place makes the window taller. The list scrolls sideways to its widest
+// entry, and the extended list chooses scattered entries by keyboard too (Ctrl+arrow keys,
+// Ctrl+Space, Shift+F8). Its actions run from RunUntilAnswered, which ends with the outcome
+// the first of them gives.
 #pragma once
 
 #include <windows.h>
@@ -42,12 +45,18 @@ class ListDialogWindow {
   HWND AddControl(const wchar_t* control_class, const wchar_t* text, DWORD style, DWORD ex_style,
                   int id);
   void Preselect(const std::vector<int>& positions);
+  static LRESULT CALLBACK ServeSelectionKeys(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
+                                             UINT_PTR, DWORD_PTR self) noexcept;
+  bool MoveFocus(WPARAM key);
+  void SwitchFocusedEntry();
+  void SetEntrySelected(int position, bool selected);
 
   UniqueWindow window_;
   HWND frame_ = nullptr, list_ = nullptr, other_list_ = nullptr, ok_ = nullptr, cancel_ = nullptr,
        label_ = nullptr;
   UniqueFont font_;
-  HWND focus_ = nullptr;  // the control that had the focus when the window was deactivated
+  HWND focus_ = nullptr;   // the control that had the focus when the window was deactivated
+  bool add_mode_ = false;  // Shift+F8: the keys move the focus, Space adds or removes
   std::function<Step(int)> on_button_;
   std::function<Step()> on_double_click_;
   std::function<Step()> on_close_;

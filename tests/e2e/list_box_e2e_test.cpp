@@ -90,6 +90,11 @@ TEST(ListBoxE2E, SingleSelectionShowsTheDialog) {
   EXPECT_TRUE(ListSelection(v.list).empty());
   EXPECT_TRUE(IsWindowEnabled(v.ok));
   EXPECT_EQ(FocusOf(v.form), v.list);
+  // The prompt stands right before the list in the window order: a screen reader names the
+  // list by it (Wine's accessibility answers no other process, so the order is what is read).
+  EXPECT_EQ(GetWindow(v.list, GW_HWNDPREV), v.label);
+  // Short entries: no scroll bar sideways.
+  EXPECT_EQ(GetWindowLongW(v.list, GWL_STYLE) & WS_HSCROLL, 0);
   // Neither button is a default button; the frame is fixed.
   EXPECT_EQ(GetWindowLongW(v.ok, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
   EXPECT_EQ(GetWindowLongW(v.cancel, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
@@ -384,6 +389,136 @@ INSTANTIATE_TEST_SUITE_P(
                       Multi{"EmptyEntryFirst", "MULTISELECT", {3, 4}, false, "Wei\xDF\r\n"},
                       Multi{"Nothing", "MULTISELECT NUMERIC", {}, false, "\r\n"}),
     [](const auto& p) { return std::string(p.param.name); });
+
+// Scattered entries chosen by keyboard alone: Ctrl with an arrow key, Home or End moves the
+// focus and keeps the selection, Ctrl+Space adds or removes the focused entry; Shift+F8's add
+// mode does the same without Ctrl. A SELECTED= preselection stays while the focus moves.
+struct Keys {
+  const char* name;
+  const char* attributes;
+  std::vector<std::pair<WORD, WORD>> keys;  // key, modifier (0, VK_CONTROL or VK_SHIFT)
+  std::string result;                       // after Alt+O
+};
+
+class ListBoxKeys : public ::testing::TestWithParam<Keys> {};
+
+TEST_P(ListBoxKeys, ChooseScatteredEntries) {
+  const Keys& k = GetParam();
+  ListRun run(k.attributes, kColours);
+  ASSERT_NE(run.view.list, nullptr);
+  EXPECT_EQ(GetWindow(run.view.list, GW_HWNDPREV), run.view.label);
+  for (const auto& [key, modifier] : k.keys) {
+    PressKey(key, false, modifier == VK_CONTROL, modifier == VK_SHIFT);
+  }
+  PressKey('O', /*with_alt=*/true);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), k.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keyboard, ListBoxKeys,
+    ::testing::Values(
+        Keys{"CtrlArrowsAndCtrlSpace",
+             "MULTISELECT NUMERIC",
+             {{VK_SPACE, 0}, {VK_DOWN, VK_CONTROL}, {VK_DOWN, VK_CONTROL}, {VK_SPACE, VK_CONTROL}},
+             "1 3\r\n"},
+        Keys{"AddMode",
+             "MULTISELECT",
+             {{VK_F8, VK_SHIFT}, {VK_SPACE, 0}, {VK_DOWN, 0}, {VK_DOWN, 0}, {VK_SPACE, 0}},
+             "Rot Blau\r\n"},
+        Keys{"PreselectionStays",
+             "MULTISELECT NUMERIC SELECTED=2",
+             {{VK_DOWN, VK_CONTROL}, {VK_DOWN, VK_CONTROL}, {VK_SPACE, VK_CONTROL}},
+             "2 4\r\n"},
+        Keys{"CtrlSpaceRemovesAndEndReaches",
+             "MULTISELECT NUMERIC SELECTED=1,3",
+             {{VK_END, VK_CONTROL},
+              {VK_SPACE, VK_CONTROL},
+              {VK_HOME, VK_CONTROL},
+              {VK_SPACE, VK_CONTROL}},
+             "3 5\r\n"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// A prompt longer than its place makes the dialog taller at every DPI: every line shows, and
+// the buttons stay below it.
+TEST_P(ListBoxLayout, ALongPromptShowsEveryLine) {
+  const auto dir = FreshWorkDir();
+  std::string prompt;
+  for (int i = 1; i <= 16; ++i) prompt += "Zeile " + std::to_string(i) + " der Frage\r\n";
+  prompt += "und zum Schluss eine lange Zeile, die sich um das Feld herum umbricht.\r\n";
+  WriteBytes(dir / "p.txt", "Farbwahl\r\nliste.txt\r\nMULTISELECT\r\n" + prompt);
+  WriteBytes(dir / "liste.txt", kColours);
+  std::optional<Call> started;
+  ListDialogView v;
+  {
+    DisplayDpi display(GetParam());
+    started.emplace(L"erg.txt LISTBOX p.txt", dir);
+    if (HWND form = started->Window(kFormClass)) v = Find(form);
+  }
+  ASSERT_TRUE(v.form && v.label && v.ok && v.list);
+  const UINT dpi = GetParam() ? GetParam() : GetDpiForWindow(v.form);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(
+      SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi));
+  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  const RECT label = RectInParent(v.label);
+  const std::wstring text = Text(v.label);
+  RECT need{0, 0, label.right - label.left, 0};
+  DrawTextW(dc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  std::printf("%u dpi: the prompt needs %ld pixels and has %ld\n", dpi, need.bottom,
+              label.bottom - label.top);
+  EXPECT_GE(label.bottom - label.top, need.bottom);
+  EXPECT_GE(RectInParent(v.ok).top, label.bottom);
+  RECT client, window, work;
+  GetClientRect(v.form, &client);
+  GetWindowRect(v.form, &window);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_LE(RectInParent(v.ok).bottom, client.bottom);
+  EXPECT_GE(window.top, work.top);
+  PostMessageW(v.form, WM_CLOSE, 0, 0);
+  EXPECT_EQ(started->kv.WaitForExit(), 1u);
+}
+
+// An entry wider than the list can be read whole: the list scrolls sideways as far as it.
+TEST(ListBoxE2E, ALongEntryCanBeScrolledToItsEnd) {
+  std::wstring long_entry = L"Anfang";
+  for (int i = 0; i < 30; ++i) long_entry += L" und noch ein St\u00FCck";
+  long_entry += L" Ende";
+  std::string bytes(long_entry.size(), '\0');
+  std::transform(long_entry.begin(), long_entry.end(), bytes.begin(),
+                 [](wchar_t c) { return static_cast<char>(c); });  // Latin-1 is ANSI here
+  ListRun run("", "Rot\r\n" + bytes + "\r\nBlau\r\n");
+  ASSERT_NE(run.view.list, nullptr);
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+  HFONT font = CreateFontIndirectW(&metrics.lfMessageFont);
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, long_entry.c_str(), static_cast<int>(long_entry.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  DeleteObject(font);
+  RECT client;
+  GetClientRect(run.view.list, &client);
+  const LRESULT extent = SendMessageW(run.view.list, LB_GETHORIZONTALEXTENT, 0, 0);
+  std::printf("entry %ld pixels wide, list %ld, scrolls to %ld\n", size.cx, client.right,
+              static_cast<long>(extent));
+  ASSERT_GT(size.cx, client.right);
+  EXPECT_GE(extent, size.cx);
+  EXPECT_NE(GetWindowLongW(run.view.list, GWL_STYLE) & WS_HSCROLL, 0);
+  ClickEntry(run.view.list, 1);
+  Press(run.view.ok);
+  EXPECT_EQ(run.kv.WaitForExit(), 0u);
+  EXPECT_EQ(run.Result(), bytes + "\r\n");
+}
 
 struct Leave {
   const char* name;
