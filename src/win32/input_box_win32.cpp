@@ -1,7 +1,7 @@
 // Win32System: the input box, a modal dialog of the program's own in the classic layout.
-// The prompt stands at the top left, "OK" and "Abbrechen" at the right, the entry field across
-// the bottom. The dialog is laid out in dialog units of the message font, so it grows with the
-// font and the DPI; a long prompt makes the dialog taller.
+// The prompt stands at the top left, "&OK" and "&Abbrechen" at the right (Alt+O, Alt+A), the
+// entry field across the bottom. The dialog is laid out in dialog units of the message font,
+// so it grows with the font and the DPI; a long prompt makes the dialog taller.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -244,10 +244,10 @@ InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstr
                     kWidth - 2 * kMargin, kEntryHeight, kEntryId);
   dialog.AddControl(DialogTemplate::kButton, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 0,
                     kWidth - kMargin - kButtonWidth, kMargin, kButtonWidth, kButtonHeight, IDOK,
-                    L"OK");
+                    L"&OK");
   dialog.AddControl(DialogTemplate::kButton, BS_PUSHBUTTON | WS_TABSTOP, 0,
                     kWidth - kMargin - kButtonWidth, kMargin + kButtonHeight + 4, kButtonWidth,
-                    kButtonHeight, IDCANCEL, L"Abbrechen");
+                    kButtonHeight, IDCANCEL, L"&Abbrechen");
 
   InputBoxState state{title, prompt, proposal, check, hidden, countdown_, {}, false, false};
   const CountdownScope countdown(countdown_, WhenTimeRunsOut::kCommand, kTimeRanOutId);

@@ -48,6 +48,10 @@ TEST(InputBoxE2E, ShowsTitlePromptAndSelectedProposal) {
   EXPECT_EQ(HIWORD(selection), 9);
   EXPECT_EQ(FocusOf(box), v.entry);
   EXPECT_EQ(GetWindowLongW(v.ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(Text(v.ok), L"&OK");  // Alt+O and Alt+A
+  EXPECT_EQ(Text(v.cancel), L"&Abbrechen");
+  // The prompt stands right before the entry field: a screen reader names the field by it.
+  EXPECT_EQ(GetWindow(v.entry, GW_HWNDPREV), v.prompt);
   EXPECT_EQ(GetWindowLongW(v.cancel, GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON);
   // The buttons stand at the right of the prompt, the entry field below both.
   const RECT prompt = RectInParent(v.prompt), ok = RectInParent(v.ok),
@@ -64,7 +68,7 @@ TEST(InputBoxE2E, ShowsTitlePromptAndSelectedProposal) {
 struct Answer {
   const char* name;
   std::wstring typed;  // typed over the selected proposal
-  enum { kOkButton, kEnter, kEscape, kCancelButton, kCloseBox, kSysClose } how;
+  enum { kOkButton, kEnter, kAltO, kEscape, kCancelButton, kAltA, kCloseBox, kSysClose } how;
   std::string result;
   DWORD exit;
   const wchar_t* charset = nullptr;  // KVCHARSET, when set
@@ -95,8 +99,14 @@ TEST_P(InputBoxAnswers, WritesWhatTheUserDid) {
     case Answer::kEnter:
       PressKey(VK_RETURN);
       break;
+    case Answer::kAltO:
+      PressKey('O', /*with_alt=*/true);
+      break;
     case Answer::kEscape:
       PressKey(VK_ESCAPE);
+      break;
+    case Answer::kAltA:
+      PressKey('A', /*with_alt=*/true);
       break;
     case Answer::kCancelButton:
       ClickAt(v.cancel, {5, 5});
@@ -118,6 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Answer{"TypedWithBlanks", L"  M\u00FCller \u00DF ", Answer::kEnter,
                              "  M\xFCller \xDF \r\n", 0},
                       Answer{"Cleared", L"<leer>", Answer::kOkButton, "\r\n", 0},
+                      Answer{"AltO", L"Oase", Answer::kAltO, "Oase\r\n", 0},
+                      Answer{"AltA", L"Abfall", Answer::kAltA, "\r\n", 1},
                       Answer{"Escape", L"", Answer::kEscape, "\r\n", 1},
                       Answer{"CancelAfterTyping", L"weg", Answer::kCancelButton, "\r\n", 1},
                       Answer{"CloseBox", L"", Answer::kCloseBox, "\r\n", 1},
