@@ -54,6 +54,7 @@ add_executable(kelvari WIN32
   src/win32/sound_win32.cpp
   src/win32/system_error_text_win32.cpp
   src/win32/text_conversion_win32.cpp
+  src/win32/title_bar_win32.cpp
   src/win32/waiting_window_win32.cpp
   src/win32/window_text_win32.cpp
   src/win32/work_area_win32.cpp

@@ -4,6 +4,7 @@
 #include "win32/countdown_win32.h"
 
 #include "win32/system_win32.h"
+#include "win32/title_bar_win32.h"
 #include "win32/window_text_win32.h"
 
 namespace kelvari {
@@ -97,8 +98,9 @@ void Countdown::OnTick() {
     }
     if (left != counted_.shown) {
       counted_.shown = left;
-      ::SetWindowTextW(window,
-                       (counted_.title + L" (noch " + std::to_wstring(left) + L" s)").c_str());
+      // A long title gives way to the count: its end is shortened with "…".
+      const std::wstring ending = L" (noch " + std::to_wstring(left) + L" s)";
+      ShowTitleWithEnding(window, counted_.title, ending);
     }
   } catch (...) {
     // Out of memory for a title: the window keeps waiting, as without a countdown.

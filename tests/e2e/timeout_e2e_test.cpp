@@ -133,6 +133,70 @@ TEST(Countdown, AKeyOrAClickStopsIt) {
   }
 }
 
+// A long title gives way to the count: the title's own end is shortened with "…" so that the
+// count stands whole in the title bar, and the first key gives the title back whole.
+TEST(Countdown, ALongTitleKeepsTheCountInView) {
+  const std::string title =
+      "Sicherung der Projektdateien auf das Netzlaufwerk des Rechenzentrums: bitte jetzt "
+      "ausw\xE4hlen, welche Ordner mitgesichert werden sollen";
+  std::wstring wide_title;  // the title is ASCII and Latin-1
+  for (char c : title) wide_title += static_cast<wchar_t>(static_cast<unsigned char>(c));
+  struct Case {
+    const wchar_t* args;
+    std::string params;
+    const wchar_t* window_class;
+    DWORD exit;  // after the window is closed
+  } cases[] = {
+      {L"erg.txt MESSAGEBOX p.txt", title + "\r\nOK\r\nWeiter?\r\n", L"#32770", 0},
+      {L"erg.txt LISTBOX p.txt", title + "\r\nliste.txt\r\n\r\nWelche?\r\n", L"KelvariListe", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Utf8(c.args));
+    const auto dir = FreshWorkDir();
+    WriteBytes(dir / "p.txt", c.params);
+    WriteBytes(dir / "liste.txt", "Rot\r\nGr\xFCn\r\n");
+    const Environment timeout(L"KVTIMEOUT", L"600");
+    Call call(c.args, dir);
+    HWND window = call.Window(c.window_class);
+    ASSERT_NE(window, nullptr);
+    std::wstring shown;
+    ASSERT_TRUE(Eventually(
+        [&] {
+          shown = Text(window);
+          return shown.ends_with(L" s)") && shown != wide_title;
+        },
+        3000))
+        << Utf8(shown);
+    const std::size_t cut = shown.find(L'\u2026');
+    ASSERT_NE(cut, std::wstring::npos) << Utf8(shown);
+    EXPECT_EQ(shown.substr(0, cut), wide_title.substr(0, cut));
+    const std::wstring count = shown.substr(cut + 1);
+    EXPECT_TRUE(count == L" (noch 600 s)" || count == L" (noch 599 s)" || count == L" (noch 598 s)")
+        << Utf8(count);
+    // The whole text fits between the title bar's left end and its close box.
+    TITLEBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    ASSERT_TRUE(GetTitleBarInfo(window, &bar));
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    const LONG room = bar.rcTitleBar.right - bar.rcTitleBar.left - GetSystemMetrics(SM_CXSIZE);
+    EXPECT_LE(size.cx, room) << Utf8(shown);
+    PressKey(VK_SHIFT);
+    EXPECT_TRUE(Eventually([&] { return Text(window) == wide_title; }, 3000)) << Utf8(Text(window));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(call.kv.WaitForExit(), c.exit);
+  }
+}
+
 // A KVTIMEOUT that is no number of seconds from 1 to 86400, or a KVCHARSET that names no known
 // encoding, is named in a box that waits 60 s itself; no dialog is shown and the result file
 // stays.
@@ -224,7 +288,8 @@ TEST(PasswordBox, HidesTheFieldAndAnswersExactly) {
   PressKey(VK_INSERT, false, /*with_ctrl=*/true);          // copy
   PressKey(VK_DELETE, false, false, /*with_shift=*/true);  // cut
   TypeText(L" Geh\u00E9im\u20AC \"%!&^ ");
-  PressKey(VK_RETURN);
+  EXPECT_EQ(Text(ChildByText(box, L"OK")), L"&OK");
+  PressKey('O', /*with_alt=*/true);  // an access key, not a letter of the password
   EXPECT_EQ(call.kv.WaitForExit(), 0u);
   EXPECT_EQ(call.Result(), " Geh\xE9im\x80 \"%!&^ \r\n");
   EXPECT_EQ(ClipboardText(), L"leer");
