@@ -1,8 +1,8 @@
 // The countdown of KVTIMEOUT for the program's windows. While a window waits for the user, its
 // title shows the seconds left (" (noch 30 s)", always in view: a long title is shortened with
-// "…" for it); when they have run out without a key or a
-// click, the window is ended the way the code that shows it asks for. The first key or click
-// in any of the program's windows stops the countdown for good.
+// "…" for it); when they have run out without a key or a click, the window is ended the way the
+// code that shows it asks for. The first key or click in any of the program's windows stops the
+// countdown for good.
 //
 // Every window is bound to the scope that opened it: a CountdownScope owns the window it is
 // given, or else the first window of the thread that gets activated while it is the innermost
