@@ -15,7 +15,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 printf 'Dateiname\r\nbericht.txt\r\nUnter welchem Namen soll der Bericht\r\ngespeichert werden?\r\n' >input.txt
-printf 'Farbwahl\r\nfarben.txt\r\nMULTISELECT\r\nBitte w\xe4hlen Sie eine oder\r\nmehrere Farben aus.\r\n\r\nMit Strg+Klick w\xe4hlen Sie weitere.\r\n' >liste.txt
+printf 'Farbwahl\r\nfarben.txt\r\nMULTISELECT\r\nBitte w\xe4hlen Sie eine oder\r\nmehrere Farben aus.\r\n\r\nMit Strg+Klick w\xe4hlen Sie weitere,\r\nmit der Tastatur mit Strg+Pfeiltaste und Strg+Leertaste.\r\n' >liste.txt
 printf 'Rot\r\nGr\xfcn\r\nBlau\r\nGelb\r\nWei\xdf\r\nSchwarz\r\n' >farben.txt
 
 wine_dir=$root/build/windows/wine

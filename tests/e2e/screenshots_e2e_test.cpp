@@ -85,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
              L"erg.txt LISTBOX p.txt",
              {{"p.txt",
                "Farbwahl\r\nfarben.txt\r\nMULTISELECT NUMERIC\r\nWelche Farben m\xF6gen Sie?\r\n"
-               "\r\nMehrere Eintr\xE4ge w\xE4hlen Sie\r\nmit Strg+Klick aus.\r\n"},
+               "\r\nMehrere Eintr\xE4ge w\xE4hlen Sie\r\nmit Strg+Klick aus, mit der Tastatur\r\n"
+               "mit Strg+Pfeiltaste und Strg+Leertaste.\r\n"},
               {"farben.txt", kList}}},
         Shot{"fileopenbox",
              L"erg.txt FILEOPENBOX p.txt",
