@@ -5,7 +5,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
+#include <unordered_map>
 
 #include "core/prompt_text.h"
 #include "win32/child_controls_win32.h"
@@ -72,11 +74,21 @@ int TextHeight(HWND control, HFONT font, int width) {
   return need.bottom - need.top;
 }
 
-// The width of the widest entry of `list` in `font`.
+// The width of the widest entry of `list` in `font`: the sum of its characters' advance widths,
+// each asked of the font once, so that 32,767 entries are measured at once.
 int WidestEntry(HWND list, HFONT font) {
-  const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
   const ScopedGetDC dc(list);
   const ScopedSelectObject selected(dc.get(), font);
+  std::array<INT, 256> latin{};
+  ::GetCharWidth32W(dc.get(), 0, 255, latin.data());
+  std::unordered_map<wchar_t, INT> others;
+  const auto width_of = [&](wchar_t c) {
+    if (c < latin.size()) return latin[c];
+    const auto [at, added] = others.try_emplace(c, 0);
+    if (added) ::GetCharWidth32W(dc.get(), c, c, &at->second);
+    return at->second;
+  };
+  const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
   std::wstring text;
   int widest = 0;
   for (LRESULT i = 0; i < count; ++i) {
@@ -85,10 +97,9 @@ int WidestEntry(HWND list, HFONT font) {
     text.resize(static_cast<std::size_t>(length) + 1);
     const LRESULT got = ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
                                        reinterpret_cast<LPARAM>(text.data()));
-    SIZE size{};
-    if (got > 0 && ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(got), &size)) {
-      widest = std::max(widest, static_cast<int>(size.cx));
-    }
+    int width = 0;
+    for (LRESULT k = 0; k < got; ++k) width += width_of(text[static_cast<std::size_t>(k)]);
+    widest = std::max(widest, width);
   }
   return widest;
 }
@@ -168,7 +179,7 @@ LRESULT CALLBACK ListDialogWindow::WindowProc(HWND window, UINT message, WPARAM 
                         reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
   }
   auto* dialog = reinterpret_cast<ListDialogWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!dialog) return ::DefWindowProcW(window, message, wparam, lparam);
+  if (!dialog) return ::DefDlgProcW(window, message, wparam, lparam);
   return dialog->Handle(window, message, wparam, lparam);
 }
 
@@ -203,7 +214,7 @@ LRESULT ListDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARA
       if (list_) LayOut(HIWORD(wparam), reinterpret_cast<const RECT*>(lparam));
       return 0;
     default:
-      return ::DefWindowProcW(window, message, wparam, lparam);
+      return ::DefDlgProcW(window, message, wparam, lparam);
   }
 }
 
@@ -331,6 +342,9 @@ IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof window_class;
   window_class.lpfnWndProc = WindowProc;
+  // A dialog's window: served by the dialog manager's default procedure, so that the system,
+  // and a screen reader asking it, takes it for a dialog.
+  window_class.cbWndExtra = DLGWINDOWEXTRA;
   window_class.hInstance = instance;
   window_class.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
