@@ -99,9 +99,9 @@ void SetProgramIcons(HWND dialog, int dpi) {
 }
 
 // True when `caption` fits inside `place` on one line (`one_line`) or with its lines wrapped as
-// a multi-line button wraps them. Beside the caption a button keeps its edges, the focus
-// rectangle and some air (a default button a frame more), an eighth of an inch in all; the
-// measured width can be a pixel or two short of the drawn one.
+// a multi-line button wraps them. At each side of the caption a button keeps its edge, the
+// focus rectangle and some air (a default button a frame more): an edge and a twelfth of an
+// inch here, since the measured width can be a pixel or two short of the drawn one.
 bool CaptionFits(HDC dc, const std::wstring& caption, const PixelRect& place, int dpi,
                  bool one_line) {
   const int edge = ::GetSystemMetricsForDpi(SM_CXEDGE, static_cast<UINT>(dpi));
