@@ -123,6 +123,8 @@ LRESULT ListDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARA
       } else if ((id == kSingleListId || id == kMultiListId) && code == LBN_DBLCLK &&
                  on_double_click_) {
         RunAction(on_double_click_);
+      } else if (id == kMultiListId && code == LBN_SELCHANGE) {
+        KeepRequiredSelected();
       } else if (id == kTimeRanOutId) {
         const auto& action = on_time_out_ ? on_time_out_ : on_close_;
         if (action) RunAction(action);
@@ -166,6 +168,15 @@ void ListDialogWindow::Preselect(const std::vector<int>& positions) {
   }
   ::SendMessageW(list_, LB_SETANCHORINDEX, first, 0);
   ::SendMessageW(list_, LB_SETCARETINDEX, first, FALSE);
+}
+
+// A required entry that a click or a key has unselected is selected again at once.
+void ListDialogWindow::KeepRequiredSelected() {
+  for (int position : required_) {
+    if (::SendMessageW(list_, LB_GETSEL, static_cast<WPARAM>(position), 0) <= 0) {
+      ::SendMessageW(list_, LB_SETSEL, TRUE, static_cast<LPARAM>(position));
+    }
+  }
 }
 
 IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
@@ -214,6 +225,7 @@ IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
   }
   ::EnableWindow(ok_, setup.ok_enabled);
   Preselect(setup.preselected);
+  if (setup.multi_select) required_ = setup.required;
 
   on_button_ = setup.on_button;
   on_double_click_ = setup.on_double_click;

@@ -42,6 +42,7 @@ class ListDialogWindow {
   HWND AddControl(const wchar_t* control_class, const wchar_t* text, DWORD style, DWORD ex_style,
                   int id);
   void Preselect(const std::vector<int>& positions);
+  void KeepRequiredSelected();
 
   UniqueWindow window_;
   HWND frame_ = nullptr, list_ = nullptr, other_list_ = nullptr, ok_ = nullptr, cancel_ = nullptr,
@@ -53,6 +54,9 @@ class ListDialogWindow {
   std::function<Step()> on_close_;
   std::function<Step()> on_time_out_;
   std::optional<Outcome> outcome_;  // set by the action that ends the dialog
+
+  // Positions of the multiple-selection list that stay selected whatever the user does.
+  std::vector<int> required_;
 };
 
 }  // namespace kelvari
