@@ -170,13 +170,21 @@ void ListDialogWindow::Preselect(const std::vector<int>& positions) {
   ::SendMessageW(list_, LB_SETCARETINDEX, first, FALSE);
 }
 
-// A required entry that a click or a key has unselected is selected again at once.
+// A required entry that a click or a key has unselected is selected again at once. Shift+click
+// and the arrow keys go on from where the user was, not from the entry selected again.
 void ListDialogWindow::KeepRequiredSelected() {
+  const LRESULT anchor = ::SendMessageW(list_, LB_GETANCHORINDEX, 0, 0);
+  const LRESULT caret = ::SendMessageW(list_, LB_GETCARETINDEX, 0, 0);
+  bool changed = false;
   for (int position : required_) {
     if (::SendMessageW(list_, LB_GETSEL, static_cast<WPARAM>(position), 0) <= 0) {
       ::SendMessageW(list_, LB_SETSEL, TRUE, static_cast<LPARAM>(position));
+      changed = true;
     }
   }
+  if (!changed) return;
+  if (anchor != LB_ERR) ::SendMessageW(list_, LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
+  if (caret != LB_ERR) ::SendMessageW(list_, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
 }
 
 IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
