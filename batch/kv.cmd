@@ -101,7 +101,7 @@ set "kv_epar=%kv_epar:&=^&%"
 rem Commands with a parameter file: its path may be quoted and hold blanks, or the file is
 rem written here from the texts or variables on the call line.
 set "kv_word="
-for %%c in (MESSAGEBOX INPUTBOX PASSWORDBOX FILEOPENBOX FILESAVEBOX LISTBOX QUERYFOLDERBOX PLAY) do (
+for %%c in (MESSAGEBOX INPUTBOX PASSWORDBOX FILEOPENBOX FILESAVEBOX LISTBOX QUERYFOLDERBOX FOLDERBOX PLAY) do (
   if /i "%~1"=="%%c" set "kv_word=%%c"
 )
 if defined kv_word if "%~2"=="" set "kv_word="

@@ -40,6 +40,7 @@ add_executable(kelvari WIN32
   src/win32/drives_win32.cpp
   src/win32/file_dialog_win32.cpp
   src/win32/files_win32.cpp
+  src/win32/folder_box_win32.cpp
   src/win32/folder_cleanup_win32.cpp
   src/win32/input_box_win32.cpp
   src/win32/list_dialog_win32.cpp

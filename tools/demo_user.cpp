@@ -126,7 +126,9 @@ void Answer(HWND dialog, int asked) {
   // The name field of a file dialog (cmb13): without a proposal the user types a name.
   HWND name = GetDlgItem(dialog, 0x47C);
   while (name && ClassOf(name) != L"Edit") name = GetWindow(name, GW_CHILD);
-  if (name && GetWindowTextLengthW(name) == 0) {
+  // Asked by message: the text the system keeps for a window of another process is not the
+  // text of an edit control.
+  if (name && SendMessageW(name, WM_GETTEXTLENGTH, 0, 0) == 0) {
     SetWindowTextW(name, L"beispiel.txt");
     Print(L"tippt \u201Ebeispiel.txt\u201C");
   }

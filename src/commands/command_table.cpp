@@ -47,6 +47,11 @@ const CommandRow kCommandTable[] = {
     {L"PASSWORDBOX", 3,
      [](const Invocation& call, System& system) { return AskForPassword(call, system, system); },
      L"Fragt nach einem Kennwort."},
+    {L"FOLDERBOX", 3,
+     [](const Invocation& call, System& system) {
+       return AskForFolderWithOptions(call, system, system);
+     },
+     L"L\u00E4sst einen Ordner w\u00E4hlen, mit Titel, Startordner und Eingabefeld."},
 };
 
 }  // namespace

@@ -19,6 +19,7 @@ Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& di
 Outcome AskForFileToOpen(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
 Outcome AskForFileToSave(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
 Outcome AskForFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
+Outcome AskForFolderWithOptions(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
 Outcome CheckDrive(const Invocation& call, DrivesAndSound& drives);
 Outcome CheckLabel(const Invocation& call, TextsAndFiles& texts, DrivesAndSound& drives);
 Outcome PlayWaveFile(const Invocation& call, DrivesAndSound& sound);

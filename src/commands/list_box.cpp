@@ -1,9 +1,11 @@
 // LISTBOX: the list dialog; the answer is the selected entry, or the selected entries' texts
-// (in double quotes with QUOTED) or numbers. SELECTED= names the entries selected when the
-// dialog opens, which KVTIMEOUT answers when nobody does.
+// (in double quotes with QUOTED) or numbers. SELECTED= (or SELECTEDTEXT=) names the entries
+// selected when the dialog opens, which KVTIMEOUT answers when nobody does; REQUIRED= names
+// entries that are selected and stay so.
 //
 // The dialog stays on the screen when the handler returns; its events give the outcome. They
 // are served by a ListBoxSession that the dialog's callbacks keep alive.
+#include <algorithm>
 #include <memory>
 
 #include "commands/commands.h"
@@ -61,7 +63,9 @@ class ListBoxSession {
   // the user, with the dialog still shown. `unattended`: nobody is there to choose again, so
   // such an answer is a fault instead.
   Step AnswerSelection(bool unattended) {
-    const std::vector<int> selected = dialogs_.ListDialogSelection();
+    std::vector<int> selected = dialogs_.ListDialogSelection();
+    // Whatever the user did, a required entry is part of the answer.
+    selected.insert(selected.end(), attributes_.required.begin(), attributes_.required.end());
     const ListAnswerKind kind = attributes_.kind;
     // A double quote of the entry's own would end its quotes in the batch file's hands.
     if (const auto entry = EntryQuotesCannotHold(entries_, selected, kind)) {
@@ -106,8 +110,15 @@ Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& di
   if (attributes.failure) return *attributes.failure;
 
   const std::wstring list_path = call.Line(2);
-  if (!texts.IsNormalFile(list_path)) return Outcome::Error(kErrListFileMissing);
-  ListFileContent list = ReadListFile(list_path, texts);
+  ListFileContent list;
+  if (texts.NamesDevice(list_path)) {
+    list.outcome = ListFileContent::kUnreadable;
+    list.reason = kNamesDeviceText;
+  } else if (!texts.IsNormalFile(list_path)) {
+    return Outcome::Error(kErrListFileMissing);
+  } else {
+    list = ReadListFile(list_path, texts);
+  }
   switch (list.outcome) {
     case ListFileContent::kRead:
       break;
@@ -123,17 +134,36 @@ Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& di
           L" Zeilen.\r" + L"Eine Liste kann h\u00F6chstens " + limit + L" Eintr\u00E4ge anzeigen.");
     }
   }
-  // A SELECTED word naming an entry the list does not have is not allowed.
-  if (!attributes.preselected.empty() &&
-      static_cast<std::size_t>(attributes.preselected.back()) >= list.entries.size()) {
+  // A SELECTED or REQUIRED word naming an entry the list does not have is not allowed.
+  const auto beyond = [&](const std::vector<int>& positions) {
+    return !positions.empty() && static_cast<std::size_t>(positions.back()) >= list.entries.size();
+  };
+  if (beyond(attributes.preselected)) {
     return Outcome::Error(kErrListBoxAttribute, attributes.selected_word);
   }
+  if (beyond(attributes.required)) {
+    return Outcome::Error(kErrListBoxAttribute, attributes.required_word);
+  }
+  // A text selects the first entry that is exactly that text; a text the list does not hold
+  // selects nothing (the list may have changed since the text was remembered).
+  if (attributes.selected_text) {
+    const auto found =
+        std::find(list.entries.begin(), list.entries.end(), *attributes.selected_text);
+    if (found != list.entries.end()) {
+      attributes.preselected = {static_cast<int>(found - list.entries.begin())};
+    }
+  }
+  std::vector<int>& opened = attributes.preselected;
+  opened.insert(opened.end(), attributes.required.begin(), attributes.required.end());
+  std::sort(opened.begin(), opened.end());
+  opened.erase(std::unique(opened.begin(), opened.end()), opened.end());
 
   ListDialogSetup setup;
   setup.title = call.Line(1);
   setup.prompt = call.PromptFrom(4);
   setup.multi_select = attributes.kind.multi_select;
   setup.preselected = attributes.preselected;
+  setup.required = attributes.required;
   const auto session = std::make_shared<ListBoxSession>(
       texts, dialogs, call.settings().charset, std::move(attributes), std::move(list.entries));
   setup.entries = &session->entries();

@@ -25,9 +25,13 @@ bool ApplyListAttribute(std::wstring_view upper_word, std::int16_t& numeric,
 }
 
 std::optional<std::vector<int>> ReadSelectedWord(std::wstring_view upper_word) {
-  constexpr std::wstring_view kPrefix = L"SELECTED=";
-  if (!upper_word.starts_with(kPrefix)) return std::nullopt;
-  std::wstring_view rest = upper_word.substr(kPrefix.size());
+  return ReadNumbersWord(upper_word, L"SELECTED=");
+}
+
+std::optional<std::vector<int>> ReadNumbersWord(std::wstring_view upper_word,
+                                                std::wstring_view prefix) {
+  if (!upper_word.starts_with(prefix)) return std::nullopt;
+  std::wstring_view rest = upper_word.substr(prefix.size());
   std::vector<int> positions;
   for (;;) {
     const std::size_t comma = rest.find(L',');
@@ -49,9 +53,38 @@ std::optional<std::vector<int>> ReadSelectedWord(std::wstring_view upper_word) {
 }  // namespace kelvari
 
 namespace kelvari {
+namespace {
 
-ListBoxAttributes ReadListBoxAttributes(const std::wstring& line, TextsAndFiles& texts) {
+constexpr std::wstring_view kSelectedText = L"SELECTEDTEXT=";
+
+// Where a word SELECTEDTEXT= (any case) begins in `line`: at the start or after a blank;
+// npos when there is none.
+std::size_t SelectedTextAt(const std::wstring& line, TextsAndFiles& texts) {
+  for (std::size_t at = 0; at + kSelectedText.size() <= line.size(); ++at) {
+    if ((at > 0 && line[at - 1] != L' ') || (line[at] != L'S' && line[at] != L's')) continue;
+    if (texts.UpperCase(std::wstring_view(line).substr(at, kSelectedText.size())) ==
+        kSelectedText) {
+      return at;
+    }
+  }
+  return std::wstring::npos;
+}
+
+void SortOnce(std::vector<int>& positions) {
+  std::sort(positions.begin(), positions.end());
+  positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+}
+
+}  // namespace
+
+ListBoxAttributes ReadListBoxAttributes(const std::wstring& full_line, TextsAndFiles& texts) {
   ListBoxAttributes read;
+  // SELECTEDTEXT= takes the rest of the line as it stands, blanks included.
+  std::wstring line = full_line;
+  if (const std::size_t at = SelectedTextAt(full_line, texts); at != std::wstring::npos) {
+    read.selected_text = full_line.substr(at + kSelectedText.size());
+    line.resize(at);
+  }
   const auto words = SplitAttributeLine(line);
   if (!words) {
     read.failure = Outcome::Fault(TooManyWordsMessage());
@@ -72,16 +105,23 @@ ListBoxAttributes ReadListBoxAttributes(const std::wstring& line, TextsAndFiles&
       read.selected_word = given;
       continue;
     }
+    if (auto positions = ReadNumbersWord(word, L"REQUIRED=")) {
+      read.required = std::move(*positions);
+      read.required_word = given;
+      continue;
+    }
     read.failure = Outcome::Error(kErrListBoxAttribute, given);
     return read;
   }
   read.kind.numeric = numeric != 0;
   read.kind.multi_select = multi_select != 0;
-  std::sort(read.preselected.begin(), read.preselected.end());
-  read.preselected.erase(std::unique(read.preselected.begin(), read.preselected.end()),
-                         read.preselected.end());
+  if (read.selected_text) read.preselected.clear();  // the text is given last
+  SortOnce(read.preselected);
+  SortOnce(read.required);
   if (!read.kind.multi_select && read.preselected.size() > 1) {
     read.failure = Outcome::Error(kErrListBoxAttribute, read.selected_word);
+  } else if (!read.kind.multi_select && !read.required.empty()) {
+    read.failure = Outcome::Error(kErrListBoxAttribute, read.required_word);
   }
   return read;
 }

@@ -13,8 +13,10 @@ std::wstring FolderPrompt(const Invocation& call) {
   return prompt;
 }
 
-Outcome AskForFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
-  const BrowsedFolder folder = dialogs.BrowseForFolder(dialogs.MainWindow(), FolderPrompt(call));
+Outcome AnswerBrowsedFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs,
+                            FolderDialogRequest request) {
+  request.owner = dialogs.MainWindow();
+  const BrowsedFolder folder = dialogs.BrowseForFolder(request);
   if (folder.failed) {
     return Outcome::Fault(L"Der Dialog zur Ordnerauswahl konnte nicht angezeigt werden.");
   }
@@ -26,6 +28,12 @@ Outcome AskForFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dial
         L"ermittelt werden. Er wird nicht an die Stapeldatei weitergegeben.");
   }
   return PathAnswer(texts, call.settings().charset, *folder.path, kExitAnswered);
+}
+
+Outcome AskForFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+  FolderDialogRequest request;
+  request.prompt = FolderPrompt(call);
+  return AnswerBrowsedFolder(call, texts, dialogs, std::move(request));
 }
 
 }  // namespace kelvari

@@ -7,6 +7,11 @@
 namespace kelvari {
 
 ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, TextsAndFiles& files) {
+  if (files.NamesDevice(path)) {
+    return {{},
+            Outcome::Fault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" +
+                           kNamesDeviceText)};
+  }
   if (!files.IsNormalFile(path)) return {{}, Outcome::Error(kErrParamFileMissing)};
   std::string bytes;
   const IoStatus read = files.ReadWholeFile(path, bytes);

@@ -14,9 +14,9 @@ namespace kelvari {
 class TextsAndFiles;
 
 // Reads the parameter file `path` (word 3 of the command line) and keeps its lines (entry 0
-// empty). Error 4 when it is no normal file, error 5 when it keeps fewer than `least_lines`
-// lines, a fault when it cannot be read, names a variable that cannot be a line, or holds more
-// than kMaxLines lines.
+// empty). A fault when it names a device, error 4 when it is no normal file, error 5 when it keeps
+// fewer than `least_lines` lines, a fault when it cannot be read, names a variable that cannot be a
+// line, or holds more than kMaxLines lines.
 struct ParameterFile {
   std::vector<std::wstring> lines;
   Step failure;  // the outcome that ends the command instead
@@ -25,6 +25,10 @@ ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, Texts
 
 // The most lines a parameter or list file may hold: line counts are 16-bit signed numbers.
 inline constexpr int kMaxLines = 32767;
+
+// Why a device (CON, LPT1, CONIN$ ...) named as a file is neither read nor written.
+inline constexpr wchar_t kNamesDeviceText[] =
+    L"Der Name bezeichnet ein Ger\u00E4t und keine Datei.";
 
 // Removes blanks (code 32 only) at both ends.
 std::wstring TrimBlanks(std::wstring_view text);

@@ -70,6 +70,9 @@ struct ListDialogSetup {
   // Positions (from 0, in list order, once each) selected when the dialog opens; the first of
   // them is in view.
   std::vector<int> preselected;
+  // Positions (from 0, in list order, once each; multiple selection only) that stay selected
+  // whatever the user does; they are among `preselected`.
+  std::vector<int> required;
   std::function<Step(int)> on_button;  // button index: 0 "&OK", 1 "&Abbrechen"
   std::function<Step()> on_double_click;
   std::function<Step()> on_close;     // the title bar's close box or the system menu
@@ -123,6 +126,11 @@ class TextsAndFiles {
   // True when `path` names an existing file without the hidden or system attribute (read-only
   // and archive files count; folders do not). A relative path is taken from the current folder.
   virtual bool IsNormalFile(const std::wstring& path) = 0;
+
+  // True when `path` names a device rather than a file: CON, NUL, COM1, LPT1 and the like,
+  // also with an extension or a folder before them ("nul.txt", "C:\x\lpt1"), and CONIN$ or
+  // CONOUT$.
+  virtual bool NamesDevice(const std::wstring& path) = 0;
 
   // Reads the whole file into `bytes`. A file of 2 GiB or more is refused, like one that cannot
   // be read.
@@ -201,10 +209,11 @@ class Dialogs {
   // Shows the file-open or file-save dialog once, modal, and tells how it ended.
   virtual FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) = 0;
 
-  // Shows the shell's folder-browse dialog modally, owned by `owner`, with `prompt` above the
-  // tree (in the ANSI code page: a character it lacks shows as its default character), and
-  // tells which folder the user chose. Only file-system folders can be confirmed.
-  virtual BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) = 0;
+  // Shows the shell's folder-browse dialog modally, centred, as `request` says, and tells which
+  // folder the user chose. Only file-system folders can be confirmed. In the plain form the
+  // prompt is shown in the ANSI code page (a character it lacks shows as its default
+  // character).
+  virtual BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) = 0;
 
   // From now on every window the program shows closes itself when `seconds` have passed
   // without a key or a click, showing the time left behind its title: a message box as Enter

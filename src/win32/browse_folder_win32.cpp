@@ -1,16 +1,21 @@
-// Win32System: the shell's folder-browse dialog. COM lives for the length of one dialog, and
-// the item list it gives is freed once, after its path has been read.
+// Win32System: the shell's folder-browse dialog, plain (QUERYFOLDERBOX) or with a caption, a
+// first folder, a button for a new folder and a path field (FOLDERBOX); centred either way. COM
+// lives for the length of one dialog, and the item list it gives is freed once, after its path
+// has been read.
 #include <windows.h>
 // shlobj.h and objbase.h need the types of windows.h.
 #include <objbase.h>
 #include <shlobj.h>
 
 #include <memory>
+#include <string>
 #include <type_traits>
 
 #include "core/paths_and_version.h"
 #include "win32/countdown_win32.h"
+#include "win32/folder_box_win32.h"
 #include "win32/system_win32.h"
+#include "win32/work_area_win32.h"
 
 namespace kelvari {
 namespace {
@@ -102,35 +107,70 @@ std::optional<std::wstring> WholePath(PCIDLIST_ABSOLUTE list, int depth) {
   return *above_path + own;
 }
 
-// Notes in the flag at `data` that the dialog's window was made.
-int CALLBACK NoteShown(HWND, UINT message, LPARAM, LPARAM data) noexcept {
-  if (message == BFFM_INITIALIZED) *reinterpret_cast<bool*>(data) = true;
+// What the dialog's callback works with; lives until the dialog is closed.
+struct BrowseState {
+  bool shown = false;
+  FolderBoxState* folder_box = nullptr;  // FOLDERBOX's additions; nullptr for the plain form
+};
+
+// The dialog's events: once made, it is centred like every other window of the program and
+// takes FOLDERBOX's additions.
+int CALLBACK OnBrowseEvent(HWND dialog, UINT message, LPARAM lparam, LPARAM data) noexcept {
+  auto* state = reinterpret_cast<BrowseState*>(data);
+  try {
+    if (message == BFFM_INITIALIZED) {
+      state->shown = true;
+      CentreOnWorkArea(dialog);
+      CentreAgainWhenIdle(dialog);
+      if (state->folder_box) AttachFolderBox(dialog, *state->folder_box);
+    } else if (message == BFFM_SELCHANGED && state->folder_box) {
+      NoteFolderBoxSelection(*state->folder_box, reinterpret_cast<PCIDLIST_ABSOLUTE>(lparam));
+    }
+  } catch (...) {
+  }
   return 0;
 }
 
 }  // namespace
 
-BrowsedFolder Win32System::BrowseForFolder(WindowHandle owner, const std::wstring& prompt) {
+BrowsedFolder Win32System::BrowseForFolder(const FolderDialogRequest& request) {
   const ComScope com;
+  BrowseState state;
+  FolderBoxState folder_box;
   // Lives until the dialog is closed. A character that the code page lacks shows as its
   // default character: the prompt is only read by the user.
-  const std::string ansi_prompt = ToAnsi(prompt).bytes;
-  BROWSEINFOA info{};
-  info.hwndOwner = static_cast<HWND>(owner);
-  info.pidlRoot = nullptr;
-  info.pszDisplayName = nullptr;
-  info.lpszTitle = ansi_prompt.c_str();
-  info.ulFlags = BIF_RETURNONLYFSDIRS;
-  bool shown = false;
-  info.lpfn = NoteShown;
-  info.lParam = reinterpret_cast<LPARAM>(&shown);
-  info.iImage = 0;
+  const std::string ansi_prompt = request.plain ? ToAnsi(request.prompt).bytes : std::string();
   const CountdownScope countdown(countdown_, WhenTimeRunsOut::kCommand, IDCANCEL);
-  const UniqueItemIdList list(::SHBrowseForFolderA(&info));
+  UniqueItemIdList list;
+  if (request.plain) {
+    BROWSEINFOA info{};
+    info.hwndOwner = static_cast<HWND>(request.owner);
+    info.pidlRoot = nullptr;
+    info.pszDisplayName = nullptr;
+    info.lpszTitle = ansi_prompt.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
+    info.lpfn = OnBrowseEvent;
+    info.lParam = reinterpret_cast<LPARAM>(&state);
+    info.iImage = 0;
+    list.reset(::SHBrowseForFolderA(&info));
+  } else {
+    PrepareFolderBox(folder_box, request);
+    state.folder_box = &folder_box;
+    BROWSEINFOW info{};
+    info.hwndOwner = static_cast<HWND>(request.owner);
+    info.lpszTitle = request.prompt.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
+    if (!request.new_folder_button) info.ulFlags |= BIF_NONEWFOLDERBUTTON;
+    if (request.path_field) info.ulFlags |= BIF_EDITBOX;
+    info.lpfn = OnBrowseEvent;
+    info.lParam = reinterpret_cast<LPARAM>(&state);
+    list.reset(::SHBrowseForFolderW(&info));
+  }
+  if (!folder_box.typed.empty()) return {true, folder_box.typed};
   if (!list) {
     // Cancelled, or never on the screen (no desktop, say).
     BrowsedFolder none;
-    none.failed = !shown;
+    none.failed = !state.shown;
     return none;
   }
   // Wide, so no character is changed on the way, and whole whatever its length.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "win32/countdown_win32.h"
 #include "win32/system_win32.h"
@@ -18,24 +19,6 @@ namespace {
 
 const wchar_t* OrNull(const std::wstring& text) {
   return text.empty() ? nullptr : text.c_str();
-}
-
-void CentreOnWorkArea(HWND dialog) {
-  RECT frame;
-  if (!::IsWindow(dialog) || !::GetWindowRect(dialog, &frame)) return;
-  const std::optional<RECT> work = WorkAreaOf(dialog);
-  if (!work) return;
-  const POINT at = CentredIn(*work, frame.right - frame.left, frame.bottom - frame.top);
-  // A dialog larger than the work area keeps its top left corner in view.
-  ::SetWindowPos(dialog, nullptr, std::max(at.x, work->left), std::max(at.y, work->top), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-// A timer of the dialog's own window: it ends with the dialog, so it never finds another
-// window to move. Its procedure's address serves as its id, which no other timer can have.
-void CALLBACK CentreWhenIdle(HWND dialog, UINT, UINT_PTR timer, DWORD) noexcept {
-  ::KillTimer(dialog, timer);
-  CentreOnWorkArea(dialog);
 }
 
 // The file dialog opens at its owner's corner, and its size is known only once it is built:
@@ -60,8 +43,7 @@ class CentringOnFirstActivation {
     if (code == HCBT_ACTIVATE && centring && !centring->dialog_) {
       centring->dialog_ = reinterpret_cast<HWND>(wparam);
       CentreOnWorkArea(centring->dialog_);
-      // A timer message comes only when no other message waits.
-      ::SetTimer(centring->dialog_, reinterpret_cast<UINT_PTR>(&CentreWhenIdle), 0, CentreWhenIdle);
+      CentreAgainWhenIdle(centring->dialog_);
     }
     return ::CallNextHookEx(nullptr, code, wparam, lparam);
   }
@@ -70,6 +52,23 @@ class CentringOnFirstActivation {
   ThreadHookTarget<CentringOnFirstActivation> target_;  // before the hook, gone after it
   UniqueHook hook_;
 };
+
+// The files of a multiple pick: the buffer holds the folder and then each name, every one
+// ended by a NUL and the list by one more; a single pick holds the one full path alone.
+std::vector<std::wstring> PickedPaths(const std::wstring& buffer) {
+  std::vector<std::wstring> parts;
+  for (std::size_t at = 0; at < buffer.size() && buffer[at] != L'\0';) {
+    const std::size_t end = std::min(buffer.find(L'\0', at), buffer.size());
+    parts.push_back(buffer.substr(at, end - at));
+    at = end + 1;
+  }
+  if (parts.size() <= 1) return parts;
+  std::wstring folder = parts.front();
+  if (folder.back() != L'\\') folder += L'\\';
+  std::vector<std::wstring> paths;
+  for (std::size_t i = 1; i < parts.size(); ++i) paths.push_back(folder + parts[i]);
+  return paths;
+}
 
 }  // namespace
 
@@ -96,6 +95,11 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
   // The batch file writes to the answer of a save dialog: a shortcut picked there is the file
   // it names, not the shortcut's target.
   if (request.kind == FileDialogKind::kSave) ofn.Flags |= OFN_NODEREFERENCELINKS;
+  // The dialog itself warns in the user's language and stays open.
+  if (request.must_exist) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+  if (request.multi_select) ofn.Flags |= OFN_ALLOWMULTISELECT;
+  if (request.confirm_replace) ofn.Flags |= OFN_OVERWRITEPROMPT;
+  ofn.lpstrDefExt = OrNull(request.default_extension);
 
   bool shown = false;
   BOOL ok = FALSE;
@@ -111,6 +115,7 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
   if (ok) {
     outcome.kind = FileDialogOutcome::kConfirmed;
     outcome.path = buffer.substr(0, buffer.find(L'\0'));
+    if (request.multi_select) outcome.paths = PickedPaths(buffer);
     return outcome;
   }
   const DWORD error = ::CommDlgExtendedError();

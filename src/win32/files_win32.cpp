@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "core/long_path.h"
+#include "core/parameter_file.h"
 #include "win32/system_error_text_win32.h"
 #include "win32/system_win32.h"
 #include "win32/unique_handle_win32.h"
@@ -28,7 +29,7 @@ IoStatus Failed(DWORD error) {
   return IoStatus::Failed(SystemErrorText(error));
 }
 
-constexpr wchar_t kNotAFile[] = L"Der Name bezeichnet ein Ger\u00E4t und keine Datei.";
+constexpr const wchar_t* kNotAFile = kNamesDeviceText;
 constexpr wchar_t kTooLarge[] = L"Die Datei ist zu gro\u00DF (2 GB oder mehr).";
 // Text files are read whole, and their text is converted in one piece: 2 GiB is the limit.
 constexpr LONGLONG kLargestReadable = (1LL << 31) - 1;
@@ -160,6 +161,18 @@ bool Win32System::IsNormalFile(const std::wstring& plain_path) {
     const DWORD excluded = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
     if ((data.dwFileAttributes & excluded) == 0) return true;
   } while (::FindNextFileW(find.get(), &data));
+  return false;
+}
+
+bool Win32System::NamesDevice(const std::wstring& path) {
+  if (path.empty()) return false;
+  if (IsDevicePath(FullPath(path))) return true;
+  // The console's own names are devices to CreateFile, though not to the path rules.
+  const std::size_t slash = path.find_last_of(L"\\/:");
+  const std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
+  for (const wchar_t* console : {L"CONIN$", L"CONOUT$"}) {
+    if (::CompareStringOrdinal(name.c_str(), -1, console, -1, TRUE) == CSTR_EQUAL) return true;
+  }
   return false;
 }
 

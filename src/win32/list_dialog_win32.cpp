@@ -194,6 +194,8 @@ LRESULT ListDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARA
       } else if ((id == kSingleListId || id == kMultiListId) && code == LBN_DBLCLK &&
                  on_double_click_) {
         RunAction(on_double_click_);
+      } else if (id == kMultiListId && code == LBN_SELCHANGE) {
+        KeepRequiredSelected();
       } else if (id == kTimeRanOutId) {
         const auto& action = on_time_out_ ? on_time_out_ : on_close_;
         if (action) RunAction(action);
@@ -308,8 +310,12 @@ void ListDialogWindow::SwitchFocusedEntry() {
   ::SendMessageW(list_, LB_SETCARETINDEX, static_cast<WPARAM>(focus), FALSE);
 }
 
-// The one place where the dialog's own keys change whether an entry is selected.
+// The one place where the dialog's own keys change whether an entry is selected. A required
+// entry stays selected.
 void ListDialogWindow::SetEntrySelected(int position, bool selected) {
+  if (!selected && std::find(required_.begin(), required_.end(), position) != required_.end()) {
+    return;
+  }
   ::SendMessageW(list_, LB_SETSEL, selected ? TRUE : FALSE, position);
 }
 
@@ -332,6 +338,23 @@ void ListDialogWindow::Preselect(const std::vector<int>& positions) {
   }
   ::SendMessageW(list_, LB_SETANCHORINDEX, first, 0);
   ::SendMessageW(list_, LB_SETCARETINDEX, first, FALSE);
+}
+
+// A required entry that a click or a key has unselected is selected again at once. Shift+click
+// and the arrow keys go on from where the user was, not from the entry selected again.
+void ListDialogWindow::KeepRequiredSelected() {
+  const LRESULT anchor = ::SendMessageW(list_, LB_GETANCHORINDEX, 0, 0);
+  const LRESULT caret = ::SendMessageW(list_, LB_GETCARETINDEX, 0, 0);
+  bool changed = false;
+  for (int position : required_) {
+    if (::SendMessageW(list_, LB_GETSEL, static_cast<WPARAM>(position), 0) <= 0) {
+      ::SendMessageW(list_, LB_SETSEL, TRUE, static_cast<LPARAM>(position));
+      changed = true;
+    }
+  }
+  if (!changed) return;
+  if (anchor != LB_ERR) ::SendMessageW(list_, LB_SETANCHORINDEX, static_cast<WPARAM>(anchor), 0);
+  if (caret != LB_ERR) ::SendMessageW(list_, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
 }
 
 IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
@@ -390,6 +413,7 @@ IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
   LayOut(::GetDpiForWindow(window_.get()), nullptr);
   ::EnableWindow(ok_, setup.ok_enabled);
   Preselect(setup.preselected);
+  if (setup.multi_select) required_ = setup.required;
 
   on_button_ = setup.on_button;
   on_double_click_ = setup.on_double_click;

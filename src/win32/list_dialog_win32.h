@@ -50,6 +50,7 @@ class ListDialogWindow {
   bool MoveFocus(WPARAM key);
   void SwitchFocusedEntry();
   void SetEntrySelected(int position, bool selected);
+  void KeepRequiredSelected();
 
   UniqueWindow window_;
   HWND frame_ = nullptr, list_ = nullptr, other_list_ = nullptr, ok_ = nullptr, cancel_ = nullptr,
@@ -62,6 +63,9 @@ class ListDialogWindow {
   std::function<Step()> on_close_;
   std::function<Step()> on_time_out_;
   std::optional<Outcome> outcome_;  // set by the action that ends the dialog
+
+  // Positions of the multiple-selection list that stay selected whatever the user does.
+  std::vector<int> required_;
 };
 
 }  // namespace kelvari

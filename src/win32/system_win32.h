@@ -23,6 +23,7 @@ class Win32System final : public System {
   std::wstring FromAnsi(std::string_view bytes) override;
   std::optional<std::wstring> ShortPath(const std::wstring& path) override;
   bool IsNormalFile(const std::wstring& path) override;
+  bool NamesDevice(const std::wstring& path) override;
   IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override;
   IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
   int MessageBox(const std::wstring& text, const std::wstring& title, std::uint32_t style) override;
@@ -46,7 +47,7 @@ class Win32System final : public System {
   std::vector<int> ListDialogSelection() override;
   Outcome RunEventLoop() override;
   FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
-  BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) override;
+  BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) override;
   void StartCountdown(int seconds) override;
   bool CountdownRanOut() override;
   bool CanListFolder(const std::wstring& folder) override;

@@ -16,4 +16,13 @@ std::optional<RECT> WorkAreaOf(HWND window);
 // for a window larger than the work area.
 POINT CentredIn(const RECT& work, int width, int height);
 
+// Centres `window` on its monitor's work area; one larger than the work area keeps its top
+// left corner in view.
+void CentreOnWorkArea(HWND window);
+
+// Centres `window` once more when its thread first falls idle, after a dialog of the system
+// has fitted its controls (which can change its size). The timer is the window's own, so it
+// ends with the window.
+void CentreAgainWhenIdle(HWND window);
+
 }  // namespace kelvari

@@ -15,7 +15,7 @@ import sys
 import tempfile
 
 COMMANDS = ['MESSAGEBOX', 'INPUTBOX', 'PASSWORDBOX', 'LISTBOX', 'FILEOPENBOX', 'FILESAVEBOX',
-            'QUERYFOLDERBOX', 'CHECKDRIVE', 'CHECKLABEL', 'PLAY', 'HELP', 'INFO', 'INTERNALERROR',
+            'QUERYFOLDERBOX', 'FOLDERBOX', 'CHECKDRIVE', 'CHECKLABEL', 'PLAY', 'HELP', 'INFO', 'INTERNALERROR',
             '_ERROR:OS=NT', 'KVRESULT', 'KVTIMEOUT', 'kv.cmd']
 # The fixed parts of every message the program can show.
 MESSAGES = [
@@ -91,6 +91,13 @@ ENDS = {
         (TIMEOUT, r'^Zeile 2, unverändert, wie Abbrechen', '3')],
     'QUERYFOLDERBOX': [
         (r'^OK$', r'^der gewählte Ordner', '0'), (r'^Enter$', r'^wie OK$', '0'),
+        (r'^Abbrechen$', r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\)$', '1'),
+        (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
+        (TIMEOUT, r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\), wie Abbrechen$',
+         '3')],
+    'FOLDERBOX': [
+        (r'^OK$', r'^der gewählte Ordner', '0'), (r'^Enter$', r'^wie OK$', '0'),
+        (r'^OK mit einem Pfad, den es nicht gibt', r'^nach „Ja“: der angelegte Ordner', '0'),
         (r'^Abbrechen$', r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\)$', '1'),
         (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
         (TIMEOUT, r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\), wie Abbrechen$',

@@ -50,6 +50,12 @@ unsigned ShortNameHash(const std::wstring& name) {
   return hash & 0x7FFF;
 }
 
+std::string Ansi(const std::wstring& text) {
+  char bytes[2048] = {};
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, 2048, nullptr, nullptr);
+  return bytes;
+}
+
 std::wstring ShortForm(const std::filesystem::path& path) {
   wchar_t form[2048] = {};
   return GetShortPathNameW(path.c_str(), form, 2048) ? form : L"";
@@ -185,6 +191,81 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{L"FILEOPENBOX", L"daten", L"Angebot\u4E2D.txt", FileCase::kRefused, 2, nullptr,
                  true}));
 
+// The options of line 5: a typed name is checked, completed or picked in several, as asked.
+struct FileOptionCase {
+  const wchar_t* command;
+  const char* options;  // line 5
+  const wchar_t* typed;
+  const wchar_t* question;  // a word of the dialog's own question; nullptr: none comes
+  const wchar_t* reply;     // the button pressed in that question (the dialog then stays: cancel)
+  std::string answer;       // relative to the folder, "<" and ">" for its full path
+  DWORD exit;
+};
+
+class FileBoxOptionsE2E : public ::testing::TestWithParam<FileOptionCase> {};
+
+TEST_P(FileBoxOptionsE2E, TheDialogChecksCompletesOrPicksSeveral) {
+  const FileOptionCase& c = GetParam();
+  auto dir = FreshWorkDir().make_preferred();
+  const auto folder = dir / "daten";
+  std::filesystem::create_directories(folder);
+  WriteBytes(folder / "vorhanden.txt", "x");
+  WriteBytes(folder / "zweite datei.txt", "x");
+  WriteBytes(dir / "p.txt", "Datei\r\nvorschlag.txt\r\n" + folder.string() + "\r\nAlle|*.*\r\n" +
+                                c.options + "\r\n");
+  Program kv(std::wstring(L"erg.txt ") + c.command + L" p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  HWND field = FileNameField(box);
+  ASSERT_NE(field, nullptr);
+  SetWindowTextW(field, c.typed);
+  Press(GetDlgItem(box, IDOK));
+  if (c.question) {
+    HWND question = WaitForAnotherBox(kv, box);
+    ASSERT_NE(question, nullptr);
+    const MessageBoxView view = ReadMessageBox(question);
+    EXPECT_NE(view.text.find(c.question), std::wstring::npos) << Utf8(view.text);
+    PressButton(question, c.reply);
+    if (c.exit == 1) {
+      ASSERT_TRUE(Eventually([&] { return IsWindowEnabled(box) != FALSE; }));
+      Press(GetDlgItem(box, IDCANCEL));
+    }
+  }
+  EXPECT_EQ(kv.WaitForExit(), c.exit);
+  std::string expected = c.answer;
+  for (std::size_t at; (at = expected.find('<')) != std::string::npos;) {
+    expected.replace(at, 1, folder.string() + "\\");
+  }
+  std::erase(expected, '>');
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), expected + "\r\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "fehlt.txt"));
+  EXPECT_EQ(ReadBytes(folder / "vorhanden.txt"), "x");  // nothing is replaced
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, FileBoxOptionsE2E,
+    ::testing::Values(
+        // Without the option a typed name that does not exist is answered, as always.
+        FileOptionCase{L"FILEOPENBOX", "", L"fehlt.txt", nullptr, nullptr, "<fehlt.txt", 0},
+        FileOptionCase{L"FILEOPENBOX", "OPTIONS: MUSTEXIST", L"fehlt.txt", L"existiert nicht",
+                       L"OK", "vorschlag.txt", 1},
+        FileOptionCase{L"FILEOPENBOX", "options: mustexist", L"vorhanden.txt", nullptr, nullptr,
+                       "<vorhanden.txt", 0},
+        FileOptionCase{L"FILEOPENBOX", "OPTIONS: MULTISELECT",
+                       L"\"vorhanden.txt\" \"zweite datei.txt\"", nullptr, nullptr,
+                       "\"<vorhanden.txt\" \"<zweite datei.txt\"", 0},
+        FileOptionCase{L"FILEOPENBOX", "OPTIONS: MULTISELECT", L"vorhanden.txt", nullptr, nullptr,
+                       "\"<vorhanden.txt\"", 0},
+        FileOptionCase{L"FILESAVEBOX", "", L"vorhanden.txt", nullptr, nullptr, "<vorhanden.txt", 0},
+        FileOptionCase{L"FILESAVEBOX", "OPTIONS: CONFIRMREPLACE", L"vorhanden.txt",
+                       L"existiert bereits", L"Ja", "<vorhanden.txt", 0},
+        FileOptionCase{L"FILESAVEBOX", "OPTIONS: CONFIRMREPLACE", L"vorhanden.txt",
+                       L"existiert bereits", L"Nein", "vorschlag.txt", 1},
+        FileOptionCase{L"FILESAVEBOX", "OPTIONS: EXTENSION=csv", L"neu", nullptr, nullptr,
+                       "<neu.csv", 0},
+        FileOptionCase{L"FILESAVEBOX", "OPTIONS: EXTENSION=csv", L"neu.txt", nullptr, nullptr,
+                       "<neu.txt", 0}));
+
 // Writes a shortcut `link` to `target` as the shell makes it.
 void MakeShortcut(const std::filesystem::path& link, const std::filesystem::path& target) {
   ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
@@ -316,6 +397,78 @@ INSTANTIATE_TEST_SUITE_P(
                       FolderCase{L"K:\\", false, 0}, FolderCase{nullptr, false, 1},
                       FolderCase{kDeepFolder.c_str(), false, 0},
                       FolderCase{L"K:\\e2e ordner\\\u4E2D\uFF02 & \uFF0A", true, 0}));
+
+// FOLDERBOX: its own title, the start folder selected (a proposed one in the path field), a
+// button for a new folder and a field to type a path into; a typed folder that does not exist
+// is made only on the user's word.
+struct FolderBoxCase {
+  const wchar_t* start;   // line 2
+  const wchar_t* typed;   // typed into the path field; nullptr: what it shows is confirmed
+  const wchar_t* reply;   // the answer to the question whether to make it; nullptr: none comes
+  const wchar_t* answer;  // nullptr: the dialog stays and is then cancelled
+};
+
+class FolderBoxWithOptionsE2E : public ::testing::TestWithParam<FolderBoxCase> {};
+
+TEST_P(FolderBoxWithOptionsE2E, ShowsTitleStartFolderAndTakesATypedPath) {
+  const FolderBoxCase& c = GetParam();
+  auto dir = FreshWorkDir().make_preferred();
+  std::filesystem::remove_all(L"K:\\e2e start");
+  std::filesystem::create_directories(L"K:\\e2e start\\unter ordner");
+  WriteBytes(dir / "p.txt",
+             "Sicherung w\xE4hlen\r\n" + Ansi(c.start) + "\r\nBitte den Ordner\r\nw\xE4hlen:\r\n");
+  Program kv(L"erg.txt FOLDERBOX p.txt", dir);
+  HWND box = kv.WaitForWindow(L"#32770");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(Text(box), L"Sicherung w\u00E4hlen");
+  EXPECT_NE(StaticWithText(box, L"Bitte den Ordner\r\nw\u00E4hlen:"), nullptr);
+  // The shell's button for a new folder ("&Neues Verzeichnis erstellen" under Wine).
+  HWND new_folder = GetDlgItem(box, 0x3746);
+  EXPECT_TRUE(new_folder && IsWindowVisible(new_folder));
+  RECT work, rect{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_TRUE(Eventually([&] {
+    GetWindowRect(box, &rect);
+    return std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2) <= 4 &&
+           std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2) <= 4;
+  }));
+  HWND field = ChildOfClass(box, L"Edit");
+  ASSERT_NE(field, nullptr);
+  const std::wstring shown = std::filesystem::exists(c.start)
+                                 ? std::filesystem::path(c.start).filename().wstring()
+                                 : std::wstring(c.start);
+  EXPECT_TRUE(Eventually([&] { return EditText(field) == shown; })) << Utf8(EditText(field));
+  if (c.typed) SetWindowTextW(field, c.typed);
+  Press(GetDlgItem(box, IDOK));
+  if (c.reply) {
+    HWND question = WaitForAnotherBox(kv, box);
+    ASSERT_NE(question, nullptr);
+    const MessageBoxView view = ReadMessageBox(question);
+    EXPECT_EQ(view.title, L"Kelvari");
+    EXPECT_NE(view.text.find(L"existiert nicht.\rSoll er angelegt werden?"), std::wstring::npos)
+        << Utf8(view.text);
+    PressButton(question, c.reply);
+  }
+  if (!c.answer) {
+    ASSERT_TRUE(Eventually([&] { return IsWindowEnabled(box) != FALSE; }));
+    Press(GetDlgItem(box, IDCANCEL));
+  }
+  EXPECT_EQ(kv.WaitForExit(), c.answer ? 0u : 1u);
+  EXPECT_EQ(ReadBytes(dir / "erg.txt"), Utf8(c.answer ? c.answer : L"") + "\r\n");
+  EXPECT_EQ(std::filesystem::exists(L"K:\\e2e start\\neu"), c.answer && c.reply);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, FolderBoxWithOptionsE2E,
+    ::testing::Values(
+        FolderBoxCase{L"K:\\e2e start\\unter ordner", nullptr, nullptr,
+                      L"K:\\e2e start\\unter ordner"},
+        FolderBoxCase{L"K:\\e2e start\\unter ordner", L"K:\\e2e start", nullptr, L"K:\\e2e start"},
+        FolderBoxCase{L"K:\\e2e start\\unter ordner", L"K:\\e2e start\\neu", L"Nein", nullptr},
+        FolderBoxCase{L"K:\\e2e start\\unter ordner", L"K:\\e2e start\\neu", L"Ja",
+                      L"K:\\e2e start\\neu"},
+        // A proposed folder stands in the path field; confirmed, it is made on the user's word.
+        FolderBoxCase{L"K:\\e2e start\\neu", nullptr, L"Ja", L"K:\\e2e start\\neu"}));
 
 }  // namespace
 }  // namespace kvtest

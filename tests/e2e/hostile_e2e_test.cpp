@@ -43,13 +43,20 @@ TEST(Hostile, DevicesAsResultFile) {
 TEST(Hostile, DevicesAndWildcardsAsParameterFile) {
   const auto dir = FreshWorkDir();
   WriteBytes(dir / "p1.txt", kYesNo);
-  for (const wchar_t* name : {L"CON", L"NUL", L"COM1", L"LPT1", L"p*.txt", L"p?.txt", L"*"}) {
+  for (const wchar_t* name :
+       {L"CON", L"NUL", L"COM1", L"LPT1", L"CONIN$", L"nul.txt", L"p*.txt", L"p?.txt", L"*"}) {
     const BoxCall run = OneBoxThenOk(std::wstring(L"erg.txt MESSAGEBOX ") + name, dir);
     const std::wstring& text = run.box.text;
-    // Either not found (error 4) or found but not readable: a message, exit code 2.
-    EXPECT_TRUE(text.find(L"konnte nicht gefunden werden") != std::wstring::npos ||
-                text.find(L"konnte nicht gelesen werden") != std::wstring::npos)
-        << Utf8(name) << ": " << Utf8(text);
+    // A device is named as such; a wildcard is not found (error 4) or found but not readable.
+    if (std::wstring(name).find_first_of(L"*?") == std::wstring::npos) {
+      EXPECT_EQ(text, std::wstring(L"Die Parameterdatei '") + name +
+                          L"' konnte nicht gelesen werden:\rDer Name bezeichnet ein Ger\u00E4t "
+                          L"und keine Datei.");
+    } else {
+      EXPECT_TRUE(text.find(L"konnte nicht gefunden werden") != std::wstring::npos ||
+                  text.find(L"konnte nicht gelesen werden") != std::wstring::npos)
+          << Utf8(name) << ": " << Utf8(text);
+    }
     EXPECT_EQ(run.exit, 2u) << Utf8(name);
     EXPECT_FALSE(run.result.has_value());
   }

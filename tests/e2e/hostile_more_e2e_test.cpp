@@ -160,6 +160,11 @@ TEST(HostileNames, DevicesAndWildcardsAsListFile) {
                                                  L" mit dem Listeninhalt konnte nicht gelesen "
                                                  L"werden:\r");
     EXPECT_TRUE(not_found || unreadable) << Utf8(text);
+    // A device is named as such.
+    if (std::string(name).find_first_of("*?") == std::string::npos) {
+      EXPECT_TRUE(text.ends_with(L"\rDer Name bezeichnet ein Ger\u00E4t und keine Datei."))
+          << Utf8(text);
+    }
     std::printf("list file %s: %s\n", name, not_found ? "error 8" : Utf8(text).c_str());
     EXPECT_EQ(run.exit, 2u);
     EXPECT_EQ(run.result, "ALT\r\n");

@@ -295,6 +295,8 @@ TEST(ListBoxE2E, PreselectedEntriesAreSelectedInViewAndAnswered) {
   } cases[] = {
       {"MULTISELECT SELECTED=52,40,52", {39, 51}, "Eintrag 40 Eintrag 52\r\n"},
       {"selected=45 NUMERIC", {44}, "Eintrag 45\r\n"},
+      {"SELECTED=2 SelectedText=Eintrag 45", {44}, "Eintrag 45\r\n"},
+      {"MULTISELECT REQUIRED=3 SELECTEDTEXT=Eintrag 50", {2, 49}, "Eintrag 3 Eintrag 50\r\n"},
   };
   for (const Case& c : cases) {
     ListRun run(c.attributes, entries);
@@ -317,6 +319,7 @@ struct Multi {
   std::vector<int> clicks;  // the first a plain click, the others with Ctrl
   bool range;               // the last click with Shift instead of Ctrl
   std::string result;
+  std::vector<int> required = {};  // REQUIRED= entries: selected whatever the clicks do
 };
 
 class ListBoxMulti : public ::testing::TestWithParam<Multi> {};
@@ -350,6 +353,7 @@ TEST_P(ListBoxMulti, ClicksSelectAndOkWrites) {
         if (!expected.erase(entry)) expected.insert(entry);
       }
       if (modifier != VK_SHIFT) anchor = entry;
+      expected.insert(m.required.begin(), m.required.end());
       if (modifier) HoldKey(modifier, true);
       ClickAt(run.view.list, EntryPoint(run.view.list, entry));
       shown = Eventually(
@@ -380,14 +384,19 @@ TEST_P(ListBoxMulti, ClicksSelectAndOkWrites) {
 
 INSTANTIATE_TEST_SUITE_P(
     Selections, ListBoxMulti,
-    ::testing::Values(Multi{"Texts", "MULTISELECT", {0, 1}, false, "Rot Gr\xFCn\r\n"},
-                      Multi{"Numbers", "multiselect numeric", {0, 1}, false, "1 2\r\n"},
-                      Multi{
-                          "Range", "MULTISELECT STRING", {1, 4}, true, "Gr\xFCn Blau  Wei\xDF\r\n"},
-                      Multi{"RangeNumbers", "NUMERIC MULTISELECT", {4, 2}, true, "3 4 5\r\n"},
-                      Multi{"CtrlRemoves", "MULTISELECT", {0, 2, 0}, false, "Blau\r\n"},
-                      Multi{"EmptyEntryFirst", "MULTISELECT", {3, 4}, false, "Wei\xDF\r\n"},
-                      Multi{"Nothing", "MULTISELECT NUMERIC", {}, false, "\r\n"}),
+    ::testing::Values(
+        Multi{"Texts", "MULTISELECT", {0, 1}, false, "Rot Gr\xFCn\r\n"},
+        Multi{"Numbers", "multiselect numeric", {0, 1}, false, "1 2\r\n"},
+        Multi{"Range", "MULTISELECT STRING", {1, 4}, true, "Gr\xFCn Blau  Wei\xDF\r\n"},
+        Multi{"RangeNumbers", "NUMERIC MULTISELECT", {4, 2}, true, "3 4 5\r\n"},
+        Multi{"CtrlRemoves", "MULTISELECT", {0, 2, 0}, false, "Blau\r\n"},
+        Multi{"EmptyEntryFirst", "MULTISELECT", {3, 4}, false, "Wei\xDF\r\n"},
+        Multi{"Nothing", "MULTISELECT NUMERIC", {}, false, "\r\n"},
+        // A required entry stays selected after a plain click elsewhere and
+        // after Ctrl+click on itself.
+        Multi{"RequiredStays", "MULTISELECT REQUIRED=1", {2, 0}, false, "Rot Blau\r\n", {0}},
+        Multi{
+            "RequiredInARange", "MULTISELECT NUMERIC REQUIRED=5", {0, 1}, true, "1 2 5\r\n", {4}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // Scattered entries chosen by keyboard alone: Ctrl with an arrow key, Home or End moves the

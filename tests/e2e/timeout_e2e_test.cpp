@@ -91,6 +91,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "vorschlag.txt\r\n", 3},
         Unattended{"QueryFolderBox", L"erg.txt QUERYFOLDERBOX p.txt", "Ordner?\r\n", L"#32770",
                    L"Verzeichnis ausw\u00E4hlen", "\r\n", 3},
+        Unattended{"FolderBox", L"erg.txt FOLDERBOX p.txt", "Ziel\r\n%D\r\nOrdner?\r\n",
+                   L"#32770", L"Ziel", "\r\n", 3},
+        Unattended{"ListBoxRequired", L"erg.txt LISTBOX p.txt",
+                   "Farbe\r\nliste.txt\r\nMULTISELECT REQUIRED=2 QUOTED\r\nWelche?\r\n",
+                   L"KelvariListe", L"Farbe", "\"Gr\xFCn\"\r\n", 3},
         Unattended{"Info", L"erg.txt INFO", "", L"#32770", L"Info \u00FCber Kelvari", std::nullopt,
                    3},
         // A refused text: its message closes itself too, and the call fails.

@@ -3,6 +3,7 @@
 // a part that needs one role uses only that role's fake.
 #pragma once
 
+#include <algorithm>
 #include <cwctype>
 #include <deque>
 #include <functional>
@@ -84,6 +85,11 @@ class FakeTextsAndFiles : public virtual TextsAndFiles {
   bool IsNormalFile(const std::wstring& path) override {
     auto it = files.find(path);
     return it != files.end() && !it->second.hidden && !it->second.folder;
+  }
+  // Devices by name, as the test sets them.
+  std::vector<std::wstring> devices;
+  bool NamesDevice(const std::wstring& path) override {
+    return std::find(devices.begin(), devices.end(), path) != devices.end();
   }
   IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override {
     auto it = files.find(path);
@@ -242,10 +248,12 @@ class FakeDialogs : public virtual Dialogs {
   WindowHandle browse_owner = nullptr;
   std::optional<std::wstring> browse_choice;  // the chosen folder's path; nullopt: cancel
   bool browse_path_whole = true;              // false: the system cannot give the path whole
-  BrowsedFolder BrowseForFolder(WindowHandle owner, const std::wstring& prompt) override {
+  std::vector<FolderDialogRequest> browse_requests;
+  BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) override {
     ++browse_dialogs;
-    browse_owner = owner;
-    browse_prompt = prompt;
+    browse_requests.push_back(request);
+    browse_owner = request.owner;
+    browse_prompt = request.prompt;
     if (!browse_choice) return {};
     if (!browse_path_whole) return {true, std::nullopt};
     return {true, *browse_choice};

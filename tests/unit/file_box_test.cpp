@@ -154,6 +154,69 @@ TEST(FileBox, APathTheCodePageCannotHoldIsAnsweredByItsShortFormOrRefused) {
   }
 }
 
+// Line 5 sets options only when it begins with OPTIONS:; any other line 5 changes nothing.
+TEST(FileBox, AnOptionLineSetsTheDialogsOptions) {
+  struct Case {
+    const wchar_t* command;
+    const char* line5;
+    bool must_exist, multi, replace;
+    const wchar_t* extension;
+    const wchar_t* fault = nullptr;  // the message of a wrong option line
+  } cases[] = {
+      {L"FILEOPENBOX", "Zeile 5 wird nicht gelesen", false, false, false, L""},
+      {L"FILEOPENBOX", "OPTIONS", false, false, false, L""},
+      {L"FILEOPENBOX", "MUSTEXIST", false, false, false, L""},
+      {L"FILEOPENBOX", "options:", false, false, false, L""},
+      {L"FILEOPENBOX", "Options: mustexist  MULTISELECT", true, true, false, L""},
+      {L"FILEOPENBOX", "OPTIONS: EXTENSION=.txt", false, false, false, L"txt"},
+      {L"FILESAVEBOX", "OPTIONS: ConfirmReplace Extension=csv", false, false, true, L"csv"},
+      {L"FILESAVEBOX", "OPTIONS: MUSTEXIST", false, false, false, L"",
+       L"Befehl FILESAVEBOX: Unbekannte Option MUSTEXIST."},
+      {L"FILEOPENBOX", "OPTIONS: confirmreplace", false, false, false, L"",
+       L"Befehl FILEOPENBOX: Unbekannte Option CONFIRMREPLACE."},
+      {L"FILESAVEBOX", "OPTIONS: EXTENSION=", false, false, false, L"",
+       L"Befehl FILESAVEBOX: Die Option EXTENSION= nennt keine Dateiendung."},
+      {L"FILESAVEBOX", "OPTIONS: EXTENSION=*.txt", false, false, false, L"",
+       L"Befehl FILESAVEBOX: Die Option EXTENSION=*.txt nennt keine Dateiendung."},
+  };
+  for (const Case& c : cases) {
+    FileBoxRun run;
+    RunFileBox(run, c.command, CrLf({"T", "v.txt", "C:\\", "Alle|*.*", c.line5}));
+    if (c.fault) {
+      EXPECT_EQ(run.exit, kExitFailed) << c.line5;
+      EXPECT_TRUE(run.sys.file_dialogs.empty());
+      ASSERT_EQ(run.sys.boxes.size(), 1u);
+      EXPECT_EQ(run.sys.boxes[0].text, c.fault);
+      continue;
+    }
+    ASSERT_EQ(run.sys.file_dialogs.size(), 1u) << c.line5;
+    const FileDialogRequest& r = run.sys.file_dialogs[0];
+    EXPECT_EQ(r.must_exist, c.must_exist) << c.line5;
+    EXPECT_EQ(r.multi_select, c.multi) << c.line5;
+    EXPECT_EQ(r.confirm_replace, c.replace) << c.line5;
+    EXPECT_EQ(r.default_extension, c.extension) << c.line5;
+    EXPECT_EQ(run.result(), "v.txt\r\n");  // cancelled
+  }
+}
+
+// Several files answer as LISTBOX MULTISELECT QUOTED does, each full path also on its own.
+TEST(FileBox, SeveralFilesAnswerQuotedFullPaths) {
+  FileBoxRun run;
+  FileDialogOutcome chosen;
+  chosen.kind = FileDialogOutcome::kConfirmed;
+  chosen.paths = {L"C:\\a b\\x.txt", L"C:\\a b\\\u4E2D.txt", L"C:\\a b\\100%.txt"};
+  run.sys.file_dialog_outcomes.push_back(chosen);
+  run.sys.short_paths[L"C:\\a b\\\u4E2D.txt"] = L"C:\\AB~1\\4E2D~1.TXT";
+  run.sys.argument_text = L"e.txt FILEOPENBOX p.txt";
+  run.sys.files[L"p.txt"].bytes = CrLf({"T", "", "", "", "OPTIONS: MULTISELECT"});
+  testing::TestProgram program(run.sys);
+  const Outcome outcome = program.Start({});
+  EXPECT_EQ(outcome.text, L"\"C:\\a b\\x.txt\" \"C:\\AB~1\\4E2D~1.TXT\" \"C:\\a b\\100%.txt\"");
+  EXPECT_EQ(outcome.entries, (std::vector<std::wstring>{L"C:\\a b\\x.txt", L"C:\\AB~1\\4E2D~1.TXT",
+                                                        L"C:\\a b\\100%.txt"}));
+  EXPECT_EQ(outcome.exit_code, kExitAnswered);
+}
+
 TEST(FileBox, ALongProposalGetsRoomInTheBuffer) {
   FileBoxRun run;
   const std::string name(40000, 'n');

@@ -49,8 +49,38 @@ TEST(QueryFolderBox, AnswersTheFolderOrAnEmptyLineAfterCancel) {
     EXPECT_EQ(testing::RunProgram(sys), c.exit);
     EXPECT_EQ(sys.browse_prompt, L"Bitte w\u00E4hlen\r\n\r\nden Ordner\r\n");
     EXPECT_EQ(sys.browse_owner, reinterpret_cast<WindowHandle>(0x1000));
+    EXPECT_TRUE(sys.browse_requests.at(0).plain);
     EXPECT_EQ(sys.files.count(L"e.txt") ? sys.files[L"e.txt"].bytes : "<none>", c.result);
     EXPECT_EQ(sys.boxes.size(), c.exit == kExitFailed ? 1u : 0u);
+  }
+}
+
+TEST(FolderBox, ShowsTitleStartFolderAndPromptAndAnswersAsQueryFolderBox) {
+  struct Case {
+    std::optional<std::wstring> choice;
+    std::string result;
+    int exit;
+  };
+  for (const Case& c :
+       {Case{L"D:\\Neu", "D:\\Neu\r\n", kExitAnswered}, Case{std::nullopt, "\r\n", kExitCancelled},
+        Case{L"C:\\Ordner \u4E2D", "C:\\ORDNER~1\r\n", kExitAnswered}}) {
+    FakeSystem sys;
+    sys.argument_text = L"e.txt FolderBox p.txt";
+    sys.files[L"p.txt"].bytes =
+        CrLf({"; Kommentar", "Sicherung w\xE4hlen", "C:\\Sicherungen", "Bitte", "", "w\xE4hlen"});
+    sys.browse_choice = c.choice;
+    sys.short_paths[L"C:\\Ordner \u4E2D"] = L"C:\\ORDNER~1";
+    EXPECT_EQ(testing::RunProgram(sys), c.exit);
+    ASSERT_EQ(sys.browse_requests.size(), 1u);
+    const FolderDialogRequest& r = sys.browse_requests[0];
+    EXPECT_FALSE(r.plain);
+    EXPECT_EQ(r.title, L"Sicherung w\u00E4hlen");
+    EXPECT_EQ(r.start_folder, L"C:\\Sicherungen");
+    EXPECT_EQ(r.prompt, L"Bitte\r\n\r\nw\u00E4hlen");
+    EXPECT_TRUE(r.new_folder_button);
+    EXPECT_TRUE(r.path_field);
+    EXPECT_EQ(r.owner, reinterpret_cast<WindowHandle>(0x1000));
+    EXPECT_EQ(sys.files.count(L"e.txt") ? sys.files[L"e.txt"].bytes : "<none>", c.result);
   }
 }
 

@@ -72,6 +72,12 @@ TEST(ListBox, AttributeLineSetsTheModes) {
       {"  numeric   singleselect  ", -1, 0},
       {"quoted MULTISELECT selected=3,1,3", 0, 1, true, {0, 2}},
       {"MULTISELECT SELECTED=1,2 NUMERIC Selected=2 SINGLESELECT", -1, 0, false, {1}},
+      // Required entries are selected too; the text takes the rest of the line.
+      {"MULTISELECT SELECTED=1 required=3,3", 0, 1, false, {0, 2}},
+      {"selectedtext=b", 0, 0, false, {1}},
+      {"MULTISELECT SELECTED=1 SelectedText=c", 0, 1, false, {2}},
+      {"SELECTEDTEXT=B", 0, 0, false, {}},  // case counts; a text not in the list selects none
+      {"SELECTEDTEXT=b x", 0, 0, false, {}},
   };
   for (const Case& c : cases) {
     ListRun run(c.attributes, "a\r\nb\r\nc\r\n");
@@ -106,6 +112,12 @@ TEST(ListBox, ErrorsSevenAndEight) {
       // a number beyond the list (of two entries)
       {"MULTISELECT SELECTED=2,3", "liste.txt",
        L"Befehl LISTBOX: Unbekanntes Attribut SELECTED=2,3."},
+      {"REQUIRED=1", "liste.txt", L"Befehl LISTBOX: Unbekanntes Attribut REQUIRED=1."},
+      {"MULTISELECT Required=1,3", "liste.txt",
+       L"Befehl LISTBOX: Unbekanntes Attribut REQUIRED=1,3."},
+      {"MULTISELECT REQUIRED=0", "liste.txt", L"Befehl LISTBOX: Unbekanntes Attribut REQUIRED=0."},
+      {"MULTISELECTSELECTEDTEXT=a", "liste.txt",
+       L"Befehl LISTBOX: Unbekanntes Attribut MULTISELECTSELECTEDTEXT=A."},
       {"SELECTED=3", "fehlt.txt",
        L"LISTBOX: Die Datei FEHLT.TXT mit dem\rListeninhalt konnte nicht gefunden werden."},
       {"numeric", "fehlt.txt",
@@ -128,6 +140,53 @@ TEST(ListBox, ErrorsSevenAndEight) {
     EXPECT_EQ(sys.boxes[0].text, L"Ausf\u00FChrungsfehler:\r\r" + c.message);
     EXPECT_EQ(sys.files.count(L"erg.txt"), 0u);
   }
+}
+
+// SELECTEDTEXT= selects the first entry that is exactly the text, blanks and all.
+TEST(ListBox, ATextSelectsTheFirstEntryThatIsExactlyIt) {
+  struct Case {
+    const char* attributes;
+    std::vector<int> preselected;
+  } cases[] = {
+      {"SELECTEDTEXT=M\xFCller & S\xF6hne", {1}},
+      {"MULTISELECT selectedtext=zwei mal", {2}},
+      {"SELECTEDTEXT=zwei", {}},
+      {"SELECTEDTEXT=SELECTED=1", {4}},
+      {"SELECTEDTEXT=", {5}},
+  };
+  for (const Case& c : cases) {
+    ListRun run(c.attributes,
+                "a\r\nM\xFCller & S\xF6hne\r\nzwei mal\r\nzwei mal\r\nSELECTED=1\r\n\r\n");
+    ASSERT_EQ(run.exit, std::nullopt) << c.attributes;
+    EXPECT_EQ(run.dialog().preselected, c.preselected) << c.attributes;
+  }
+}
+
+// REQUIRED= entries stay in the answer whatever the user unselected, also when time runs out.
+TEST(ListBox, RequiredEntriesCannotBeUnselected) {
+  for (bool timed_out : {false, true}) {
+    ListRun run("MULTISELECT QUOTED REQUIRED=3,1", "a\r\nb\r\nc\r\n");
+    ASSERT_EQ(run.exit, std::nullopt);
+    EXPECT_EQ(run.dialog().required, (std::vector<int>{0, 2}));
+    run.sys.list_selection = {1};  // the user unselected both
+    const auto exit =
+        run.Do([&] { return timed_out ? run.dialog().on_time_out() : run.dialog().on_button(0); });
+    EXPECT_EQ(exit, kExitAnswered);
+    EXPECT_EQ(run.Result(), "\"a\" \"b\" \"c\"\r\n");
+  }
+}
+
+TEST(ListBox, ADeviceAsListFileIsReportedAsADevice) {
+  FakeSystem sys;
+  sys.argument_text = L"erg.txt LISTBOX p.txt";
+  sys.files[L"p.txt"].bytes = testing::CrLf({"T", "CON", "", "P"});
+  sys.devices = {L"CON"};
+  EXPECT_EQ(testing::RunProgram(sys), kExitFailed);
+  EXPECT_TRUE(sys.list_dialogs.empty());
+  ASSERT_EQ(sys.boxes.size(), 1u);
+  EXPECT_EQ(sys.boxes[0].text,
+            L"LISTBOX: Die Datei CON mit dem Listeninhalt konnte nicht gelesen werden:\r"
+            L"Der Name bezeichnet ein Ger\u00E4t und keine Datei.");
 }
 
 TEST(ListBox, ThreeLinesAreErrorFive) {

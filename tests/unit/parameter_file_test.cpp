@@ -124,6 +124,20 @@ TEST(ParameterFile, MoreLinesThanTheCountsHoldAreRefused) {
   EXPECT_EQ(sys.boxes[0].text, L"Die Parameterdatei 'p.txt' enth\u00E4lt mehr als 32767 Zeilen.");
 }
 
+TEST(ParameterFile, ADeviceIsReportedAsADevice) {
+  FakeSystem sys;
+  sys.files[L"CON"].bytes = "a\r\n";  // were it read, it would count as a file
+  sys.devices = {L"CON"};
+  sys.argument_text = L"r.txt CMD CON";
+  std::vector<CommandRow> table;
+  Program program = ProgramWithCommand(sys, table, 1);
+  EXPECT_EQ(program.Finish(program.Start({})), kExitFailed);
+  ASSERT_EQ(sys.boxes.size(), 1u);
+  EXPECT_EQ(sys.boxes[0].text,
+            L"Die Parameterdatei 'CON' konnte nicht gelesen werden:\r"
+            L"Der Name bezeichnet ein Ger\u00E4t und keine Datei.");
+}
+
 TEST(ParameterFile, ErrorsThreeFourAndFive) {
   struct Case {
     std::wstring args;

@@ -1,0 +1,53 @@
+#include "commands/file_box_options.h"
+
+#include "core/system.h"
+#include "core/word_splitter.h"
+
+namespace kelvari {
+namespace {
+
+// An extension of a file name: not empty, no separator, wildcard, quote, dot or blank.
+bool IsExtension(std::wstring_view text) {
+  if (text.empty()) return false;
+  for (wchar_t c : text) {
+    if (c < 32 || std::wstring_view(L"\\/:*?\"<>|. ").find(c) != std::wstring_view::npos) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+Step ReadFileBoxOptions(const std::wstring& line, FileDialogRequest& request,
+                        TextsAndFiles& texts) {
+  const auto words = SplitAttributeLine(line);
+  if (!words) return Outcome::Fault(TooManyWordsMessage());
+  if (words->size() < 2 || texts.UpperCase((*words)[1]) != L"OPTIONS:") return std::nullopt;
+  const bool open = request.kind == FileDialogKind::kOpen;
+  const std::wstring command = open ? L"FILEOPENBOX" : L"FILESAVEBOX";
+  constexpr std::wstring_view kExtension = L"EXTENSION=";
+  for (std::size_t i = 2; i < words->size(); ++i) {
+    const std::wstring word = texts.UpperCase((*words)[i]);
+    if (open && word == L"MUSTEXIST") {
+      request.must_exist = true;
+    } else if (open && word == L"MULTISELECT") {
+      request.multi_select = true;
+    } else if (!open && word == L"CONFIRMREPLACE") {
+      request.confirm_replace = true;
+    } else if (word.starts_with(kExtension)) {
+      std::wstring_view extension = std::wstring_view((*words)[i]).substr(kExtension.size());
+      if (extension.starts_with(L'.')) extension.remove_prefix(1);
+      if (!IsExtension(extension)) {
+        return Outcome::Fault(L"Befehl " + command + L": Die Option " + (*words)[i] +
+                              L" nennt keine Dateiendung.");
+      }
+      request.default_extension = std::wstring(extension);
+    } else {
+      return Outcome::Fault(L"Befehl " + command + L": Unbekannte Option " + word + L".");
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace kelvari
