@@ -47,6 +47,18 @@ const CommandRow kCommandTable[] = {
     {L"PASSWORDBOX", 3,
      [](const Invocation& call, System& system) { return AskForPassword(call, system, system); },
      L"Fragt nach einem Kennwort."},
+    {L"BUTTONBOX", 3,
+     [](const Invocation& call, System& system) { return AskWithButtonBox(call, system, system); },
+     L"Fragt mit eigenen Schaltfl\u00E4chen."},
+    {L"NOTICEBOX", 3,
+     [](const Invocation& call, System& system) { return ShowNoticeBox(call, system, system); },
+     L"Zeigt einen Hinweis, ohne zu warten."},
+    {L"PROGRESSBOX", 3,
+     [](const Invocation& call, System& system) { return OpenProgressBox(call, system, system); },
+     L"\u00D6ffnet ein Fortschrittsfenster."},
+    {L"PROGRESS", kNoParameterFile,
+     [](const Invocation& call, System& system) { return MoveProgressBox(call, system, system); },
+     L"Bewegt oder schlie\u00DFt das Fortschrittsfenster."},
 };
 
 }  // namespace
