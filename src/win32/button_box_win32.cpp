@@ -60,20 +60,21 @@ void SetUpButtonBox(HWND dialog, const ButtonBoxRequest& request) {
   const RECT work = WorkAreaOf(dialog).value_or(RECT{0, 0, 1024, 768});
   const int margin = Scaled(11, dpi), gap = Scaled(7, dpi), pad = Scaled(20, dpi);
   const int line = TextSize(dialog, font, L"Ag", 1000, 0).cy;
-  const int button_height = std::max(Scaled(23, dpi), line + Scaled(10, dpi));
+  const int button_height = std::max<int>(Scaled(23, dpi), line + Scaled(10, dpi));
   RECT frame{0, 0, 0, 0};
   ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE)),
                              FALSE, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE)),
                              dpi);
-  const int most_inner = std::max(Scaled(200, dpi), static_cast<int>(work.right - work.left) -
-                                                        (frame.right - frame.left) - 2 * margin);
+  const int most_inner =
+      std::max<int>(Scaled(200, dpi), static_cast<int>(work.right - work.left) -
+                                          (frame.right - frame.left) - 2 * margin);
 
   // The buttons: each as wide as its caption, access key marks not counted.
   std::vector<int> widths;
   int row = 0;
   for (const std::wstring& caption : request.captions) {
     const int need = TextSize(dialog, font, caption, most_inner, DT_SINGLELINE).cx + pad;
-    widths.push_back(std::max(Scaled(75, dpi), need));
+    widths.push_back(std::max<int>(Scaled(75, dpi), need));
     row += widths.back();
   }
   row += gap * static_cast<int>(widths.size() - 1);
@@ -83,15 +84,16 @@ void SetUpButtonBox(HWND dialog, const ButtonBoxRequest& request) {
   const wchar_t* icon_name = IconResource(request.icon);
   const int icon_size = icon_name ? ::GetSystemMetricsForDpi(SM_CXICON, dpi) : 0;
   const int text_left = margin + (icon_name ? icon_size + margin : 0);
-  const int text_most =
-      std::min(std::max(Scaled(360, dpi), column ? 0 : row), most_inner - (text_left - margin));
+  const int text_most = std::min<int>(std::max<int>(Scaled(360, dpi), column ? 0 : row),
+                                      most_inner - (text_left - margin));
   const SIZE text_size = TextSize(dialog, font, text, text_most, kTextFlags);
   const int text_height = std::min<int>(text_size.cy, (work.bottom - work.top) * 2 / 3);
   int inner = std::max<int>(text_left - margin + text_size.cx, column ? 0 : row);
   if (column) {
-    inner = std::max(inner, std::min(*std::max_element(widths.begin(), widths.end()), most_inner));
+    inner = std::max<int>(
+        inner, std::min<int>(*std::max_element(widths.begin(), widths.end()), most_inner));
   }
-  inner = std::min(inner, most_inner);
+  inner = std::min<int>(inner, most_inner);
 
   if (icon_name) {
     ::SendDlgItemMessageW(dialog, kIconId, STM_SETICON,
@@ -99,11 +101,11 @@ void SetUpButtonBox(HWND dialog, const ButtonBoxRequest& request) {
     Place(dialog, kIconId, margin, margin, icon_size, icon_size);
   }
   Place(dialog, kTextId, text_left, margin, margin + inner - text_left, text_height);
-  int y = margin + std::max(icon_size, text_height) + margin + Scaled(4, dpi);
+  int y = margin + std::max<int>(icon_size, text_height) + margin + Scaled(4, dpi);
 
   if (column) {
     for (std::size_t i = 0; i < request.captions.size(); ++i) {
-      const int height = std::max(
+      const int height = std::max<int>(
           button_height, TextSize(dialog, font, request.captions[i], inner - pad, DT_WORDBREAK).cy +
                              Scaled(10, dpi));
       Place(dialog, kFirstButtonId + static_cast<int>(i), margin, y, inner, height);
@@ -182,7 +184,8 @@ ButtonBoxAnswer Win32System::ButtonBox(const ButtonBoxRequest& request) {
   // The dialog manager scales the font from 96 DPI to the DPI of the dialog's monitor; the
   // controls are placed in pixels when it starts.
   const LOGFONTW font = MessageFontAt(96);
-  const WORD points = static_cast<WORD>(std::max(1, ::MulDiv(std::abs(font.lfHeight), 72, 96)));
+  const WORD points =
+      static_cast<WORD>(std::max<int>(1, ::MulDiv(std::abs(font.lfHeight), 72, 96)));
   DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFOREGROUND, 0,
                         100, 50, font, points);
   dialog.AddControl(DialogTemplate::kStatic, SS_ICON, 0, 0, 0, 0, 0, kIconId);

@@ -115,11 +115,11 @@ void BuildNotice(HWND window, Notice& self, const RECT& work) {
   const std::wstring shown = PromptForTextControl(self.request.text);
   const int line = TextSize(window, self.font.get(), L"Ag", text_width, 0).cy;
   const int text_height =
-      std::min(TextSize(window, self.font.get(), shown, text_width, kTextFlags).cy, 12 * line);
+      std::min<int>(TextSize(window, self.font.get(), shown, text_width, kTextFlags).cy, 12 * line);
   HWND text = Child(window, L"STATIC", shown, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL);
   ::SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(self.font.get()), FALSE);
   ::SetWindowPos(text, nullptr, text_left, y, text_width, text_height, SWP_NOZORDER);
-  y = std::max(y + text_height, margin + icon_size) + margin;
+  y = std::max<int>(y + text_height, margin + icon_size) + margin;
   if (icon_name) {
     HWND icon = Child(window, L"STATIC", L"", SS_ICON);
     ::SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(::LoadIconW(nullptr, icon_name)), 0);

@@ -79,7 +79,7 @@ void BuildProgressWindow(ProgressWindow& self, const RECT& work) {
   int y = margin;
   ::SetWindowPos(text_control, nullptr, margin, y, inner, text_height, SWP_NOZORDER);
   y += text_height + gap;
-  const int bar_height = std::max(Scaled(18, dpi), line + Scaled(4, dpi));
+  const int bar_height = std::max<int>(Scaled(18, dpi), line + Scaled(4, dpi));
   ::SetWindowPos(bar, nullptr, margin, y, inner - percent_width, bar_height, SWP_NOZORDER);
   if (percent) {
     ::SetWindowPos(percent, nullptr, margin + inner - percent_width + gap,
@@ -89,10 +89,10 @@ void BuildProgressWindow(ProgressWindow& self, const RECT& work) {
   ::SendMessageW(bar, PBM_SETRANGE32, 0, 100);
   y += bar_height + margin;
   if (cancel) {
-    const int button_width =
-        std::max(Scaled(75, dpi),
-                 TextSize(window, self.font.get(), L"Abbrechen", inner, 0).cx + Scaled(20, dpi));
-    const int button_height = std::max(Scaled(23, dpi), line + Scaled(10, dpi));
+    const int button_width = std::max<int>(
+        Scaled(75, dpi),
+        TextSize(window, self.font.get(), L"Abbrechen", inner, 0).cx + Scaled(20, dpi));
+    const int button_height = std::max<int>(Scaled(23, dpi), line + Scaled(10, dpi));
     ::SetWindowPos(cancel, nullptr, margin + inner - button_width, y, button_width, button_height,
                    SWP_NOZORDER);
     y += button_height + margin;
