@@ -252,7 +252,8 @@ TEST(LongJob, TheButtonBoxAnswersTheCaptionAsWritten) {
       {L"DEFAULT=3", kNobody, "[Sp\xC3\xA4ter & nie]\r\n", 3},
   };
   for (const auto& c : cases) {
-    const Environment timeout(L"KVTIMEOUT", c.action == kNobody ? L"2" : L"");
+    std::optional<Environment> timeout;
+    if (c.action == kNobody) timeout.emplace(L"KVTIMEOUT", L"2");
     std::error_code ec;
     fs::remove(dir / "box.log", ec);
     const auto job =
@@ -260,8 +261,9 @@ TEST(LongJob, TheButtonBoxAnswersTheCaptionAsWritten) {
                        L"KV BUTTONBOX /T \"Neustart\" \"" + c.attributes +
                            L"\" \"&Jetzt neu starten|In einer &Stunde|Sp\u00E4&ter && nie\" "
                            L"\"Der Rechner muss neu starten.\"\r\n"
+                           L"set \"rc=%errorlevel%\"\r\n"
                            L"RECORD KVRESULT\r\n"
-                           L"exit %KVEXIT%\r\n"),
+                           L"exit %rc%\r\n"),
               dir);
     if (c.action != kNobody) {
       HWND box = WindowOfClassTitled(L"#32770", L"Neustart");
