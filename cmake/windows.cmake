@@ -61,6 +61,7 @@ add_executable(kelvari WIN32
   src/win32/job_window_layout_win32.cpp
   src/win32/job_window_process_win32.cpp
   src/win32/notice_window_win32.cpp
+  src/win32/progress_channel_win32.cpp
   src/win32/progress_window_win32.cpp
   src/resources/kelvari.rc
 )

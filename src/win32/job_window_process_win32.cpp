@@ -2,6 +2,7 @@
 // runs on its own; and that copy's side: reading its private command line.
 #include <windows.h>
 
+#include <cstring>
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "core/word_splitter.h"
 #include "win32/job_window_win32.h"
 #include "win32/parent_process_win32.h"
+#include "win32/progress_channel_win32.h"
 #include "win32/system_error_text_win32.h"
 #include "win32/system_win32.h"
 #include "win32/unique_handle_win32.h"
@@ -23,8 +25,8 @@ constexpr wchar_t kProgressKind = L'P';
 constexpr wchar_t kNoticeKind = L'N';
 // How long a starting call waits for the window to stand.
 constexpr DWORD kReadyMilliseconds = 30000;
-// How long an update waits for the progress window to answer.
-constexpr UINT kAnswerMilliseconds = 5000;
+// How long a new progress window waits for the old one of its batch file to go.
+constexpr DWORD kAnswerMilliseconds = 5000;
 
 // A window cannot show more than a screenful anyway: longer texts end in "…".
 std::wstring Shortened(const std::wstring& text, std::size_t limit) {
@@ -81,28 +83,43 @@ IoStatus StartWindowProcess(const std::wstring& module, const std::wstring& fiel
   }
 }
 
-// The progress window of the batch file that called this process, or nullptr.
-HWND CallersProgressWindow() {
-  const std::optional<DWORD> owner = ParentId();
-  if (!owner) return nullptr;
-  return ::FindWindowExW(HWND_MESSAGE, nullptr, kProgressOwnerClass,
-                         ProgressWindowName(*owner).c_str());
+// The id of the process that started this one (the batch file's cmd), asked of ntdll, which
+// every process has loaded: cheaper than a snapshot of all processes on every update.
+std::optional<DWORD> CallerId() {
+  struct BasicInformation {
+    LONG_PTR exit_status;
+    void* peb;
+    ULONG_PTR affinity;
+    LONG_PTR base_priority;
+    ULONG_PTR id;
+    ULONG_PTR parent_id;
+  };
+  using Query = LONG(WINAPI*)(HANDLE, ULONG, void*, ULONG, ULONG*);
+  const FARPROC found =
+      ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess");
+  Query query = nullptr;
+  static_assert(sizeof query == sizeof found);
+  std::memcpy(&query, &found, sizeof query);
+  BasicInformation info{};
+  if (query && query(::GetCurrentProcess(), /*ProcessBasicInformation=*/0, &info, sizeof info,
+                     nullptr) >= 0) {
+    return static_cast<DWORD>(info.parent_id);
+  }
+  return ParentId();
 }
 
-ProgressWindowState SendToProgressWindow(HWND window, ULONG_PTR what, const std::wstring& text) {
-  COPYDATASTRUCT data{};
-  data.dwData = what;
-  data.cbData = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-  data.lpData = const_cast<wchar_t*>(text.data());
-  DWORD_PTR answer = 0;
-  if (!::SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
-                             SMTO_ABORTIFHUNG, kAnswerMilliseconds, &answer)) {
-    return ProgressWindowState::kNone;
-  }
-  if (answer == static_cast<DWORD_PTR>(kProgressAnswerStands)) return ProgressWindowState::kStands;
-  if (answer == static_cast<DWORD_PTR>(kProgressAnswerCancelled))
-    return ProgressWindowState::kCancelled;
-  return ProgressWindowState::kNone;
+// Ends the progress window of `owner`: marks the block ended and wakes the window. The state
+// the block had before.
+ProgressWindowState EndProgressWindow(ProgressChannel& channel) {
+  const ProgressChannel::Lock lock(channel);
+  if (!lock.held()) return ProgressWindowState::kNone;
+  ProgressBlock& block = channel.block();
+  const LONG before = block.state;
+  block.state = ProgressBlock::kEnded;
+  channel.Wake();
+  if (before == ProgressBlock::kCancelled) return ProgressWindowState::kCancelled;
+  return before == ProgressBlock::kStands ? ProgressWindowState::kStands
+                                          : ProgressWindowState::kNone;
 }
 
 // Reads an unsigned number and the blank after it from `text` at `at`.
@@ -121,31 +138,52 @@ bool ReadNumber(const std::wstring& text, std::size_t& at, unsigned long& value,
 
 }  // namespace
 
-std::wstring ProgressWindowName(DWORD owner) {
-  return L"kelvari-progress-" + std::to_wstring(owner);
-}
-
 IoStatus Win32System::OpenProgressWindow(const ProgressWindowRequest& request) {
-  const std::optional<DWORD> owner = ParentId();
+  const std::optional<DWORD> owner = CallerId();
   if (!owner) return IoStatus::Failed(L"Der aufrufende Prozess wurde nicht gefunden.");
-  // One progress window per batch file: a new one takes the place of the old.
-  if (HWND old = CallersProgressWindow()) SendToProgressWindow(old, kProgressEnd, {});
+  // One progress window per batch file: a new one takes the place of the old, once that is
+  // gone.
+  if (const auto old = ProgressChannel::Of(*owner, /*create=*/false)) {
+    const DWORD old_process = old->block().window_process;
+    EndProgressWindow(*old);
+    const UniqueKernelHandle process(::OpenProcess(SYNCHRONIZE, FALSE, old_process));
+    if (process) ::WaitForSingleObject(process.get(), kAnswerMilliseconds);
+  }
   return StartWindowProcess(ModulePath(), Fields(kProgressKind, *owner, request.cancel_button,
                                                  request.running, request.title, request.text));
 }
 
 ProgressWindowState Win32System::UpdateProgressWindow(int percent,
                                                       const std::optional<std::wstring>& text) {
-  HWND window = CallersProgressWindow();
-  if (!window) return ProgressWindowState::kNone;
-  const ULONG_PTR what = static_cast<ULONG_PTR>(percent) | (text ? kProgressHasText : 0);
-  return SendToProgressWindow(window, what, text ? Shortened(*text, 8192) : std::wstring());
+  const std::optional<DWORD> owner = CallerId();
+  const auto channel = owner ? ProgressChannel::Of(*owner, /*create=*/false) : nullptr;
+  if (!channel) return ProgressWindowState::kNone;
+  const ProgressChannel::Lock lock(*channel);
+  if (!lock.held()) return ProgressWindowState::kNone;
+  ProgressBlock& block = channel->block();
+  if (block.state == ProgressBlock::kCancelled) {
+    // The user's cancel is told once; the window's process ends with it.
+    block.state = ProgressBlock::kEnded;
+    channel->Wake();
+    return ProgressWindowState::kCancelled;
+  }
+  if (block.state != ProgressBlock::kStands) return ProgressWindowState::kNone;
+  block.percent = percent;
+  if (text) {
+    const std::wstring shown = Shortened(*text, 8192);
+    block.text_length = static_cast<LONG>(shown.size());
+    std::memcpy(block.text, shown.data(), shown.size() * sizeof(wchar_t));
+    block.has_text = 1;
+  }
+  channel->Wake();
+  return ProgressWindowState::kStands;
 }
 
 ProgressWindowState Win32System::CloseProgressWindow() {
-  HWND window = CallersProgressWindow();
-  if (!window) return ProgressWindowState::kNone;
-  return SendToProgressWindow(window, kProgressEnd, {});
+  const std::optional<DWORD> owner = CallerId();
+  const auto channel = owner ? ProgressChannel::Of(*owner, /*create=*/false) : nullptr;
+  if (!channel) return ProgressWindowState::kNone;
+  return EndProgressWindow(*channel);
 }
 
 IoStatus Win32System::ShowNotice(const NoticeRequest& request) {

@@ -13,22 +13,24 @@
 
 namespace kelvari {
 
-// The window class of the progress windows' message-only windows; each is named after the
-// process id of the batch file's cmd that owns it (see ProgressWindowName).
-inline constexpr wchar_t kProgressOwnerClass[] = L"KelvariProgressOwner";
 // The window class of the notices, by which a new notice finds the ones that stand.
 inline constexpr wchar_t kNoticeClass[] = L"KelvariNotice";
 
-// The name of the message-only window of the progress window that `owner` owns.
-std::wstring ProgressWindowName(DWORD owner);
-
-// WM_COPYDATA to a progress window: dwData holds the percentage in its low 16 bits and the
-// flags below; lpData the new text (UTF-16, without NUL) when kProgressHasText is set.
-inline constexpr ULONG_PTR kProgressHasText = 0x10000;
-inline constexpr ULONG_PTR kProgressEnd = 0x20000;
-// Its answers.
-inline constexpr LRESULT kProgressAnswerStands = 1;
-inline constexpr LRESULT kProgressAnswerCancelled = 2;
+// The progress window of a batch file is reached through kernel objects named after the
+// process id of the batch file's cmd (so an update needs no window library and each batch file
+// reaches only its own): a shared block, a mutex that guards it, and an event that tells the
+// window to read it.
+struct ProgressBlock {
+  enum State : LONG { kStands = 0, kCancelled = 1, kEnded = 2 };
+  LONG state = kStands;
+  DWORD window_process = 0;  // the process that shows the window
+  LONG percent = 0;
+  LONG has_text = 0;  // the text below is new
+  LONG text_length = 0;
+  wchar_t text[8194] = {};  // 8,192 characters and the "…" of a longer text
+};
+// The names of the block, its mutex and its event for `owner` (the cmd's process id).
+std::wstring ProgressObjectName(DWORD owner, const wchar_t* what);
 
 // When this process was started to show a window of a long job: shows it until it closes and
 // returns the exit code of the process. nullopt for every other command line.

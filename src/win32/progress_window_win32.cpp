@@ -1,12 +1,15 @@
 // The progress window of a batch file, shown by a copy of the program of its own: a title, a
 // text, a bar with its percentage and, when asked for, "Abbrechen". It stays on top, never
 // takes the focus on an update, and lives until PROGRESS ENDE, until the update after the user
-// cancelled it, or until the batch file's cmd ends. A message-only window named after that
-// cmd's process id takes the updates, so each batch file moves only its own window.
+// cancelled it, or until the batch file's cmd ends. Its updates come through the channel named
+// after that cmd's process id (progress_channel_win32.h), so each batch file moves only its
+// own window.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <algorithm>
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "core/outcome.h"
@@ -14,6 +17,7 @@
 #include "win32/dialog_font_win32.h"
 #include "win32/job_window_layout_win32.h"
 #include "win32/job_window_win32.h"
+#include "win32/progress_channel_win32.h"
 #include "win32/unique_handle_win32.h"
 #include "win32/work_area_win32.h"
 
@@ -26,9 +30,9 @@ constexpr UINT kTextFlags = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | DT_EXP
 
 struct ProgressWindow {
   const ProgressWindowRequest& request;
+  ProgressChannel& channel;
   HWND window = nullptr;  // the visible window; nullptr once the user cancelled it
   UniqueFont font;
-  bool cancelled = false;
 };
 
 std::wstring PercentText(int percent) {
@@ -109,7 +113,12 @@ void BuildProgressWindow(ProgressWindow& self, const RECT& work) {
 
 // The user cancelled: the window goes at once; the next update hears of it.
 void Cancel(ProgressWindow& self) {
-  self.cancelled = true;
+  {
+    const ProgressChannel::Lock lock(self.channel);
+    if (self.channel.block().state == ProgressBlock::kStands) {
+      self.channel.block().state = ProgressBlock::kCancelled;
+    }
+  }
   if (self.window) {
     HWND window = self.window;
     self.window = nullptr;
@@ -140,41 +149,31 @@ LRESULT CALLBACK ProgressWindowProc(HWND window, UINT message, WPARAM wparam,
   return ::DefWindowProcW(window, message, wparam, lparam);
 }
 
-// Takes an update (WM_COPYDATA, see job_window_win32.h) and answers it.
-LRESULT TakeUpdate(ProgressWindow& self, const COPYDATASTRUCT& data) {
-  if (self.cancelled) {
-    ::PostQuitMessage(kExitCancelled);
-    return kProgressAnswerCancelled;
+// Takes what the channel's block holds; false when the window is to end.
+bool TakeUpdate(ProgressWindow& self) {
+  LONG state = ProgressBlock::kStands;
+  int percent = 0;
+  std::optional<std::wstring> text;
+  {
+    const ProgressChannel::Lock lock(self.channel);
+    ProgressBlock& block = self.channel.block();
+    state = block.state;
+    percent = std::clamp<int>(block.percent, 0, 100);
+    if (block.has_text) {
+      const auto length = static_cast<std::size_t>(
+          std::clamp<LONG>(block.text_length, 0, static_cast<LONG>(std::size(block.text))));
+      text.emplace(block.text, length);
+      block.has_text = 0;
+    }
   }
-  if (data.dwData & kProgressEnd) {
-    ::DestroyWindow(self.window);
-    self.window = nullptr;
-    ::PostQuitMessage(kExitAnswered);
-    return kProgressAnswerStands;
-  }
-  const int percent = static_cast<int>(std::min<ULONG_PTR>(data.dwData & 0xFFFF, 100));
+  if (state == ProgressBlock::kEnded) return false;
+  if (!self.window) return true;
   if (!self.request.running) {
     ::SendDlgItemMessageW(self.window, kBarId, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
     ::SetDlgItemTextW(self.window, kPercentId, PercentText(percent).c_str());
   }
-  if (data.dwData & kProgressHasText) {
-    const std::wstring text(static_cast<const wchar_t*>(data.lpData),
-                            data.cbData / sizeof(wchar_t));
-    ::SetDlgItemTextW(self.window, kTextId, PromptForTextControl(text).c_str());
-  }
-  return kProgressAnswerStands;
-}
-
-LRESULT CALLBACK OwnerWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-  if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<ProgressWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (self && message == WM_COPYDATA && lparam) {
-    return TakeUpdate(*self, *reinterpret_cast<const COPYDATASTRUCT*>(lparam));
-  }
-  return ::DefWindowProcW(window, message, wparam, lparam);
+  if (text) ::SetDlgItemTextW(self.window, kTextId, PromptForTextControl(*text).c_str());
+  return true;
 }
 
 bool RegisterClasses() {
@@ -188,20 +187,22 @@ bool RegisterClasses() {
   visible.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   visible.hIcon = ::LoadIconW(visible.hInstance, MAKEINTRESOURCEW(1));
   visible.lpszClassName = kProgressWindowClass;
-  WNDCLASSEXW owner{};
-  owner.cbSize = sizeof owner;
-  owner.lpfnWndProc = OwnerWindowProc;
-  owner.hInstance = visible.hInstance;
-  owner.lpszClassName = kProgressOwnerClass;
-  return ::RegisterClassExW(&visible) && ::RegisterClassExW(&owner);
+  return ::RegisterClassExW(&visible) != 0;
 }
 
 }  // namespace
 
 int RunProgressWindow(const ProgressWindowRequest& request, HANDLE owner, DWORD owner_id,
                       HANDLE ready) {
-  if (!RegisterClasses()) return kExitFailed;
-  ProgressWindow self{request, nullptr, {}, false};
+  const auto channel = ProgressChannel::Of(owner_id, /*create=*/true);
+  if (!channel || !RegisterClasses()) return kExitFailed;
+  {
+    const ProgressChannel::Lock lock(*channel);
+    if (!lock.held()) return kExitFailed;
+    channel->block() = ProgressBlock{};
+    channel->block().window_process = ::GetCurrentProcessId();
+  }
+  ProgressWindow self{request, *channel, nullptr, {}};
   const RECT work = UsersWorkArea();
   // Destroyed by the user's cancel or at the end below, so not owned by a UniqueWindow.
   self.window = ::CreateWindowExW(WS_EX_TOPMOST, kProgressWindowClass, request.title.c_str(),
@@ -209,24 +210,18 @@ int RunProgressWindow(const ProgressWindowRequest& request, HANDLE owner, DWORD 
                                   nullptr, nullptr, ::GetModuleHandleW(nullptr), &self);
   if (!self.window) return kExitFailed;
   BuildProgressWindow(self, work);
-  const UniqueWindow updates(
-      ::CreateWindowExW(0, kProgressOwnerClass, ProgressWindowName(owner_id).c_str(), 0, 0, 0, 0, 0,
-                        HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr), &self));
-  if (!updates) return kExitFailed;
   // Shown without taking the focus from the console the batch file runs in.
   ::ShowWindow(self.window, SW_SHOWNOACTIVATE);
   ::UpdateWindow(self.window);
   ::SetEvent(ready);
 
-  for (;;) {
-    const DWORD woke = ::MsgWaitForMultipleObjects(1, &owner, FALSE, INFINITE, QS_ALLINPUT);
+  const HANDLE waits[] = {owner, channel->wake_event()};
+  for (bool serving = true; serving;) {
+    const DWORD woke = ::MsgWaitForMultipleObjects(2, waits, FALSE, INFINITE, QS_ALLINPUT);
     if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;  // the batch file's cmd ended
+    if (woke == WAIT_OBJECT_0 + 1) serving = TakeUpdate(self);
     MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) {
-        if (self.window) ::DestroyWindow(self.window);
-        return static_cast<int>(message.wParam);
-      }
+    while (serving && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (self.window && ::IsDialogMessageW(self.window, &message)) continue;
       ::TranslateMessage(&message);
       ::DispatchMessageW(&message);
