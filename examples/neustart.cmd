@@ -12,8 +12,8 @@ call "%KV%" BUTTONBOX /T "Neustart" "FRAGE DEFAULT=3 CANCEL=3" "&Jetzt neu start
 set "KVTIMEOUT="
 if "%KVEXIT%"=="3" echo Niemand hat geantwortet: es gilt die Vorauswahl.
 if "%KVEXIT%"=="2" goto ende
-if "%KVRESULT%"=="Jetzt neu starten" echo Der Rechner startet jetzt neu (hier stÅnde: shutdown /r /t 0).
-if "%KVRESULT%"=="In einer Stunde" echo Der Rechner startet in einer Stunde neu (shutdown /r /t 3600).
+if "%KVRESULT%"=="Jetzt neu starten" echo Der Rechner startet jetzt neu, hier stÅnde: shutdown /r /t 0
+if "%KVRESULT%"=="In einer Stunde" echo Der Rechner startet in einer Stunde neu, hier stÅnde: shutdown /r /t 3600
 if "%KVRESULT%"=="SpÑter" echo Kein Neustart.
 :ende
 endlocal

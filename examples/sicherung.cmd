@@ -12,16 +12,20 @@ if not defined QUELLE set "QUELLE=%~dp0."
 set "ZIEL=%~2"
 if not defined ZIEL set "ZIEL=%TEMP%\kelvari-sicherung"
 if not exist "%ZIEL%\" md "%ZIEL%"
+for %%d in ("%ZIEL%") do set "ZIEL=%%~fd"
+rem Die Schleifen laufen im Quellordner: ein Muster in Anfuehrungszeichen findet nicht
+rem jedes cmd.
+pushd "%QUELLE%"
 set /a ANZAHL=0
-for %%f in ("%QUELLE%\*.*") do set /a ANZAHL+=1
+for %%f in (*.*) do set /a ANZAHL+=1
 if %ANZAHL%==0 echo Im Ordner "%QUELLE%" liegen keine Dateien.
 if %ANZAHL%==0 goto ende
 
 call "%KV%" PROGRESSBOX /T "Datensicherung" "ABBRECHEN" "Dateien werden kopiert ..."
-if not "%KVEXIT%"=="0" goto ende
+if errorlevel 1 goto ende
 set /a NR=0
 set "ABGEBROCHEN="
-for %%f in ("%QUELLE%\*.*") do call :kopiere "%%~ff" "%%~nxf"
+for %%f in (*.*) do call :kopiere "%%~ff" "%%~nxf"
 if defined ABGEBROCHEN goto abgebrochen
 call "%KV%" PROGRESS ENDE
 echo %NR% Dateien gesichert.
@@ -43,4 +47,5 @@ if not "%KVEXIT%"=="0" set "ABGEBROCHEN=1"
 exit /b 0
 
 :ende
+popd
 endlocal

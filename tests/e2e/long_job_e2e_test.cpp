@@ -328,5 +328,48 @@ TEST(LongJob, WrongWordsAndNumbersAreErrors) {
   EXPECT_EQ(Recorded(dir, "ohne"), "[2]\r\n");
 }
 
+// The two examples as a user runs them: sicherung.cmd copies a folder under its progress window
+// and reports the end in a notice; neustart.cmd acts on the caption pressed.
+TEST(LongJob, TheExamplesBackUpAndAskForTheRestart) {
+  const auto dir = FreshWorkDir();
+  const CloseLeftovers close_leftovers;
+  const fs::path build = fs::path(KelvariExe()).parent_path();
+  const fs::path examples = dir / "kit" / "examples";
+  fs::create_directories(examples);
+  fs::copy_file(build / "kv.cmd", dir / "kit" / "kv.cmd");
+  fs::copy_file(KelvariExe(), dir / "kit" / "kelvari.exe");
+  for (const char* name : {"sicherung.cmd", "neustart.cmd"}) {
+    fs::copy_file(build / "examples" / name, examples / name);
+  }
+  for (const char* name : {"a.txt", "b b.txt", "c.txt"}) {
+    fs::create_directories(dir / "quelle");
+    WriteBytes(dir / "quelle" / name, name);
+  }
+  const auto run = [&](const std::wstring& example, const std::wstring& args) {
+    return std::make_unique<Program>(L"C:\\windows\\system32\\cmd.exe /c \"\"" +
+                                         (examples / example).wstring() + L"\" " + args + L" >\"" +
+                                         (dir / "aus.txt").wstring() + L"\"\"",
+                                     dir, true, CREATE_NEW_CONSOLE);
+  };
+  const auto backup = run(L"sicherung.cmd", L"\"" + (dir / "quelle").wstring() + L"\" \"" +
+                                                (dir / "ziel").wstring() + L"\"");
+  EXPECT_EQ(backup->WaitForExit(), 0u);
+  EXPECT_EQ(ReadBytes(dir / "ziel" / "b b.txt"), "b b.txt");
+  EXPECT_TRUE(fs::exists(dir / "ziel" / "c.txt"));
+  EXPECT_EQ(ReadBytes(dir / "aus.txt"), "3 Dateien gesichert.\r\n");
+  HWND notice = WindowOfClassTitled(kNoticeClass, L"Datensicherung");
+  ASSERT_NE(notice, nullptr);
+  EXPECT_TRUE(WindowsOfClass(kProgressClass).empty());
+  ClickAt(notice, POINT{10, 10});
+
+  const auto restart = run(L"neustart.cmd", L"");
+  HWND box = WindowOfClassTitled(L"#32770", L"Neustart");
+  ASSERT_NE(box, nullptr);
+  Press(ChildByText(box, L"Jetzt neu starten"));
+  EXPECT_EQ(restart->WaitForExit(), 0u);
+  EXPECT_NE(ReadBytes(dir / "aus.txt").value_or("").find("Der Rechner startet jetzt neu"),
+            std::string::npos);
+}
+
 }  // namespace
 }  // namespace kvtest
