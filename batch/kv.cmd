@@ -32,6 +32,7 @@ rem Die Antwort darf Leerzeichen und & | < > ^ %% ! " enthalten.
 rem
 rem Eigene Fehler meldet kv.cmd auf stderr und in einem Meldungsfenster und endet mit 2.
 setlocal EnableExtensions
+if /i "%~1"=="PROGRESS" goto kv_progress
 rem With delayed expansion on in the caller, a "!" in a path breaks the last lines below.
 set "kv_dx="
 if "!!"=="" set "kv_dx=1"
@@ -101,7 +102,7 @@ set "kv_epar=%kv_epar:&=^&%"
 rem Commands with a parameter file: its path may be quoted and hold blanks, or the file is
 rem written here from the texts or variables on the call line.
 set "kv_word="
-for %%c in (MESSAGEBOX INPUTBOX PASSWORDBOX FILEOPENBOX FILESAVEBOX LISTBOX QUERYFOLDERBOX FOLDERBOX PLAY) do (
+for %%c in (MESSAGEBOX INPUTBOX PASSWORDBOX FILEOPENBOX FILESAVEBOX LISTBOX QUERYFOLDERBOX FOLDERBOX PLAY BUTTONBOX NOTICEBOX PROGRESSBOX) do (
   if /i "%~1"=="%%c" set "kv_word=%%c"
 )
 if defined kv_word if "%~2"=="" set "kv_word="
@@ -404,4 +405,70 @@ set "kv_acp="
 for /f "tokens=3" %%a in ('reg query "HKLM\SYSTEM\CurrentControlSet\Control\Nls\CodePage" /v ACP 2^>nul') do set "kv_acp=%%a"
 if defined kv_acp call :kv_chcp %kv_acp%
 if defined kv_acp if "%kv_cp%"=="%kv_acp%" set "kv_set=%kv_acp%"
+exit /b 0
+rem ---- PROGRESS: the fast path ----
+rem   call kv.cmd PROGRESS 40                      moves the bar of the progress window
+rem   call kv.cmd PROGRESS 40 /T "Neuer Text"      and replaces its text
+rem   call kv.cmd PROGRESS 40 /V VARIABLE          the text from a variable
+rem   call kv.cmd PROGRESS ENDE                    closes the window
+rem ERRORLEVEL and KVEXIT: 0 the window stands, 1 the user cancelled it (it is gone), 2 there
+rem is none. KVRESULT is not defined afterwards. A loop updates on every file, so this path
+rem starts no chcp and makes no folder: the text reaches kelvari.exe through a variable of
+rem this call, whose value it reads itself (wide, in any code page). The window belongs to the
+rem cmd that runs the batch file, kelvari.exe's parent.
+:kv_progress
+setlocal DisableDelayedExpansion
+set "kv_exe=%~dp0kelvari.exe"
+set "kv_pct=%~2"
+set "kv_how=%~3"
+set "kv_name=kv_progress_text"
+set "kv_progress_text="
+set "KVCALLER="
+set "kv_rc=2"
+if not exist "%kv_exe%" (
+  echo kv.cmd: "%kv_exe%" wurde nicht gefunden. 1>&2
+  goto kv_progress_end
+)
+if /i "%kv_how%"=="/V" set "kv_name=%~4"
+if /i not "%kv_how%"=="/T" goto kv_progress_run
+rem The text of /T as kv_unquote takes it: quotes off, "" made one ", carets as written.
+call :kv_progress_carets "^"
+set kv_t=%4
+if not defined kv_t goto kv_progress_run
+set "kv_q=%kv_t:~0,1%"
+set "kv_q=%kv_q:"=kvq%"
+if "%kv_q%"=="kvq" set "kv_t=%kv_t:~1,-1%"
+if not defined kv_t goto kv_progress_run
+if defined kv_pcd set "kv_t=%kv_t:^^=^%"
+set "kv_t=%kv_t:^=^^%"
+set "kv_t=%kv_t:&=^&%"
+set "kv_t=%kv_t:|=^|%"
+set "kv_t=%kv_t:<=^<%"
+set "kv_t=%kv_t:>=^>%"
+set kv_progress_text=%kv_t:""=^"%
+:kv_progress_run
+rem The words are expanded after cmd has parsed the line: none of their characters can start
+rem another command.
+setlocal EnableDelayedExpansion
+if /i "!kv_how!"=="/T" goto kv_progress_with_text
+if /i "!kv_how!"=="/V" goto kv_progress_with_text
+"!kv_exe!" NUL PROGRESS !kv_pct!
+goto kv_progress_ran
+:kv_progress_with_text
+"!kv_exe!" NUL PROGRESS !kv_pct! /V !kv_name!
+:kv_progress_ran
+set "kv_rc=!errorlevel!"
+endlocal & set "kv_rc=%kv_rc%"
+:kv_progress_end
+(
+  endlocal
+  endlocal
+  set "KVRESULT="
+  set "KVEXIT=%kv_rc%"
+  exit /b %kv_rc%
+)
+
+:kv_progress_carets
+set "kv_pcd="
+if "%~1"=="^^" set "kv_pcd=1"
 exit /b 0

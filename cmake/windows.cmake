@@ -59,6 +59,12 @@ add_executable(kelvari WIN32
   src/win32/waiting_window_win32.cpp
   src/win32/window_text_win32.cpp
   src/win32/work_area_win32.cpp
+  src/win32/button_box_win32.cpp
+  src/win32/job_window_layout_win32.cpp
+  src/win32/job_window_process_win32.cpp
+  src/win32/notice_window_win32.cpp
+  src/win32/progress_channel_win32.cpp
+  src/win32/progress_window_win32.cpp
   src/resources/kelvari.rc
 )
 add_dependencies(kelvari ${KELVARI_DELAY_TARGETS})

@@ -1,7 +1,8 @@
 #!/bin/bash
 # The benchmark: kelvari.exe against minimal Win32 programs under the same Wine server, in one
 # run, printed as ratios (start to first dialog, CHECKDRIVE in a loop, a 32,767-entry list,
-# peak memory, a call through kv.cmd against a direct call, exe size).
+# peak memory, a call through kv.cmd against a direct call, a progress update against a direct
+# CHECKDRIVE call, exe size).
 #   scripts/bench.sh [ROUNDS] [CHECKDRIVE_CALLS]
 set -euo pipefail
 cd "$(dirname "$0")/.."

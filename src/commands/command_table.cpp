@@ -52,6 +52,18 @@ const CommandRow kCommandTable[] = {
        return AskForFolderWithOptions(call, system, system);
      },
      L"L\u00E4sst einen Ordner w\u00E4hlen, mit Titel, Startordner und Eingabefeld."},
+    {L"BUTTONBOX", 3,
+     [](const Invocation& call, System& system) { return AskWithButtonBox(call, system, system); },
+     L"Fragt mit eigenen Schaltfl\u00E4chen."},
+    {L"NOTICEBOX", 3,
+     [](const Invocation& call, System& system) { return ShowNoticeBox(call, system, system); },
+     L"Zeigt einen Hinweis, ohne zu warten."},
+    {L"PROGRESSBOX", 3,
+     [](const Invocation& call, System& system) { return OpenProgressBox(call, system, system); },
+     L"\u00D6ffnet ein Fortschrittsfenster."},
+    {L"PROGRESS", kNoParameterFile,
+     [](const Invocation& call, System& system) { return MoveProgressBox(call, system, system); },
+     L"Bewegt oder schlie\u00DFt das Fortschrittsfenster."},
 };
 
 }  // namespace

@@ -27,5 +27,9 @@ Outcome ShowProgramInfo(TextsAndFiles& texts, Dialogs& dialogs);
 Outcome ShowHelp(TextsAndFiles& texts, Dialogs& dialogs);
 Outcome ReportInternalError();
 Outcome RefuseOldSystemCheck();
+Outcome AskWithButtonBox(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs);
+Outcome ShowNoticeBox(const Invocation& call, TextsAndFiles& texts, JobWindows& windows);
+Outcome OpenProgressBox(const Invocation& call, TextsAndFiles& texts, JobWindows& windows);
+Outcome MoveProgressBox(const Invocation& call, TextsAndFiles& texts, JobWindows& windows);
 
 }  // namespace kelvari

@@ -17,6 +17,14 @@ enum ErrorCode : std::int16_t {
   kErrListFileMissing = 8,
   kErrTooFewWords = 9,  // CHECKDRIVE, CHECKLABEL: too few command-line words
   kErrNotOnNt = 10,
+  kErrButtonBoxAttribute = 11,
+  kErrNoticeBoxAttribute = 12,
+  kErrProgressBoxAttribute = 13,
+  kErrWrongValue = 14,      // a number outside its range; the attribute says which and the range
+  kErrButtonCaptions = 15,  // BUTTONBOX: not 1 to 6 captions, or an empty one
 };
+
+// The last code with a message of its own.
+inline constexpr std::int16_t kLastErrorCode = kErrButtonCaptions;
 
 }  // namespace kelvari

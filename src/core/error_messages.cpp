@@ -42,12 +42,19 @@ std::wstring ErrorMessage(std::int16_t code, const ErrorContext& c) {
       {L"F\u00FCr das Kommando '", &ErrorContext::word2,
        L"' wurden zu wenig Parameter \u00FCbergeben."},
       {L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!", nullptr, L""},
+      {L"Befehl BUTTONBOX: Unbekanntes Attribut ", &ErrorContext::upper_attribute, L"."},
+      {L"Befehl NOTICEBOX: Unbekanntes Attribut ", &ErrorContext::upper_attribute, L"."},
+      {L"Befehl PROGRESSBOX: Unbekanntes Attribut ", &ErrorContext::upper_attribute, L"."},
+      {L"", &ErrorContext::wrong_value, L"."},
+      {L"Befehl BUTTONBOX: Zeile 3 muss 1 bis 6 Schaltfl\u00E4chen nennen, durch | getrennt "
+       L"und keine leer.",
+       nullptr, L""},
   };
-  static_assert(std::size(kParts) == kErrNotOnNt);
+  static_assert(std::size(kParts) == kLastErrorCode);
   if (code == kErrInternal) {
     return NumericValue(c.word3) == 1.0 ? std::wstring(kNoSpaceForResult) : std::wstring();
   }
-  if (code < kErrNoCommand || code > kErrNotOnNt) return L"Unerwarteter Fehler ... ???";
+  if (code < kErrNoCommand || code > kLastErrorCode) return L"Unerwarteter Fehler ... ???";
   const Parts& parts = kParts[code - kErrNoCommand];
   std::wstring message(parts.before);
   if (parts.word) message += c.*parts.word;

@@ -16,12 +16,16 @@ struct ErrorContext {
   std::wstring word3;
   std::wstring upper_param_line2;
   std::wstring upper_attribute;
+  // Error 14: "Befehl " + the command word, upper-cased + ": Ungültiger Wert " + the value +
+  // " (erlaubt: " + the range + ")", made by the caller.
+  std::wstring wrong_value;
 };
 
 // The heading that frames every error message.
 inline constexpr std::wstring_view kErrorHeading = L"Ausf\u00FChrungsfehler:\r\r";
 
-// The message for `code`; codes outside 0 to 10 give the fallback message.
+// The message for `code`; codes outside 0 to kLastErrorCode give the fallback
+// message.
 std::wstring ErrorMessage(std::int16_t code, const ErrorContext& context);
 
 // The value of the number at the start of `word` (sign, digits, decimal point, exponent);

@@ -35,7 +35,7 @@ struct Outcome {
   std::wstring text;
   int exit_code = kExitAnswered;
   ErrorCode error = kErrInternal;
-  std::wstring attribute;  // the attribute word an error 6 or 7 names
+  std::wstring attribute;  // the attribute word an error 6, 7, 11 to 13 names; error 14's text
   // A multiple answer (several chosen entries or files): each entry exactly as chosen, without
   // the quotes or blanks that join them in `text`. Empty for every other answer.
   std::vector<std::wstring> entries;

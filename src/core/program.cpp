@@ -102,8 +102,11 @@ int Program::ReportError(ErrorCode code, const std::wstring& attribute) {
   context.word3 = call_.Word(3);
   if (code == kErrListFileMissing && call_.LineCount() >= 2)
     context.upper_param_line2 = system_.UpperCase(call_.Line(2));
-  if (code == kErrMessageBoxAttribute || code == kErrListBoxAttribute)
+  if (code == kErrMessageBoxAttribute || code == kErrListBoxAttribute ||
+      code == kErrButtonBoxAttribute || code == kErrNoticeBoxAttribute ||
+      code == kErrProgressBoxAttribute)
     context.upper_attribute = system_.UpperCase(attribute);
+  if (code == kErrWrongValue) context.wrong_value = attribute;
   const std::wstring text = std::wstring(kErrorHeading) + ErrorMessage(code, context);
   system_.MessageBox(text, L"Kelvari", kMbIconStop);
   return kExitFailed;

@@ -1,11 +1,11 @@
 // The program's one door to the operating system.
 //
 // Everything the command logic needs from Windows (the argument text, files, message boxes,
-// upper-casing, the ANSI code page) goes through this interface. It is made of three roles
-// (texts and files, dialogs, drives and sound); a part of the logic that needs only one takes
-// only that one. The Win32 build implements it in the *_win32.cpp files; unit tests use a
-// scripted fake. The logic never sees a Windows handle or error number: failures come back as
-// an IoStatus with a German text.
+// upper-casing, the ANSI code page) goes through this interface. It is made of four roles
+// (texts and files, dialogs, drives and sound, the windows of a long job); a part of the logic that
+// needs only one takes only that one. The Win32 build implements it in the *_win32.cpp files; unit
+// tests use a scripted fake. The logic never sees a Windows handle or error number: failures come
+// back as an IoStatus with a German text.
 #pragma once
 
 #include <array>
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/dialog_requests.h"
+#include "core/long_job_requests.h"
 #include "core/outcome.h"
 
 namespace kelvari {
@@ -223,6 +224,31 @@ class Dialogs {
   virtual void StartCountdown(int seconds) = 0;
   // True when a window has been closed because its time ran out.
   virtual bool CountdownRanOut() = 0;
+
+  // Shows the modal box with the batch file's own buttons, centred, and tells which button was
+  // pressed. When its time runs out (see StartCountdown) it ends as its default button would.
+  virtual ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) = 0;
+};
+
+// The windows that stand while the batch file goes on: they belong to a process of their own,
+// so the call that opens one returns at once.
+class JobWindows {
+ public:
+  virtual ~JobWindows() = default;
+
+  // Opens the progress window of the process that started this one (the batch file's cmd) and
+  // returns once it stands; a progress window of that process that stood already is closed
+  // first. The window closes itself when that process ends.
+  virtual IoStatus OpenProgressWindow(const ProgressWindowRequest& request) = 0;
+  // Moves the bar of the caller's progress window to `percent` and, when given, replaces its
+  // text. Never takes the focus.
+  virtual ProgressWindowState UpdateProgressWindow(int percent,
+                                                   const std::optional<std::wstring>& text) = 0;
+  // Closes the caller's progress window; kStands when it stood until now.
+  virtual ProgressWindowState CloseProgressWindow() = 0;
+
+  // Shows a notice that takes no focus and outlives this process; returns once it stands.
+  virtual IoStatus ShowNotice(const NoticeRequest& request) = 0;
 };
 
 // Drive checks and sound.
@@ -249,6 +275,7 @@ class DrivesAndSound {
 // fakes of single roles.
 class System : public virtual TextsAndFiles,
                public virtual Dialogs,
-               public virtual DrivesAndSound {};
+               public virtual DrivesAndSound,
+               public virtual JobWindows {};
 
 }  // namespace kelvari

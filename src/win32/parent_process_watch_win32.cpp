@@ -3,11 +3,11 @@
 // after windows.h, which it needs
 #include <tlhelp32.h>
 
+#include "win32/parent_process_win32.h"
 #include "win32/system_win32.h"
 #include "win32/unique_handle_win32.h"
 
 namespace kelvari {
-namespace {
 
 std::optional<DWORD> ParentId() {
   const UniqueFile snapshot(::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
@@ -21,6 +21,8 @@ std::optional<DWORD> ParentId() {
   }
   return std::nullopt;
 }
+
+namespace {
 
 ULONGLONG Ticks(const FILETIME& time) {
   return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;

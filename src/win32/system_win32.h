@@ -54,6 +54,12 @@ class Win32System final : public System {
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
   std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;
   void Pause(int milliseconds) override;
+  ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) override;
+  IoStatus OpenProgressWindow(const ProgressWindowRequest& request) override;
+  ProgressWindowState UpdateProgressWindow(int percent,
+                                           const std::optional<std::wstring>& text) override;
+  ProgressWindowState CloseProgressWindow() override;
+  IoStatus ShowNotice(const NoticeRequest& request) override;
 
  private:
   Countdown countdown_;

@@ -17,6 +17,7 @@ import tempfile
 COMMANDS = ['MESSAGEBOX', 'INPUTBOX', 'PASSWORDBOX', 'LISTBOX', 'FILEOPENBOX', 'FILESAVEBOX',
             'QUERYFOLDERBOX', 'FOLDERBOX', 'CHECKDRIVE', 'CHECKLABEL', 'PLAY', 'HELP', 'INFO', 'INTERNALERROR',
             '_ERROR:OS=NT', 'KVRESULT', 'KVTIMEOUT', 'kv.cmd']
+COMMANDS += ['BUTTONBOX', 'NOTICEBOX', 'PROGRESSBOX', 'PROGRESS']
 # The fixed parts of every message the program can show.
 MESSAGES = [
     'Ausführungsfehler:',
@@ -47,6 +48,11 @@ MESSAGES = [
     'Das eingegebene Kennwort enthält Zeichen, die im Zeichensatz von Windows (ANSI) nicht '
     'darstellbar sind.',
     'Es kann so nicht an die Stapeldatei weitergegeben werden. Bitte ändern Sie das Kennwort.',
+]
+MESSAGES += [
+    'Befehl BUTTONBOX: Unbekanntes Attribut', 'Befehl NOTICEBOX: Unbekanntes Attribut',
+    'Befehl PROGRESSBOX: Unbekanntes Attribut', ': Ungültiger Wert',
+    'Befehl BUTTONBOX: Zeile 3 muss 1 bis 6 Schaltflächen nennen, durch | getrennt und keine leer.',
 ]
 
 # How each dialog ends, as the program and its end-to-end tests have it: (way, answer, exit
@@ -114,6 +120,23 @@ ENDS = {
     'INTERNALERROR _ERROR:OS=NT': [way + ('2',) for way in MESSAGE_BOX] + [(TIMEOUT, NONE, '2')],
     'Fehlermeldung': [way + ('2',) for way in MESSAGE_BOX] + [(TIMEOUT, NONE, '2')],
 }
+ENDS.update({
+    'BUTTONBOX': [
+        (r'^eine Schaltfläche', r'^ihre Beschriftung ohne &; mit NUMERIC ihre Nummer$', '0'),
+        (r'^Enter$', r'^wie die Schaltfläche, die den Fokus hat', '0'),
+        (r'^Esc oder Schließfeld mit CANCEL=n$', r'^wie Schaltfläche n$', '0'),
+        (r'^Esc oder Schließfeld ohne CANCEL=$', STAYS, '–'),
+        (TIMEOUT, r'^wie die vorgewählte Schaltfläche \(wie Enter\)$', '3')],
+    'NOTICEBOX': [
+        (r'^der Aufruf: sofort', NONE, '0'), (r'^Klick auf den Hinweis', r'^–', '–'),
+        (r'^Enter, Esc$', r'^– \(der Hinweis nimmt keine Tasten', '–'),
+        (r'^Schließfeld$', r'^–', '–'), (TIMEOUT, r'^– \(gilt nicht für ihn', '–')],
+    'PROGRESSBOX PROGRESS': [
+        (r'^PROGRESSBOX: sofort', NONE, '0'), (r'^PROGRESS n oder ENDE', NONE, '0'),
+        (r'^Abbrechen, Esc \(mit ABBRECHEN\) oder Schließfeld', NONE, '1'),
+        (r'^PROGRESS ohne Fenster', NONE, '2'), (r'^Enter im Fenster$', STAYS, '–'),
+        (TIMEOUT, STAYS, '–')],
+})
 
 
 def check_ends(tables, failures):

@@ -8,7 +8,7 @@ namespace kelvari {
 namespace {
 
 TEST(ErrorMessage, EveryCodeToTheCharacter) {
-  ErrorContext c{L"msgbox", L"p a.txt", L"LISTE.TXT", L"FOO,BAR"};
+  ErrorContext c{L"msgbox", L"p a.txt", L"LISTE.TXT", L"FOO,BAR", L"Befehl X: Wert"};
   EXPECT_EQ(ErrorMessage(1, c), L"Es wurde kein Kommando zur Ausf\u00FChrung angegeben.");
   EXPECT_EQ(ErrorMessage(2, c), L"Das Kommando 'msgbox' ist nicht bekannt.");
   EXPECT_EQ(ErrorMessage(3, c), L"Der Name der Parameterdatei wurde nicht angegeben.");
@@ -23,7 +23,14 @@ TEST(ErrorMessage, EveryCodeToTheCharacter) {
   EXPECT_EQ(ErrorMessage(9, c),
             L"F\u00FCr das Kommando 'msgbox' wurden zu wenig Parameter \u00FCbergeben.");
   EXPECT_EQ(ErrorMessage(10, c), L"Kelvari ist unter Windows NT nicht lauff\u00E4hig!");
-  for (std::int16_t code : {11, -1, 32767, -32768}) {
+  EXPECT_EQ(ErrorMessage(11, c), L"Befehl BUTTONBOX: Unbekanntes Attribut FOO,BAR.");
+  EXPECT_EQ(ErrorMessage(12, c), L"Befehl NOTICEBOX: Unbekanntes Attribut FOO,BAR.");
+  EXPECT_EQ(ErrorMessage(13, c), L"Befehl PROGRESSBOX: Unbekanntes Attribut FOO,BAR.");
+  EXPECT_EQ(ErrorMessage(14, c), L"Befehl X: Wert.");
+  EXPECT_EQ(ErrorMessage(15, c),
+            L"Befehl BUTTONBOX: Zeile 3 muss 1 bis 6 Schaltfl\u00E4chen nennen, durch | getrennt "
+            L"und keine leer.");
+  for (std::int16_t code : {16, -1, 32767, -32768}) {
     EXPECT_EQ(ErrorMessage(code, c), L"Unerwarteter Fehler ... ???");
   }
 }
@@ -36,10 +43,10 @@ TEST(ErrorMessage, CodeZeroDependsOnTheValueOfWordThree) {
       L"Umgebungsvariable mit einem Dummy-Wert \u00FCber\r     die Systemeigenschaften "
       L"vorbelegen.";
   for (const wchar_t* one : {L"1", L"01", L"1.0", L"1.00", L"+1", L"1x", L"0.1e1", L"10E-1"}) {
-    EXPECT_EQ(ErrorMessage(0, {L"", one, L"", L""}), four_lines) << one;
+    EXPECT_EQ(ErrorMessage(0, {L"", one, L"", L"", L""}), four_lines) << one;
   }
   for (const wchar_t* other : {L"2", L"0", L"eins", L"", L"-1", L".", L"e1", L"x1"}) {
-    EXPECT_EQ(ErrorMessage(0, {L"", other, L"", L""}), L"") << other;
+    EXPECT_EQ(ErrorMessage(0, {L"", other, L"", L"", L""}), L"") << other;
   }
 }
 

@@ -265,6 +265,58 @@ class FakeDialogs : public virtual Dialogs {
   bool countdown_ran_out = false;
   void StartCountdown(int seconds) override { countdowns.push_back(seconds); }
   bool CountdownRanOut() override { return countdown_ran_out; }
+
+  // The button boxes shown, and the button the user presses in each (index, or -1: the box
+  // could not be shown).
+  std::vector<ButtonBoxRequest> button_boxes;
+  std::deque<int> button_presses;
+  ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) override {
+    button_boxes.push_back(request);
+    const int pressed = button_presses.empty() ? request.default_button : button_presses.front();
+    if (!button_presses.empty()) button_presses.pop_front();
+    if (pressed < 0) return {ButtonBoxAnswer::kFailed, 0, L"keine Anzeige"};
+    return {ButtonBoxAnswer::kPressed, pressed, {}};
+  }
+};
+
+// The windows of a long job: the progress window of the caller as a record, the notices shown.
+class FakeJobWindows : public virtual JobWindows {
+ public:
+  std::optional<ProgressWindowRequest> progress;  // the caller's progress window, if it stands
+  bool progress_cancelled = false;                // the user cancelled it
+  int percent = 0;
+  std::vector<NoticeRequest> notices;
+  bool windows_fail = false;  // no window can be opened
+
+  IoStatus OpenProgressWindow(const ProgressWindowRequest& request) override {
+    if (windows_fail) return IoStatus::Failed(L"kein Desktop");
+    progress = request;
+    progress_cancelled = false;
+    percent = 0;
+    return IoStatus::Ok();
+  }
+  ProgressWindowState UpdateProgressWindow(int to,
+                                           const std::optional<std::wstring>& text) override {
+    if (!progress) return ProgressWindowState::kNone;
+    if (progress_cancelled) {
+      progress.reset();
+      return ProgressWindowState::kCancelled;
+    }
+    percent = to;
+    if (text) progress->text = *text;
+    return ProgressWindowState::kStands;
+  }
+  ProgressWindowState CloseProgressWindow() override {
+    if (!progress) return ProgressWindowState::kNone;
+    const bool cancelled = progress_cancelled;
+    progress.reset();
+    return cancelled ? ProgressWindowState::kCancelled : ProgressWindowState::kStands;
+  }
+  IoStatus ShowNotice(const NoticeRequest& request) override {
+    if (windows_fail) return IoStatus::Failed(L"kein Desktop");
+    notices.push_back(request);
+    return IoStatus::Ok();
+  }
 };
 
 // Drives and sound.
@@ -312,6 +364,7 @@ class FakeDrivesAndSound : public virtual DrivesAndSound {
 class FakeSystem : public System,
                    public FakeTextsAndFiles,
                    public FakeDialogs,
-                   public FakeDrivesAndSound {};
+                   public FakeDrivesAndSound,
+                   public FakeJobWindows {};
 
 }  // namespace kelvari::testing

@@ -275,6 +275,39 @@ int wmain(int argc, wchar_t** argv) {
         "CHECKDRIVE in a console, per call: kv.cmd %.1f ms, direct with set /p %.1f ms, ratio "
         "%.2f; processes per kv.cmd call: %.1f (kelvari.exe included)\n",
         kv_call, direct_call, kv_call / direct_call, static_cast<double>(kv_processes - 1) / calls);
+
+    // 5. One update of a progress window (PROGRESS) against a direct CHECKDRIVE call: each loop
+    // runs between the opening and the closing of the window, which a batch file of its own
+    // times alone.
+    const std::string open =
+        "@echo off\r\ncall kit\\kv.cmd PROGRESSBOX /T \"Messung\" \"\" \"x\"\r\n";
+    const std::string close = "call kit\\kv.cmd PROGRESS ENDE\r\n";
+    const std::string each = "for /l %%i in (1,1," + std::to_string(calls) + ") do ";
+    Write(dir + L"\\checkdrive.cmd", loop + "kit\\kelvari.exe erg.txt CHECKDRIVE C:\r\n");
+    Write(dir + L"\\open_close.cmd", open + close);
+    Write(dir + L"\\progress_direct.cmd",
+          open + each + "kit\\kelvari.exe NUL PROGRESS %%i\r\n" + close);
+    Write(dir + L"\\progress_kv.cmd", open + each + "call kit\\kv.cmd PROGRESS %%i\r\n" + close);
+    Write(dir + L"\\progress_kv_text.cmd",
+          open + each + "call kit\\kv.cmd PROGRESS %%i /T \"Datei %%i\"\r\n" + close);
+    std::vector<double> check_ms, open_ms, direct_update_ms, kv_update_ms, kv_text_ms;
+    for (int i = 0; i < std::max(3, rounds / 4); ++i) {
+      check_ms.push_back(TimeBatch(dir + L"\\checkdrive.cmd", dir).ms);
+      open_ms.push_back(TimeBatch(dir + L"\\open_close.cmd", dir).ms);
+      direct_update_ms.push_back(TimeBatch(dir + L"\\progress_direct.cmd", dir).ms);
+      kv_update_ms.push_back(TimeBatch(dir + L"\\progress_kv.cmd", dir).ms);
+      kv_text_ms.push_back(TimeBatch(dir + L"\\progress_kv_text.cmd", dir).ms);
+    }
+    const double check_call = (Median(check_ms) - base) / calls;
+    const double opened = Median(open_ms);
+    const double direct_update = (Median(direct_update_ms) - opened) / calls;
+    const double kv_update = (Median(kv_update_ms) - opened) / calls;
+    const double kv_text_update = (Median(kv_text_ms) - opened) / calls;
+    std::printf(
+        "PROGRESS in a console, per update: direct %.1f ms, kv.cmd %.1f ms, kv.cmd with /T %.1f "
+        "ms; direct CHECKDRIVE %.1f ms; ratios to it %.2f, %.2f, %.2f\n",
+        direct_update, kv_update, kv_text_update, check_call, direct_update / check_call,
+        kv_update / check_call, kv_text_update / check_call);
   }
   return 0;
 }

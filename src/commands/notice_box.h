@@ -1,0 +1,30 @@
+// NOTICEBOX: the reading of its attribute words.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace kelvari {
+
+inline constexpr int kNoticeDefaultSeconds = 10;
+inline constexpr int kNoticeMostSeconds = 86400;  // one day
+
+// Collects the attribute words of a notice: an icon word as MESSAGEBOX takes it, and the
+// seconds the notice stands (1 to kNoticeMostSeconds).
+class NoticeBoxAttributes {
+ public:
+  enum class Reading { kTaken, kUnknown, kWrongValue };
+
+  // Applies one upper-cased word. A number outside the range gives kWrongValue, any other
+  // word that is neither an icon nor a number kUnknown; the attributes are then unchanged.
+  Reading Apply(std::wstring_view upper_word);
+
+  std::uint32_t icon() const { return icon_; }
+  int seconds() const { return seconds_; }
+
+ private:
+  std::uint32_t icon_ = 0;
+  int seconds_ = kNoticeDefaultSeconds;
+};
+
+}  // namespace kelvari
