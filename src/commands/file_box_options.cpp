@@ -1,5 +1,7 @@
 #include "commands/file_box_options.h"
 
+#include <utility>
+
 #include "core/system.h"
 #include "core/word_splitter.h"
 
@@ -39,12 +41,15 @@ Step ReadFileBoxOptions(const std::wstring& line, FileDialogRequest& request,
       std::wstring_view extension = std::wstring_view((*words)[i]).substr(kExtension.size());
       if (extension.starts_with(L'.')) extension.remove_prefix(1);
       if (!IsExtension(extension)) {
-        return Outcome::Fault(L"Befehl " + command + L": Die Option " + (*words)[i] +
-                              L" nennt keine Dateiendung.");
+        std::wstring message = L"Befehl " + command;
+        message += L": Die Option " + (*words)[i] + L" nennt keine Dateiendung.";
+        return Outcome::Fault(std::move(message));
       }
       request.default_extension = std::wstring(extension);
     } else {
-      return Outcome::Fault(L"Befehl " + command + L": Unbekannte Option " + word + L".");
+      std::wstring message = L"Befehl " + command;
+      message += L": Unbekannte Option " + word + L".";
+      return Outcome::Fault(std::move(message));
     }
   }
   return std::nullopt;

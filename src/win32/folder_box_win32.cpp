@@ -9,6 +9,7 @@ namespace kelvari {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+constexpr int kNewFolderButton = 0x3746;        // the shell's button for a new folder
 constexpr UINT_PTR kSelectStartTimer = 0x4B56;  // "KV"
 constexpr UINT kShowProposal = WM_APP + 0x4B;
 constexpr int kSelectTries = 100;  // every 100 ms: 10 seconds
@@ -147,6 +148,11 @@ void PrepareFolderBox(FolderBoxState& state, const FolderDialogRequest& request)
 
 void AttachFolderBox(HWND dialog, FolderBoxState& state) {
   if (!state.request->title.empty()) ::SetWindowTextW(dialog, state.request->title.c_str());
+  // The shell's own caption of this button is cut off under Wine ("Neues Verzeichnis
+  // erstellen" is wider than the button); a short one fits.
+  if (HWND new_folder = ::GetDlgItem(dialog, kNewFolderButton)) {
+    ::SetWindowTextW(new_folder, L"&Neuer Ordner");
+  }
   ::SetWindowSubclass(dialog, FolderBoxProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&state));
   if (!state.start.empty()) {
     SelectStart(dialog, state);

@@ -80,6 +80,21 @@ void MakeShortNameTwin(const std::filesystem::path& file) {
   FAIL() << "no neighbour is found first by " << Utf8(own);
 }
 
+// Whether `box` comes to rest centred in the work area, like every other box of the program.
+::testing::AssertionResult SettlesCentred(HWND box) {
+  RECT work, rect{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  if (Eventually([&] {
+        GetWindowRect(box, &rect);
+        return std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2) <= 4 &&
+               std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2) <= 4;
+      })) {
+    return ::testing::AssertionSuccess();
+  }
+  return ::testing::AssertionFailure()
+         << rect.left << "," << rect.top << " " << rect.right << "," << rect.bottom;
+}
+
 class FileBoxE2E : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(FileBoxE2E, ShowsTitleAndProposalAndAnswersThePath) {
@@ -107,15 +122,7 @@ TEST_P(FileBoxE2E, ShowsTitleAndProposalAndAnswersThePath) {
   HWND field = FileNameField(box);
   ASSERT_NE(field, nullptr);
   EXPECT_EQ(EditText(field), L"vorschlag.txt");
-  // Centred in the work area, like every other box of the program, once it has settled.
-  RECT work, rect{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  EXPECT_TRUE(Eventually([&] {
-    GetWindowRect(box, &rect);
-    return std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2) <= 4 &&
-           std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2) <= 4;
-  })) << rect.left
-      << "," << rect.top << " " << rect.right << "," << rect.bottom;
+  EXPECT_TRUE(SettlesCentred(box));
   const std::filesystem::path chosen = folder / (c.choose ? c.choose : L"");
   if (c.choose) {
     // A name in the dialog's folder, a full path in another one.
@@ -368,6 +375,7 @@ TEST_P(FolderBoxE2E, ShowsThePromptAndAnswersTheFolder) {
   HWND box = kv.WaitForWindow(L"#32770");
   ASSERT_NE(box, nullptr);
   EXPECT_NE(StaticWithText(box, L"Bitte einen Ordner\r\n\r\nw\u00E4hlen:\r\n"), nullptr);
+  EXPECT_TRUE(SettlesCentred(box));
   if (c.choose) {
     ASSERT_TRUE(SelectBrowseFolder(kv, box, c.choose));
     Press(GetDlgItem(box, IDOK));
@@ -422,16 +430,12 @@ TEST_P(FolderBoxWithOptionsE2E, ShowsTitleStartFolderAndTakesATypedPath) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(Text(box), L"Sicherung w\u00E4hlen");
   EXPECT_NE(StaticWithText(box, L"Bitte den Ordner\r\nw\u00E4hlen:"), nullptr);
-  // The shell's button for a new folder ("&Neues Verzeichnis erstellen" under Wine).
+  // The shell's button for a new folder, with a caption that fits it (the shell's own is cut
+  // off under Wine).
   HWND new_folder = GetDlgItem(box, 0x3746);
-  EXPECT_TRUE(new_folder && IsWindowVisible(new_folder));
-  RECT work, rect{};
-  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  EXPECT_TRUE(Eventually([&] {
-    GetWindowRect(box, &rect);
-    return std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2) <= 4 &&
-           std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2) <= 4;
-  }));
+  ASSERT_TRUE(new_folder && IsWindowVisible(new_folder));
+  EXPECT_EQ(Text(new_folder), L"&Neuer Ordner");
+  EXPECT_TRUE(SettlesCentred(box));
   HWND field = ChildOfClass(box, L"Edit");
   ASSERT_NE(field, nullptr);
   const std::wstring shown = std::filesystem::exists(c.start)
