@@ -29,6 +29,7 @@ constexpr UINT kTextFlags = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | DT_EXP
 struct ButtonBoxState {
   const ButtonBoxRequest& request;
   bool failed = false;
+  UniqueFont font;  // the message font at the dialog's DPI, for every control
 };
 
 const wchar_t* IconResource(std::uint32_t icon) {
@@ -51,12 +52,19 @@ void Place(HWND dialog, int id, int x, int y, int width, int height) {
 }
 
 // WM_INITDIALOG: fills in the texts, lays the box out and centres it.
-void SetUpButtonBox(HWND dialog, const ButtonBoxRequest& request) {
+void SetUpButtonBox(HWND dialog, ButtonBoxState& state) {
+  const ButtonBoxRequest& request = state.request;
   ::SetWindowTextW(dialog, request.title.c_str());
   const std::wstring text = PromptForTextControl(request.text);
   ::SetDlgItemTextW(dialog, kTextId, text.c_str());
-  const auto font = reinterpret_cast<HFONT>(::SendMessageW(dialog, WM_GETFONT, 0, 0));
   const UINT dpi = std::max<UINT>(96, ::GetDpiForWindow(dialog));
+  // The controls show and are measured in the same font: the message font at this DPI.
+  const LOGFONTW message_font = MessageFontAt(dpi);
+  state.font.reset(::CreateFontIndirectW(&message_font));
+  const HFONT font = state.font.get();
+  for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  }
   const RECT work = WorkAreaOf(dialog).value_or(RECT{0, 0, 1024, 768});
   const int margin = Scaled(11, dpi), gap = Scaled(7, dpi), pad = Scaled(20, dpi);
   const int line = TextSize(dialog, font, L"Ag", 1000, 0).cy;
@@ -142,7 +150,7 @@ INT_PTR CALLBACK ButtonBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM 
   try {
     if (message == WM_INITDIALOG) {
       ::SetWindowLongPtrW(dialog, DWLP_USER, lparam);
-      SetUpButtonBox(dialog, reinterpret_cast<ButtonBoxState*>(lparam)->request);
+      SetUpButtonBox(dialog, *reinterpret_cast<ButtonBoxState*>(lparam));
       return FALSE;  // the focus is set
     }
     auto* state = reinterpret_cast<ButtonBoxState*>(::GetWindowLongPtrW(dialog, DWLP_USER));
@@ -201,7 +209,7 @@ ButtonBoxAnswer Win32System::ButtonBox(const ButtonBoxRequest& request) {
                       request.captions[i]);
   }
 
-  ButtonBoxState state{request, false};
+  ButtonBoxState state{request, false, {}};
   const CountdownScope countdown(countdown_, WhenTimeRunsOut::kCommand,
                                  static_cast<WORD>(kFirstButtonId + request.default_button));
   const INT_PTR pressed =

@@ -125,7 +125,34 @@ INSTANTIATE_TEST_SUITE_P(
                                   {"liste.txt", "Rot\r\nBlau\r\n"}},
                                  L"KelvariListe",
                                  3},
-                          Dialog{"AboutBox", L"erg.txt INFO", {}, L"#32770", 4, true}),
+                          Dialog{"AboutBox", L"erg.txt INFO", {}, L"#32770", 4, true},
+                          Dialog{"ButtonBox",
+                                 L"erg.txt BUTTONBOX p.txt",
+                                 {{"p.txt",
+                                   "Neustart\r\nFRAGE CANCEL=3\r\n&Jetzt neu starten und alle "
+                                   "offenen Programme schlie\xDF"
+                                   "en|In einer &Stunde|Sp\xE4&ter "
+                                   "&& nie\r\nDer Rechner muss neu starten.\r\n"}},
+                                 L"#32770",
+                                 4},
+                          Dialog{"ButtonBoxColumn",
+                                 L"erg.txt BUTTONBOX p.txt",
+                                 {{"p.txt", "Viele\r\nCANCEL=1\r\n" +
+                                                std::string("Erste Schaltfl\xE4"
+                                                            "che mit einer langen Beschriftung|"
+                                                            "Zweite Schaltfl\xE4"
+                                                            "che mit einer langen Beschriftung|"
+                                                            "Dritte Schaltfl\xE4"
+                                                            "che mit einer langen Beschriftung|"
+                                                            "Vierte Schaltfl\xE4"
+                                                            "che mit einer langen Beschriftung|"
+                                                            "F\xFC"
+                                                            "nfte Schaltfl\xE4"
+                                                            "che mit einer langen Beschriftung|") +
+                                                std::string(40, 'W') + " " + std::string(40, 'W') +
+                                                " " + std::string(40, 'W') + "\r\nText\r\n"}},
+                                 L"#32770",
+                                 7}),
         ::testing::Values(96u, 144u)),
     [](const auto& p) {
       return std::string(std::get<0>(p.param).name) + std::to_string(std::get<1>(p.param));

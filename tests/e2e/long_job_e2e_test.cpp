@@ -239,7 +239,7 @@ TEST(LongJob, NoticesStackInTheCornerTakeNoFocusAndCloseThemselves) {
 TEST(LongJob, TheButtonBoxAnswersTheCaptionAsWritten) {
   const auto dir = FreshWorkDir();
   const CloseLeftovers close_leftovers;
-  enum Action { kEscape, kEnter, kAltS, kNobody };
+  enum Action { kEscape, kEnter, kAltS, kNobody, kEscapeThenAltJ };
   const struct {
     std::wstring attributes;
     Action action;
@@ -248,6 +248,8 @@ TEST(LongJob, TheButtonBoxAnswersTheCaptionAsWritten) {
   } cases[] = {
       {L"FRAGE DEFAULT=2 CANCEL=3", kEscape, "[Sp\xC3\xA4ter & nie]\r\n", 0},
       {L"FRAGE DEFAULT=2", kEnter, "[In einer Stunde]\r\n", 0},
+      // Without CANCEL= Escape does nothing: Alt+J still reaches the box.
+      {L"DEFAULT=2", kEscapeThenAltJ, "[Jetzt neu starten]\r\n", 0},
       {L"NUMERIC", kAltS, "[2]\r\n", 0},
       {L"DEFAULT=3", kNobody, "[Sp\xC3\xA4ter & nie]\r\n", 3},
   };
@@ -281,7 +283,12 @@ TEST(LongJob, TheButtonBoxAnswersTheCaptionAsWritten) {
         EXPECT_GT(r.right, 40);
       }
       SetForegroundWindow(box);
-      if (c.action == kEscape) PressKey(VK_ESCAPE);
+      if (c.action == kEscape || c.action == kEscapeThenAltJ) PressKey(VK_ESCAPE);
+      if (c.action == kEscapeThenAltJ) {
+        EXPECT_TRUE(job->StillRunningAfter(500));
+        EXPECT_TRUE(IsWindowVisible(box));
+        PressKey('J', /*with_alt=*/true);
+      }
       if (c.action == kEnter) PressKey(VK_RETURN);
       if (c.action == kAltS) PressKey('S', /*with_alt=*/true);
     }

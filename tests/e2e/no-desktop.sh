@@ -19,9 +19,13 @@ printf 'Auswahl\r\nliste.txt\r\n\r\nBitte\r\n' > auswahl.txt
 printf 'Rot\r\nBlau\r\n' > liste.txt
 printf 'Datei\r\nvorschlag.txt\r\n\r\nAlle|*.*\r\n' > datei.txt
 printf 'Ordner?\r\n' > ordner.txt
+printf 'Neustart\r\n\r\n&Jetzt|&Sp\xe4ter\r\nWeiter?\r\n' > knoepfe.txt
+printf 'Sicherung\r\nINFO 5\r\nFertig\r\n' > hinweis.txt
+printf 'Sicherung\r\nABBRECHEN\r\nKopiert\r\n' > fortschritt.txt
 status=0
 for args in "MESSAGEBOX frage.txt" "INPUTBOX eingabe.txt" "LISTBOX auswahl.txt" \
-  "FILEOPENBOX datei.txt" "FILESAVEBOX datei.txt" "QUERYFOLDERBOX ordner.txt" "INFO" "HELP"; do
+  "FILEOPENBOX datei.txt" "FILESAVEBOX datei.txt" "QUERYFOLDERBOX ordner.txt" "INFO" "HELP" \
+  "BUTTONBOX knoepfe.txt" "NOTICEBOX hinweis.txt" "PROGRESSBOX fortschritt.txt"; do
   printf 'ALT\r\n' > erg.txt
   timeout 60 wine "$exe" erg.txt $args >/dev/null 2>&1
   rc=$?
