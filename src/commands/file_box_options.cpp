@@ -42,13 +42,17 @@ Step ReadFileBoxOptions(const std::wstring& line, FileDialogRequest& request,
       if (extension.starts_with(L'.')) extension.remove_prefix(1);
       if (!IsExtension(extension)) {
         std::wstring message = L"Befehl " + command;
-        message += L": Die Option " + (*words)[i] + L" nennt keine Dateiendung.";
+        message += L": Die Option ";
+        message += (*words)[i];
+        message += L" nennt keine Dateiendung.";
         return Outcome::Fault(std::move(message));
       }
       request.default_extension = std::wstring(extension);
     } else {
       std::wstring message = L"Befehl " + command;
-      message += L": Unbekannte Option " + word + L".";
+      message += L": Unbekannte Option ";
+      message += word;
+      message += L".";
       return Outcome::Fault(std::move(message));
     }
   }
