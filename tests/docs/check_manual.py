@@ -64,8 +64,9 @@ MESSAGE_BOX = [(r'^OK, Enter, Esc oder Schließfeld der Meldung$', NONE)]
 # With KVTIMEOUT every window of the program ends by itself: exit code 3, but 2 for a failure.
 TIMEOUT = r'^Zeit aus KVTIMEOUT abgelaufen$'
 TYPED = [
-    (r'^OK$', r'^der Text im Feld', '0'), (r'^Enter$', r'^wie OK$', '0'),
-    (r'^Abbrechen$', r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\)$', '1'),
+    (r'^OK \(Alt\+O\)$', r'^der Text im Feld', '0'), (r'^Enter$', r'^wie OK$', '0'),
+    (r'^Abbrechen \(Alt\+A\)$', r'^nicht definiert \(die Ergebnisdatei erhält eine leere Zeile\)$',
+     '1'),
     (r'^Esc$', r'^wie Abbrechen$', '1'), (r'^Schließfeld$', r'^wie Abbrechen$', '1'),
     (TIMEOUT, r'^der Text im Feld, wie OK \(nichts eingegeben: der Vorschlag aus Zeile 2\)$', '3')]
 ENDS = {
@@ -113,10 +114,10 @@ ENDS = {
         (r'^„Dieses Fenster schliessen“ \(Alt\+S\)$', NONE, '0'),
         (r'^Schließfeld$', r'^wie „Dieses Fenster schliessen“$', '0'),
         (r'^„Eine E-Mail an mich schreiben“ \(Alt\+E\), „Die \'News\'-Seite', STAYS, '–'),
-        (r'^Enter, während „Dieses Fenster schliessen“ den Fokus hat',
+        (r'^Enter, während „Dieses Fenster schliessen“ den Fokus hat \(so beim Öffnen\)$',
          r'^wie „Dieses Fenster schliessen“$', '0'),
         (r'^Enter, während eine der beiden anderen Schaltflächen', STAYS, '–'),
-        (r'^Enter, bevor Tab gedrückt wurde; Esc$', STAYS, '–'), (TIMEOUT, NONE, '3')],
+        (r'^Esc$', r'^wie „Dieses Fenster schliessen“$', '0'), (TIMEOUT, NONE, '3')],
     'INTERNALERROR _ERROR:OS=NT': [way + ('2',) for way in MESSAGE_BOX] + [(TIMEOUT, NONE, '2')],
     'Fehlermeldung': [way + ('2',) for way in MESSAGE_BOX] + [(TIMEOUT, NONE, '2')],
 }
