@@ -11,6 +11,7 @@
 #include "commands/list_box_file.h"
 #include "commands/list_box_selection.h"
 #include "core/answer_encoding.h"
+#include "core/kv_cmd_folders.h"
 #include "core/parameter_file.h"
 
 namespace kelvari {
@@ -107,7 +108,9 @@ Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& di
 
   const std::wstring list_path = call.Line(2);
   if (!texts.IsNormalFile(list_path)) return Outcome::Error(kErrListFileMissing);
-  ListFileContent list = ReadListFile(list_path, texts);
+  const bool names_variables =
+      IsKvCmdOwnFile(list_path, call.ResultPath(), call.settings().started_by_kv_cmd, texts);
+  ListFileContent list = ReadListFile(list_path, texts, names_variables);
   switch (list.outcome) {
     case ListFileContent::kRead:
       break;
