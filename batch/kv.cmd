@@ -37,6 +37,31 @@ rem With delayed expansion on in the caller, a "!" in a path breaks the last lin
 set "kv_dx="
 if "!!"=="" set "kv_dx=1"
 setlocal DisableDelayedExpansion
+rem Tells kelvari.exe that a cmd waits for its answer in a folder of kv.cmd: see kv.cmds end.
+set "KVCALLER=kv.cmd"
+rem Programs are started by their full path in the system folder only: cmd looks for a bare name
+rem in the current folder first, where anyone may have put a chcp.exe of their own.
+set "kv_chcp=%SystemRoot%\System32\chcp.com"
+set "kv_reg=%SystemRoot%\System32\reg.exe"
+set "kv_cmd=%SystemRoot%\System32\cmd.exe"
+rem The umlauts of kv.cmd's messages. cmd reads this file in a code page it does not name (the
+rem console's, the ANSI code page without a console, under Wine the one it started with). Each
+rem pair below is u-umlaut and its capital in one encoding: the pair that differs, but is equal
+rem ignoring case, was read right, and gives the letters.
+set "kv_enc=aou"
+set "kv_lo=Å"
+set "kv_up=ö"
+if /i "%kv_lo%"=="%kv_up%" if not "%kv_lo%"=="%kv_up%" set "kv_enc=ÑîÅ"
+set "kv_lo=¸"
+set "kv_up=‹"
+if /i "%kv_lo%"=="%kv_up%" if not "%kv_lo%"=="%kv_up%" set "kv_enc=‰ˆ¸"
+set "kv_lo=√º"
+set "kv_up=√ú"
+if /i "%kv_lo%"=="%kv_up%" if not "%kv_lo%"=="%kv_up%" set "kv_enc=√§√∂√º"
+set "kv_ae=%kv_enc:~0,1%"
+set "kv_oe=%kv_enc:~1,1%"
+set "kv_ue=%kv_enc:~2,1%"
+set "kv_w1=%~1"
 set "kv_exe=%~dp0kelvari.exe"
 if not exist "%kv_exe%" (
   echo kv.cmd: "%kv_exe%" wurde nicht gefunden. 1>&2
@@ -45,7 +70,9 @@ if not exist "%kv_exe%" (
 
 rem A folder of this call's own. Kelvari separates its words by blanks, so its path must have
 rem none: each candidate is taken in its short form, and one with blanks even then is skipped.
+rem A folder whose disk is full is skipped too, and named once another one is found.
 set "kv_dir="
+set "kv_full="
 set "kv_base=%KVTEMP%"
 call :kv_folder_in
 if not defined kv_dir set "kv_base=%TEMP%" & call :kv_folder_in
@@ -78,8 +105,6 @@ if not defined kv_ascii call :kv_chcp
 set "kv_oldcp=%kv_cp%"
 set "kv_set="
 set "KVCHARSET=ANSI"
-rem Tells kelvari.exe that a cmd waits for its answer in a folder of kv.cmd: see kv.cmds end.
-set "KVCALLER=kv.cmd"
 set "kv_sign=;kv.cmd:ANSI"
 if "%kv_oldcp%"=="0" set "kv_oldcp="
 if "%kv_oldcp%"=="65001" set "kv_set=65001"
@@ -98,6 +123,7 @@ set "kv_e1=%kv_file:^=^^%"
 set "kv_e1=%kv_e1:&=^&%"
 set "kv_epar=%kv_par:^=^^%"
 set "kv_epar=%kv_epar:&=^&%"
+if defined kv_full goto kv_disk_full
 
 rem Commands with a parameter file: its path may be quoted and hold blanks, or the file is
 rem written here from the texts or variables on the call line.
@@ -123,11 +149,12 @@ goto kv_run_param
 rem A path with blanks cannot be a word: the file is read through a copy in the folder.
 set "kv_attr="
 for %%f in ("%kv_pf%") do set "kv_attr=%%~af"
-if defined kv_attr if not "%kv_attr:~0,1%"=="d" copy /b /y "%kv_pf%" "%kv_par%" >nul 2>&1
-if exist "%kv_par%" (
-  set "kv_e3=%kv_epar%"
-  goto kv_run_param
-)
+rem The copy has a name of its own: only kv.cmd's own files may name variables.
+set "kv_copy=%kv_dir%\kopie.txt"
+if defined kv_attr if not "%kv_attr:~0,1%"=="d" copy /b /y "%kv_pf%" "%kv_copy%" >nul 2>&1
+set "kv_e3=%kv_copy:^=^^%"
+set "kv_e3=%kv_e3:&=^&%"
+if exist "%kv_copy%" goto kv_run_param
 set "kv_msg=Die Parameterdatei '%kv_pf%' konnte nicht gefunden werden."
 call :kv_fail
 goto kv_quit
@@ -219,6 +246,11 @@ goto kv_ran
 "%kv_exe%" %kv_e1% %kv_word% %kv_e3%
 :kv_ran
 set "kv_rc=%errorlevel%"
+rem Commands that write an answer whenever they end with 0 or 3: without one, something took it.
+set "kv_answers="
+for %%c in (MESSAGEBOX INPUTBOX PASSWORDBOX FILEOPENBOX FILESAVEBOX LISTBOX QUERYFOLDERBOX CHECKDRIVE CHECKLABEL) do if /i "%kv_w1%"=="%%c" set "kv_answers=1"
+if "%kv_rc%"=="3" if defined kv_answers if not exist "%kv_file%" goto kv_no_answer
+if "%kv_rc%"=="0" if defined kv_answers if not exist "%kv_file%" goto kv_no_answer
 
 set "kv_size=0"
 if exist "%kv_file%" for %%f in ("%kv_file%") do set "kv_size=%%~zf"
@@ -228,9 +260,11 @@ if %kv_size% leq 1002 goto kv_answer
 
 rem The line must come into the variable whole. set /p takes about 1,023 characters on
 rem Windows: the part it took, written back the same way, must be as long as the file.
+rem set writes the variable as kv_probe=... straight into the folder: no step passes the answer
+rem through a file elsewhere (for /f over a command's output would, in Wine's cmd).
 set "kv_probe="
 set /p kv_probe=<"%kv_file%"
-if defined kv_probe for /f "delims=" %%a in ('set kv_probe') do >"%kv_dir%\probe.txt" echo.%%a
+if defined kv_probe >"%kv_dir%\probe.txt" set kv_probe
 if defined kv_probe goto kv_probed
 "%kv_exe%" %kv_e1% INTERNALERROR 1
 set "kv_rc=2"
@@ -240,23 +274,38 @@ set "kv_back=0"
 for %%f in ("%kv_dir%\probe.txt") do set "kv_back=%%~zf"
 set /a kv_whole=kv_size+9
 if "%kv_back%"=="%kv_whole%" goto kv_answer
-rem The lines below hold umlauts: cmd reads them in the caller's code page again.
-if defined kv_oldcp chcp %kv_oldcp% >nul 2>&1
-set "kv_oldcp="
-set "kv_msg=Die Antwort von Kelvari ist zu lang fÅr KVRESULT: cmd Åbernimmt hîchstens rund 1.000 Zeichen."
+set "kv_probe="
+set "kv_msg=Die Antwort von Kelvari ist zu lang f%kv_ue%r KVRESULT: cmd %kv_ue%bernimmt h%kv_oe%chstens rund 1.000 Zeichen."
+set "kv_rc=2"
+call :kv_fail
+goto kv_quit
+
+:kv_no_answer
+set "kv_msg=Kelvari endete mit dem Exit-Code %kv_rc%, doch die Antwort fehlt: Der Ordner '%kv_dir%' enth%kv_ae%lt keine Ergebnisdatei mehr."
+set "kv_rc=2"
+call :kv_fail
+goto kv_quit
+
+:kv_disk_full
+set "kv_msg=Auf dem Datentr%kv_ae%ger des Ordners '%kv_full%' ist kein Platz mehr frei: kv.cmd kann dort keine Datei anlegen."
 set "kv_rc=2"
 call :kv_fail
 goto kv_quit
 
 :kv_answer
 rem Everything in the block is expanded before endlocal runs, so the caller's KVRESULT is
-rem read straight from the file: no character of the answer passes through cmd's parser.
+rem read straight from the file: no character of the answer passes through cmd's parser. chcp
+rem is the last program kv.cmd starts: in a setlocal of its own without KVRESULT, so that no
+rem answer is in the environment of any program kv.cmd starts.
 (
   endlocal
   endlocal
   set "KVRESULT="
   if %kv_size% gtr 2 set /p KVRESULT=<"%kv_file%"
-  if not "%kv_oldcp%"=="" chcp %kv_oldcp% >nul 2>&1
+  if not "%kv_oldcp%"=="" setlocal
+  if not "%kv_oldcp%"=="" set "KVRESULT="
+  if not "%kv_oldcp%"=="" "%kv_chcp%" %kv_oldcp% >nul 2>&1
+  if not "%kv_oldcp%"=="" endlocal
   rd /s /q "%kv_dir%" 2>nul
   exit /b %kv_rc%
 )
@@ -266,7 +315,7 @@ rem read straight from the file: no character of the answer passes through cmd's
   endlocal
   endlocal
   set "KVRESULT="
-  if not "%kv_oldcp%"=="" chcp %kv_oldcp% >nul 2>&1
+  if not "%kv_oldcp%"=="" "%kv_chcp%" %kv_oldcp% >nul 2>&1
   rd /s /q "%kv_dir%" 2>nul
   exit /b %kv_rc%
 )
@@ -283,6 +332,7 @@ rem md fails when the folder exists already (another call made it at the same mo
 rem errorlevel tells it once it was 0 before; "(call )" sets 0 without a pass over this file.
 :kv_folder_in
 if not defined kv_base exit /b 0
+set "kv_named=%kv_base%"
 for %%d in ("%kv_base%") do set "kv_base=%%~sd"
 if "%kv_base:~-1%"=="\" set "kv_base=%kv_base:~0,-1%"
 if not defined kv_base exit /b 0
@@ -300,6 +350,14 @@ md "%kv_new%" 2>nul
 if errorlevel 1 if exist "%kv_new%\" goto kv_folder_try
 if errorlevel 1 exit /b 0
 if not exist "%kv_new%\" exit /b 0
+rem kv.cmd's mark: only a folder that holds it is ever removed by kelvari.exe. It cannot be
+rem written on a full disk.
+>"%kv_new%\kvcmd.txt" echo.kv.cmd
+set "kv_marked=0"
+for %%f in ("%kv_new%\kvcmd.txt") do set "kv_marked=%%~zf"
+if not "%kv_marked%"=="8" rd /s /q "%kv_new%" 2>nul
+if not "%kv_marked%"=="8" if not defined kv_full set "kv_full=%kv_named%"
+if not "%kv_marked%"=="8" exit /b 0
 set "kv_dir=%kv_new%"
 exit /b 0
 
@@ -357,7 +415,7 @@ if not "%kv_set%"=="65001" (
   set "kv_cu=/u"
   set "kv_csize=32"
 )
->"%kv_lst%" cmd /d %kv_cu% /s /c "echo.%kv_csign%& %kv_c%"
+>"%kv_lst%" "%kv_cmd%" /d %kv_cu% /s /c "echo.%kv_csign%& %kv_c%"
 set "kv_crc=%errorlevel%"
 set "kv_lsize=0"
 if exist "%kv_lst%" for %%f in ("%kv_lst%") do set "kv_lsize=%%~zf"
@@ -372,14 +430,20 @@ exit /b 0
 
 rem Shows kv_msg: on stderr, and in a message box of Kelvari like its own error messages.
 :kv_fail
-if defined kv_oldcp chcp %kv_oldcp% >nul 2>&1
-for /f "tokens=1* delims==" %%a in ('set kv_msg') do if "%%a"=="kv_msg" >&2 echo.kv.cmd: %%b
-set "kv_head=AusfÅhrungsfehler:"
->"%kv_par%" echo.Kelvari
->>"%kv_par%" echo.OK STOP
->>"%kv_par%" echo.%kv_head%
+if defined kv_oldcp "%kv_chcp%" %kv_oldcp% >nul 2>&1
+setlocal EnableDelayedExpansion
+>&2 echo.kv.cmd: !kv_msg!
+endlocal
+rem The box's texts pass through the environment, like the texts after /T.
+set "kv_title=Kelvari"
+set "kv_style=OK STOP"
+set "kv_head=Ausf%kv_ue%hrungsfehler:"
+>"%kv_par%" echo.;kv.cmd:ANSI:VARIABLES
+>>"%kv_par%" echo.kv_title
+>>"%kv_par%" echo.kv_style
+>>"%kv_par%" echo.kv_head
 >>"%kv_par%" echo.
-for /f "tokens=1* delims==" %%a in ('set kv_msg') do if "%%a"=="kv_msg" >>"%kv_par%" echo.%%b
+>>"%kv_par%" echo.kv_msg
 set "kv_oldcp="
 set "kv_ebox=%kv_dir:^=^^%"
 set "kv_ebox=%kv_ebox:&=^&%"
@@ -391,7 +455,7 @@ rem Runs chcp (with the code page %1, if given) and leaves the code page it name
 rem the last word of its line ("Aktive Codepage: 850." or "Active code page: 65001").
 :kv_chcp
 set "kv_line="
-chcp %1 >"%kv_cpfile%" 2>nul
+"%kv_chcp%" %1 >"%kv_cpfile%" 2>nul
 set /p kv_line=<"%kv_cpfile%"
 set "kv_cp="
 if defined kv_line for %%w in (%kv_line%) do set "kv_cp=%%w"
@@ -402,7 +466,8 @@ rem A console without 65001: it is switched to Windows' ANSI code page, in which
 rem reads and writes without KVCHARSET.
 :kv_ansi_console
 set "kv_acp="
-for /f "tokens=3" %%a in ('reg query "HKLM\SYSTEM\CurrentControlSet\Control\Nls\CodePage" /v ACP 2^>nul') do set "kv_acp=%%a"
+"%kv_reg%" query "HKLM\SYSTEM\CurrentControlSet\Control\Nls\CodePage" /v ACP >"%kv_cpfile%" 2>nul
+for /f "usebackq tokens=3" %%a in ("%kv_cpfile%") do set "kv_acp=%%a"
 if defined kv_acp call :kv_chcp %kv_acp%
 if defined kv_acp if "%kv_cp%"=="%kv_acp%" set "kv_set=%kv_acp%"
 exit /b 0

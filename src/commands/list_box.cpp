@@ -13,6 +13,7 @@
 #include "commands/list_box_file.h"
 #include "commands/list_box_selection.h"
 #include "core/answer_encoding.h"
+#include "core/kv_cmd_folders.h"
 #include "core/parameter_file.h"
 
 namespace kelvari {
@@ -117,7 +118,9 @@ Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& di
   } else if (!texts.IsNormalFile(list_path)) {
     return Outcome::Error(kErrListFileMissing);
   } else {
-    list = ReadListFile(list_path, texts);
+    const bool names_variables =
+        IsKvCmdOwnFile(list_path, call.ResultPath(), call.settings().started_by_kv_cmd, texts);
+    list = ReadListFile(list_path, texts, names_variables);
   }
   switch (list.outcome) {
     case ListFileContent::kRead:

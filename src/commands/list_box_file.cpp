@@ -7,7 +7,8 @@
 
 namespace kelvari {
 
-ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system) {
+ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system,
+                             bool names_variables) {
   ListFileContent content;
   std::string bytes;
   const IoStatus read = system.ReadWholeFile(path, bytes);
@@ -16,7 +17,7 @@ ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system) {
     content.reason = read.reason;
     return content;
   }
-  if (auto own = ReadKvCmdFile(bytes, system)) {  // a list kv.cmd wrote
+  if (auto own = ReadKvCmdFile(bytes, system, names_variables)) {  // a list kv.cmd wrote
     if (own->fault) {
       content.outcome = ListFileContent::kLineBreakInVariable;
       content.reason = std::move(*own->fault);

@@ -19,6 +19,8 @@ struct ListFileContent {
 // read as ReadKvCmdFile says (kLineBreakInVariable when it names a variable that cannot be one
 // line). A list holds at most kMaxLines entries, since its counts are
 // 16-bit numbers; a longer file is kTooManyLines.
-ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system);
+// Only with `names_variables` (see IsKvCmdOwnFile) may its lines name environment variables.
+ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system,
+                             bool names_variables = false);
 
 }  // namespace kelvari

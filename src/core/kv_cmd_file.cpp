@@ -23,9 +23,10 @@ std::optional<std::wstring> VariableNames(std::string_view bytes, TextsAndFiles&
 
 }  // namespace
 
-std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, TextsAndFiles& system) {
+std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, TextsAndFiles& system,
+                                        bool names_variables) {
   KvCmdLines result;
-  if (const auto names = VariableNames(bytes, system)) {
+  if (const auto names = names_variables ? VariableNames(bytes, system) : std::nullopt) {
     for (const std::wstring& name : SplitLines(*names)) {
       std::wstring value;
       if (!name.empty()) value = system.EnvironmentVariable(name).value_or(std::wstring());

@@ -25,7 +25,10 @@ struct KvCmdLines {
 };
 
 // The lines of a file kv.cmd marked; nullopt for every other file. An undefined variable gives
-// an empty line.
-std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, TextsAndFiles& system);
+// an empty line. The VARIABLES form counts only with `names_variables` (a file kv.cmd wrote
+// for this very call, see IsKvCmdOwnFile): in every other file its first line is a comment
+// like any other, so no file of anyone else can show the environment.
+std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, TextsAndFiles& system,
+                                        bool names_variables);
 
 }  // namespace kelvari

@@ -1,30 +1,96 @@
 #include "core/kv_cmd_folders.h"
 
+#include <array>
+#include <string_view>
+
 #include "core/system.h"
 
 namespace kelvari {
+namespace {
 
-std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& files) {
+// The names of the files in a kv.cmd folder, upper-cased: kv.cmd's own, and the program's.
+constexpr std::array<std::wstring_view, 10> kOwnFileNames = {
+    L"KVCMD.TXT", L"AUFRUFER.TXT", L"ERGEBNIS.TXT", L"PARAMETER.TXT", L"LISTE.TXT",
+    L"KOPIE.TXT", L"CODEPAGE.TXT", L"PROBE.TXT",    L"MELDUNG.TXT",   L"EINTRAEGE.TXT",
+};
+
+// The files kv.cmd writes itself and that may name variables (upper-cased).
+constexpr std::array<std::wstring_view, 2> kVariableFileNames = {L"PARAMETER.TXT", L"LISTE.TXT"};
+
+std::wstring FolderPart(const std::wstring& path) {
   const auto slash = path.find_last_of(L"\\/");
   if (slash == std::wstring::npos || slash == 0) return {};
-  std::wstring folder = path.substr(0, slash);
-  const auto start = folder.find_last_of(L"\\/:");
-  const std::wstring name =
-      files.UpperCase(start == std::wstring::npos ? folder : folder.substr(start + 1));
+  return path.substr(0, slash);
+}
+
+std::wstring NamePart(const std::wstring& path) {
+  const auto slash = path.find_last_of(L"\\/:");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& files) {
+  std::wstring folder = FolderPart(path);
+  if (folder.empty()) return {};
+  const std::wstring name = files.UpperCase(NamePart(folder));
   if (name.size() < 6 || !name.starts_with(L"KV") || !name.ends_with(L".TMP")) return {};
+  if (!files.IsPlainFolder(folder)) return {};
+  const std::wstring mark = folder + L"\\" + kKvCmdMarkName;
+  std::string content;
+  if (!files.IsNormalFile(mark) || !files.ReadWholeFile(mark, content).ok) return {};
+  if (content != kKvCmdMarkContent) return {};
   return folder;
 }
 
-void RemoveAbandonedAnswers(const std::wstring& result_path, TextsAndFiles& files) {
+bool IsKvCmdFileName(const std::wstring& name, TextsAndFiles& files) {
+  const std::wstring upper = files.UpperCase(name);
+  for (std::wstring_view own : kOwnFileNames) {
+    if (upper == own) return true;
+  }
+  // The program's temporary file while it replaces the result file: ~kelvari-PID-N.tmp.
+  return upper.starts_with(L"~KELVARI-") && upper.ends_with(L".TMP");
+}
+
+bool IsKvCmdOwnFile(const std::wstring& file, const std::wstring& result_path,
+                    bool started_by_kv_cmd, TextsAndFiles& files) {
+  if (!started_by_kv_cmd) return false;
+  const std::wstring folder = KvCmdFolderOf(result_path, files);
+  if (folder.empty() || files.UpperCase(FolderPart(file)) != files.UpperCase(folder)) return false;
+  const std::wstring name = files.UpperCase(NamePart(file));
+  for (std::wstring_view own : kVariableFileNames) {
+    if (name == own) return true;
+  }
+  return false;
+}
+
+void RecordCaller(const std::wstring& result_path, TextsAndFiles& files) {
+  const std::wstring folder = KvCmdFolderOf(result_path, files);
+  if (folder.empty()) return;
+  std::string record;
+  for (wchar_t c : files.ParentRecord()) record.push_back(static_cast<char>(c & 0x7F));
+  files.ReplaceFileContent(folder + L"\\" + kCallerRecordName, record + "\r\n");
+}
+
+void RemoveKvCmdFolder(const std::wstring& folder, TextsAndFiles& files) {
+  files.RemoveOwnFiles(folder,
+                       [&files](const std::wstring& name) { return IsKvCmdFileName(name, files); });
+}
+
+void RemoveFoldersOfEndedCalls(const std::wstring& result_path, TextsAndFiles& files) {
   const std::wstring own = KvCmdFolderOf(result_path, files);
   if (own.empty()) return;
-  const std::wstring base = own.substr(0, own.find_last_of(L"\\/"));
-  for (const std::wstring& folder :
-       files.FoldersWithStaleFile(base, L"kv*.tmp", L"ergebnis.txt", kAbandonedAnswerSeconds)) {
-    // The pattern also finds short names; only kv.cmd's own folders go.
-    if (folder != own && !KvCmdFolderOf(folder + L"\\x", files).empty()) {
-      files.RemoveFolderAndFiles(folder);
-    }
+  const std::wstring base = FolderPart(own);
+  for (const std::wstring& folder : files.PlainFoldersIn(base, L"kv*.tmp")) {
+    // The pattern also finds short names; only kv.cmd's own marked folders go.
+    if (files.UpperCase(folder) == files.UpperCase(own)) continue;
+    if (KvCmdFolderOf(folder + L"\\x", files).empty()) continue;
+    const std::wstring record_path = folder + L"\\" + kCallerRecordName;
+    std::string bytes;
+    if (!files.IsNormalFile(record_path) || !files.ReadWholeFile(record_path, bytes).ok) continue;
+    while (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) bytes.pop_back();
+    if (!files.RecordedProcessHasEnded(std::wstring(bytes.begin(), bytes.end()))) continue;
+    RemoveKvCmdFolder(folder, files);
   }
 }
 

@@ -1,6 +1,9 @@
-// The folders kv.cmd makes for its calls ("kv" ... ".tmp" beside each other): kv.cmd reads
-// the answer from its folder the moment the program has ended, and removes the folder. What a
-// call leaves when its batch file has ended meanwhile is removed by a later call.
+// The folders kv.cmd makes for its calls ("kv" ... ".tmp" beside each other, each marked by a
+// file kv.cmd writes first): kv.cmd reads the answer from its folder the moment the program
+// has ended, and removes the folder. The program records in the folder which cmd waits for
+// it; a folder whose cmd has ended (killed, its console closed, Ctrl+C answered with J) is
+// removed by a later call. Only marked folders are touched, never through a link, and in them
+// only the files kv.cmd and the program write there.
 #pragma once
 
 #include <string>
@@ -9,16 +12,36 @@ namespace kelvari {
 
 class TextsAndFiles;
 
-// The folder of `path` when it is one that kv.cmd makes ("kv" ... ".tmp", any case); empty
-// otherwise.
+// The mark kv.cmd writes into each of its folders, and its exact content.
+inline constexpr wchar_t kKvCmdMarkName[] = L"kvcmd.txt";
+inline constexpr char kKvCmdMarkContent[] = "kv.cmd\r\n";
+// The file in which the program names the cmd that waits for the folder's answer.
+inline constexpr wchar_t kCallerRecordName[] = L"aufrufer.txt";
+
+// The folder of `path` when it is one that kv.cmd made: named "kv" ... ".tmp" (any case), a
+// folder of its own (no link) and marked by kv.cmd; empty otherwise.
 std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& files);
 
-// Removes the folders beside the kv.cmd folder of `result_path` whose answer nobody read
-// within kAbandonedAnswerSeconds; does nothing when `result_path` lies in no such folder.
-void RemoveAbandonedAnswers(const std::wstring& result_path, TextsAndFiles& files);
+// True for the name of a file that kv.cmd or the program writes into a kv.cmd folder (any
+// case): only these are removed with the folder.
+bool IsKvCmdFileName(const std::wstring& name, TextsAndFiles& files);
 
-// kv.cmd reads its answer the moment the program has ended. An answer older than this was
-// left by a call whose batch file ended meanwhile (Ctrl+C answered with J).
-inline constexpr int kAbandonedAnswerSeconds = 120;
+// True when `file` is one that kv.cmd wrote itself for this call (its parameter or list file in
+// the kv.cmd folder of `result_path`) in a call that kv.cmd made: only such a file may name
+// environment variables as its lines.
+bool IsKvCmdOwnFile(const std::wstring& file, const std::wstring& result_path,
+                    bool started_by_kv_cmd, TextsAndFiles& files);
+
+// Records the watched cmd in the kv.cmd folder of `result_path`; nothing when the result file
+// lies in no such folder.
+void RecordCaller(const std::wstring& result_path, TextsAndFiles& files);
+
+// Removes the kv.cmd folder `folder`: the files kv.cmd and the program write, then the folder.
+void RemoveKvCmdFolder(const std::wstring& folder, TextsAndFiles& files);
+
+// Removes the kv.cmd folders beside the one of `result_path` whose cmd has ended; does nothing
+// when `result_path` lies in no kv.cmd folder. A folder without a record of its cmd (the
+// program has not started in it yet) stays.
+void RemoveFoldersOfEndedCalls(const std::wstring& result_path, TextsAndFiles& files);
 
 }  // namespace kelvari

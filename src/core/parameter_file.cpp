@@ -6,7 +6,8 @@
 
 namespace kelvari {
 
-ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, TextsAndFiles& files) {
+ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, TextsAndFiles& files,
+                                bool names_variables) {
   if (files.NamesDevice(path)) {
     return {{},
             Outcome::Fault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" +
@@ -21,7 +22,7 @@ ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, Texts
                            read.reason)};
   }
   std::optional<std::wstring> fault;
-  std::vector<std::wstring> lines = ParameterLinesOf(bytes, files, fault);
+  std::vector<std::wstring> lines = ParameterLinesOf(bytes, files, fault, names_variables);
   bytes.clear();
   if (fault) return {{}, Outcome::Fault(*fault)};
   const int count = static_cast<int>(lines.size()) - 1;
@@ -59,8 +60,9 @@ std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& li
 }
 
 std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system,
-                                           std::optional<std::wstring>& fault) {
-  if (auto own = ReadKvCmdFile(bytes, system)) {
+                                           std::optional<std::wstring>& fault,
+                                           bool names_variables) {
+  if (auto own = ReadKvCmdFile(bytes, system, names_variables)) {
     fault = std::move(own->fault);
     if (fault) return {};
     own->lines.insert(own->lines.begin(), std::wstring());

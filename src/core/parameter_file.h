@@ -14,14 +14,16 @@ namespace kelvari {
 class TextsAndFiles;
 
 // Reads the parameter file `path` (word 3 of the command line) and keeps its lines (entry 0
-// empty). A fault when it names a device, error 4 when it is no normal file, error 5 when it keeps
-// fewer than `least_lines` lines, a fault when it cannot be read, names a variable that cannot be a
-// line, or holds more than kMaxLines lines.
+// empty). A fault when it names a device, error 4 when it is no normal file, error 5 when it
+// keeps fewer than `least_lines` lines, a fault when it cannot be read, names a variable that
+// cannot be a line, or holds more than kMaxLines lines. Only with `names_variables` (a file
+// kv.cmd wrote for this call, see IsKvCmdOwnFile) may its lines name environment variables.
 struct ParameterFile {
   std::vector<std::wstring> lines;
   Step failure;  // the outcome that ends the command instead
 };
-ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, TextsAndFiles& files);
+ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, TextsAndFiles& files,
+                                bool names_variables = false);
 
 // The most lines a parameter or list file may hold: line counts are 16-bit signed numbers.
 inline constexpr int kMaxLines = 32767;
@@ -45,9 +47,11 @@ std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& li
 // The lines of a parameter file's `bytes`, entry 0 empty: those KeepParameterLines keeps; of a
 // file that kv.cmd wrote (see ReadKvCmdFile) every line as it stands, since each is a text
 // the batch file named: no comment lines, no trimming, empty lines kept. `fault` is set (and
-// the lines are empty) when such a file names a variable that cannot be one line.
+// the lines are empty) when such a file names a variable that cannot be one line; only with
+// `names_variables` may it name variables (see ReadKvCmdFile).
 std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system,
-                                           std::optional<std::wstring>& fault);
+                                           std::optional<std::wstring>& fault,
+                                           bool names_variables = false);
 
 // Joins lines[start] to the last line with a single CR between two lines; empty when `start`
 // lies beyond the last line.

@@ -26,7 +26,7 @@ int Program::Run() {
   Outcome outcome = Start(settings);
   if (outcome.kind == Outcome::kDialogShown) outcome = system_.RunEventLoop();
   const int exit_code = Finish(outcome);
-  if (settings.started_by_kv_cmd) RemoveAbandonedAnswers(call_.ResultPath(), system_);
+  if (settings.started_by_kv_cmd) RemoveFoldersOfEndedCalls(call_.ResultPath(), system_);
   // A failure stays a failure, also when its message closed itself.
   if (exit_code != kExitFailed && system_.CountdownRanOut()) return kExitTimedOut;
   return exit_code;
@@ -40,6 +40,8 @@ Outcome Program::Start(const Settings& settings) {
     return Outcome::Fault(TooManyWordsMessage());
   }
   call_ = Invocation(words, {}, settings);
+  // Before any dialog: a later call removes this folder only once its cmd has ended.
+  if (settings.started_by_kv_cmd) RecordCaller(call_.ResultPath(), system_);
   if (count == 1) return Outcome::Error(kErrNoCommand);
   // Without any word the program shows its help.
   const CommandRow* row =
@@ -48,7 +50,9 @@ Outcome Program::Start(const Settings& settings) {
 
   if (row->least_lines != kNoParameterFile) {
     if (count < 3) return Outcome::Error(kErrNoParamFile);
-    ParameterFile file = ReadParameterFile(words[3], row->least_lines, system_);
+    const bool names_variables =
+        IsKvCmdOwnFile(words[3], call_.ResultPath(), settings.started_by_kv_cmd, system_);
+    ParameterFile file = ReadParameterFile(words[3], row->least_lines, system_, names_variables);
     call_ = Invocation(std::move(words), std::move(file.lines), settings);
     if (file.failure) return *file.failure;
   }
@@ -85,7 +89,7 @@ int Program::WriteAnswer(const std::wstring& text, int exit_code) {
     // Nobody waits for the answer (kv.cmd's cmd was closed or killed), and a password must not
     // stay on the disk: nothing is written, and what kv.cmd left in its folder goes too.
     const std::wstring folder = KvCmdFolderOf(path, system_);
-    if (!folder.empty()) system_.RemoveFolderAndFiles(folder);
+    if (!folder.empty()) RemoveKvCmdFolder(folder, system_);
     return kExitFailed;
   }
   const IoStatus written = system_.ReplaceFileContent(path, bytes);

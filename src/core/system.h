@@ -157,13 +157,24 @@ class TextsAndFiles {
   virtual void WatchParent() = 0;
   virtual bool ParentHasEnded() = 0;
 
-  // Deletes the files in `folder` and then the folder, as far as it can; reports nothing.
-  virtual void RemoveFolderAndFiles(const std::wstring& folder) = 0;
-  // The folders in `base` whose names match `pattern` (wildcards * and ?) and that hold a file
-  // `name` last written more than `seconds` ago, as `base` + "\\" + the folder's name.
-  virtual std::vector<std::wstring> FoldersWithStaleFile(const std::wstring& base,
-                                                         const std::wstring& pattern,
-                                                         const std::wstring& name, int seconds) = 0;
+  // A text that names the watched process (see WatchParent) for as long as the system keeps
+  // it apart from every other process; empty when none is watched. RecordedProcessHasEnded
+  // tells, also in another process, whether the process a record names has ended; true for a
+  // text that names none.
+  virtual std::wstring ParentRecord() = 0;
+  virtual bool RecordedProcessHasEnded(const std::wstring& record) = 0;
+
+  // True when `path` is a folder of its own: not a link, junction or other reparse point.
+  virtual bool IsPlainFolder(const std::wstring& path) = 0;
+  // The plain folders (see IsPlainFolder) in `base` whose names match `pattern` (wildcards *
+  // and ?), as `base` + "\\" + the folder's name.
+  virtual std::vector<std::wstring> PlainFoldersIn(const std::wstring& base,
+                                                   const std::wstring& pattern) = 0;
+  // Deletes the files in the plain folder `folder` whose names `own` accepts, and then the
+  // folder when nothing else is left in it. A folder that is a link is not entered, and no
+  // link in it is followed: a link is at most removed itself. Reports nothing.
+  virtual void RemoveOwnFiles(const std::wstring& folder,
+                              const std::function<bool(const std::wstring& name)>& own) = 0;
 };
 
 // The program's windows: message boxes, the dialogs, and the shell's "Open".

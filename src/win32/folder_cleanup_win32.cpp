@@ -1,4 +1,7 @@
-// Win32System: the removal of kv.cmd's work folders, and the search for the ones left behind.
+// Win32System: kv.cmd's work folders: which are folders of their own, and the removal of the
+// files in them. Nothing here follows a link: a folder that is a reparse point (a symbolic
+// link, a junction, a mount point) is never entered, and a file that is one is deleted as the
+// link it is, never through it.
 #include <windows.h>
 
 #include "win32/system_win32.h"
@@ -7,48 +10,58 @@
 namespace kelvari {
 namespace {
 
-ULONGLONG Ticks(const FILETIME& time) {
-  return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+bool IsReparsePoint(DWORD attributes) {
+  return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
 }  // namespace
 
-void Win32System::RemoveFolderAndFiles(const std::wstring& folder) {
-  WIN32_FIND_DATAW found{};
-  const UniqueFind find(::FindFirstFileW((folder + L"\\*").c_str(), &found));
-  if (find) {
-    do {
-      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        const std::wstring path = folder + L"\\" + found.cFileName;
-        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        ::DeleteFileW(path.c_str());
-      }
-    } while (::FindNextFileW(find.get(), &found));
-  }
-  ::RemoveDirectoryW(folder.c_str());
+bool Win32System::IsPlainFolder(const std::wstring& path) {
+  const DWORD attributes = ::GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+         !IsReparsePoint(attributes);
 }
 
-std::vector<std::wstring> Win32System::FoldersWithStaleFile(const std::wstring& base,
-                                                            const std::wstring& pattern,
-                                                            const std::wstring& name, int seconds) {
-  std::vector<std::wstring> stale;
-  FILETIME now{};
-  ::GetSystemTimeAsFileTime(&now);
-  const ULONGLONG limit = static_cast<ULONGLONG>(seconds) * 10'000'000ULL;  // 100 ns ticks
+std::vector<std::wstring> Win32System::PlainFoldersIn(const std::wstring& base,
+                                                      const std::wstring& pattern) {
+  std::vector<std::wstring> folders;
   WIN32_FIND_DATAW found{};
   const UniqueFind find(::FindFirstFileW((base + L"\\" + pattern).c_str(), &found));
-  if (!find) return stale;
+  if (!find) return folders;
   do {
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) continue;
-    const std::wstring folder = base + L"\\" + found.cFileName;
-    WIN32_FILE_ATTRIBUTE_DATA file{};
-    if (!::GetFileAttributesExW((folder + L"\\" + name).c_str(), GetFileExInfoStandard, &file)) {
+    const std::wstring name = found.cFileName;
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+        IsReparsePoint(found.dwFileAttributes) || name == L"." || name == L"..") {
       continue;
     }
-    const ULONGLONG written = Ticks(file.ftLastWriteTime);
-    if (Ticks(now) > written && Ticks(now) - written > limit) stale.push_back(folder);
+    folders.push_back(base + L"\\" + name);
   } while (::FindNextFileW(find.get(), &found));
-  return stale;
+  return folders;
+}
+
+void Win32System::RemoveOwnFiles(const std::wstring& folder,
+                                 const std::function<bool(const std::wstring& name)>& own) {
+  if (!IsPlainFolder(folder)) return;
+  WIN32_FIND_DATAW found{};
+  {
+    const UniqueFind find(::FindFirstFileW((folder + L"\\*").c_str(), &found));
+    if (!find) return;
+    do {
+      const std::wstring name = found.cFileName;
+      // A folder in it (a link to one included) is none of ours: it stays, and so does this one.
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || !own(name)) continue;
+      const std::wstring path = folder + L"\\" + name;
+      // A link is deleted as a link: its read-only flag is not touched, as that would reach
+      // through it to its target.
+      if (!IsReparsePoint(found.dwFileAttributes) &&
+          (found.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      }
+      ::DeleteFileW(path.c_str());
+    } while (::FindNextFileW(find.get(), &found));
+  }
+  // Only an empty folder goes; it is checked again just before, as a link to one is never removed.
+  if (IsPlainFolder(folder)) ::RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace kelvari

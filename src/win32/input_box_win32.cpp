@@ -43,7 +43,7 @@ struct InputBoxState {
   Countdown& countdown;
   std::wstring answer;
   bool failed = false;
-  // True while the program itself reads the entry field (window procedures run on the
+  // True while the program itself reads or fills the entry field (window procedures run on the
   // dialog's own thread only, so a plain flag serves).
   bool own_read = false;
 };
@@ -114,7 +114,8 @@ std::wstring EntryText(HWND dialog, InputBoxState& state) {
 }
 
 // The password field gives its text to the program's own code only: anyone else (another
-// process or thread sending it a message) gets nothing, and nobody can turn its dots off.
+// process or thread sending it a message) gets nothing, not even its length, can neither
+// replace it nor turn its dots off.
 // Copy and cut, also by Ctrl+Insert and Shift+Del, which the field would otherwise serve
 // itself, put nothing on the clipboard.
 LRESULT CALLBACK GuardPasswordField(HWND entry, UINT message, WPARAM wparam, LPARAM lparam,
@@ -128,6 +129,8 @@ LRESULT CALLBACK GuardPasswordField(HWND entry, UINT message, WPARAM wparam, LPA
     case WM_GETTEXTLENGTH:
     case EM_GETLINE:
     case EM_GETHANDLE:
+    case EM_LINELENGTH:
+    case WM_SETTEXT:
       if (!reinterpret_cast<const InputBoxState*>(state)->own_read) {
         if (message == WM_GETTEXT && wparam > 0 && lparam) *reinterpret_cast<wchar_t*>(lparam) = 0;
         return 0;
@@ -158,7 +161,10 @@ void SetUpInputBox(HWND dialog, InputBoxState& state) {
     throw std::runtime_error("password field unguarded");  // never shown unguarded
   }
   ::SendMessageW(entry, EM_SETLIMITTEXT, 0, 0);  // as much as the field can hold
-  ::SetWindowTextW(entry, state.proposal.c_str());
+  {
+    const OwnRead own(state);  // the proposal is the program's own text
+    ::SetWindowTextW(entry, state.proposal.c_str());
+  }
   ::SendMessageW(entry, EM_SETSEL, 0, -1);
   FitPromptAndCentre(dialog);
   ::SetFocus(entry);

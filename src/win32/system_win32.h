@@ -34,10 +34,13 @@ class Win32System final : public System {
   int CurrentYear() override;
   void WatchParent() override;
   bool ParentHasEnded() override;
-  void RemoveFolderAndFiles(const std::wstring& folder) override;
-  std::vector<std::wstring> FoldersWithStaleFile(const std::wstring& base,
-                                                 const std::wstring& pattern,
-                                                 const std::wstring& name, int seconds) override;
+  std::wstring ParentRecord() override;
+  bool RecordedProcessHasEnded(const std::wstring& record) override;
+  bool IsPlainFolder(const std::wstring& path) override;
+  std::vector<std::wstring> PlainFoldersIn(const std::wstring& base,
+                                           const std::wstring& pattern) override;
+  void RemoveOwnFiles(const std::wstring& folder,
+                      const std::function<bool(const std::wstring& name)>& own) override;
   ScreenMetrics Screen() override;
   bool ShowAboutBox(const AboutBoxSetup& setup) override;
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,

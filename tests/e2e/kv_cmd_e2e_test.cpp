@@ -171,6 +171,64 @@ std::wstring SetLine(const std::wstring& name, const std::wstring& value) {
   return line + L"\"\r\n";
 }
 
+// The Unix path of a folder of the test (under Z:).
+std::string UnixPath(const fs::path& path) {
+  std::string unix_path = Utf8(path.wstring().substr(2));
+  std::replace(unix_path.begin(), unix_path.end(), '\\', '/');
+  return unix_path;
+}
+
+// Starts a program of the system under Wine (`tool`, a Unix path) with `arguments`; it ends on
+// its own, without a handle to wait for.
+void RunUnixTool(const std::string& tool, const std::string& arguments) {
+  const std::string line = tool + " " + arguments;
+  std::wstring command(line.begin(), line.end());  // the test's paths are ASCII
+  const std::wstring program = L"Z:" + std::wstring(tool.begin(), tool.end());
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+}
+
+// A symbolic link to a folder, as the system's own tools make one; removed (as a link) again
+// when the test ends, also when it failed.
+struct FolderLink {
+  FolderLink(const fs::path& target, const fs::path& at) : link(at) {
+    RunUnixTool("/bin/ln", "-sfn " + UnixPath(target) + " " + UnixPath(link));
+    made = Eventually([&] { return fs::exists(link / "kvcmd.txt"); }, 10000);
+  }
+  ~FolderLink() { RunUnixTool("/bin/rm", "-f " + UnixPath(link)); }
+  fs::path link;
+  bool made = false;
+};
+
+// A record of a process as kelvari.exe writes it into kv.cmd's folder: its number and the
+// time it was made.
+std::string ProcessRecord(HANDLE process) {
+  FILETIME created{}, exited{}, kernel{}, user{};
+  GetProcessTimes(process, &created, &exited, &kernel, &user);
+  const unsigned long long ticks =
+      (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+  return std::to_string(GetProcessId(process)) + " " + std::to_string(ticks) + "\r\n";
+}
+
+// Makes a folder as kv.cmd makes it (with its mark) in `temp`, with the record of `caller`
+// (none when empty) and an answer written ten minutes ago.
+fs::path MakeCallFolder(const fs::path& temp, const std::string& name, const std::string& caller) {
+  const fs::path folder = temp / name;
+  fs::create_directories(folder);
+  WriteBytes(folder / "kvcmd.txt", "kv.cmd\r\n");
+  if (!caller.empty()) WriteBytes(folder / "aufrufer.txt", caller);
+  WriteBytes(folder / "ergebnis.txt", "Geheim456\r\n");
+  fs::last_write_time(folder / "ergebnis.txt",
+                      fs::last_write_time(folder / "ergebnis.txt") - std::chrono::minutes(10));
+  return folder;
+}
+
 TEST(KvCmd, AnswersWithBlanksAndSpecialCharactersReachKvresultUnchanged) {
   const auto dir = FreshWorkDir();
   MakeKit(dir, true);
@@ -214,6 +272,20 @@ TEST(KvCmd, NoAnswerLeavesKvresultUndefinedAndPassesTheExitCode) {
   EXPECT_EQ(empty.kvresult, L"<undefined>");
   EXPECT_EQ(empty.errorlevel, L"[0]");
   EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  // 0 or 3 without the answer that always comes with them (its folder was emptied meanwhile):
+  // a failure, in kv.cmd's own box, never a success with an empty KVRESULT.
+  for (const int code : {0, 3}) {
+    SetEnvironmentVariableW(L"KV_FAKE_EXIT", std::to_wstring(code).c_str());
+    const Seen lost = RunBatchWithFake(dir, nullptr, L"INPUTBOX frage.txt");
+    SetEnvironmentVariableW(L"KV_FAKE_EXIT", nullptr);
+    EXPECT_EQ(lost.kvresult, L"<undefined>");
+    EXPECT_TRUE(ErrorlevelAfterCall(lost.errorlevel, 2)) << Utf8(lost.errorlevel);
+    EXPECT_NE(FakeValues(dir).find(Utf8(L"Kelvari endete mit dem Exit-Code " +
+                                        std::to_wstring(code) + L", doch die Antwort fehlt")),
+              std::string::npos)
+        << FakeValues(dir);
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  }
 }
 
 // Accounts like "R&D", "Dev(1)" or "Max Mustermann" put such characters into TEMP. kv.cmd
@@ -341,8 +413,8 @@ TEST(KvCmd, AQuotedParameterPathWorks) {
   EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 2)) << Utf8(seen.errorlevel);
   const std::wstring message =
       L"Die Parameterdatei '" + missing + L"' konnte nicht gefunden werden.";
-  EXPECT_EQ(FakeParameters(dir),
-            Ansi(L"Kelvari\r\nOK STOP\r\nAusf\u00FChrungsfehler:\r\n\r\n" + message + L"\r\n"));
+  EXPECT_EQ(FakeValues(dir),
+            Utf8(L"Kelvari\r\nOK STOP\r\nAusf\u00FChrungsfehler:\r\n\r\n" + message + L"\r\n"));
   EXPECT_NE(LastFakeCall(dir).find(" MESSAGEBOX "), std::string::npos);
   EXPECT_NE(ReadBytes(dir / "err.txt").value_or("").find(Encoded(L"kv.cmd: " + message, CP_OEMCP)),
             std::string::npos);
@@ -351,9 +423,12 @@ TEST(KvCmd, AQuotedParameterPathWorks) {
 
 // An answer longer than set /p takes (about 1,023 characters on Windows, 8,190 under Wine)
 // arrives whole or not at all, with errorlevel 2 and a message; never cut.
+// No step puts the answer (a long password, say) into a file outside kv.cmd's folder.
 TEST(KvCmd, LongAnswersArriveWholeOrNotAtAll) {
   const auto dir = FreshWorkDir();
   MakeKit(dir, true);
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
   for (const std::size_t length : {1100u, 9000u}) {
     std::wstring answer;
     while (answer.size() < length) answer += std::to_wstring(answer.size()) + L" & ";
@@ -362,8 +437,14 @@ TEST(KvCmd, LongAnswersArriveWholeOrNotAtAll) {
     fs::remove(dir / "err.txt", ec);
     fs::remove(dir / "kit" / "param.txt", ec);
     const Seen seen = RunBatchWithFake(
-        dir, answer.c_str(), L"INPUTBOX frage.txt 2>\"" + (dir / "err.txt").wstring() + L"\"");
+        dir, answer.c_str(), L"PASSWORDBOX frage.txt 2>\"" + (dir / "err.txt").wstring() + L"\"");
     EXPECT_TRUE(FolderIsEmpty(dir / "temp")) << length;
+    for (const auto& entry : fs::directory_iterator(temp)) {
+      if (!entry.is_regular_file()) continue;
+      EXPECT_EQ(ReadBytes(entry.path()).value_or("").find(Utf8(answer.substr(0, 40))),
+                std::string::npos)
+          << entry.path().string();
+    }
     if (seen.kvresult == L"[" + answer + L"]") {
       EXPECT_EQ(seen.errorlevel, L"[0]") << length;
       EXPECT_LT(length, 8190u);  // more than any cmd takes with set /p
@@ -374,7 +455,9 @@ TEST(KvCmd, LongAnswersArriveWholeOrNotAtAll) {
     EXPECT_NE(
         ReadBytes(dir / "err.txt").value_or("").find("kv.cmd: Die Antwort von Kelvari ist zu lang"),
         std::string::npos);
-    EXPECT_NE(FakeParameters(dir).find(Ansi(L"Ausf\u00FChrungsfehler:\r\n\r\nDie Antwort")),
+    EXPECT_NE(FakeValues(dir).find(Utf8(L"Ausf\u00FChrungsfehler:\r\n\r\nDie Antwort von Kelvari "
+                                        L"ist zu lang f\u00FCr KVRESULT: cmd \u00FCbernimmt "
+                                        L"h\u00F6chstens")),
               std::string::npos);
   }
 }
@@ -731,14 +814,18 @@ TEST(KvCmd, ACommandThatFailsOrPrintsNothingIsReported) {
        L"Der Befehl nach /C endete mit dem Exit-Code 1."},
       {lines + L"/C \"rem nichts\"", L"Der Befehl nach /C hat keine Zeile ausgegeben."},
   };
-  for (const auto& c : cases) {
-    const Seen seen = RunBatchWithFake(dir, L"Rot", c.words);
-    EXPECT_EQ(FakeParameters(dir),
-              Ansi(L"Kelvari\r\nOK STOP\r\nAusf\u00FChrungsfehler:\r\n\r\n" + c.message + L"\r\n"))
-        << Utf8(c.words);
-    EXPECT_EQ(seen.kvresult, L"<undefined>");
-    EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 2)) << Utf8(seen.errorlevel);
-    EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  // kv.cmd's umlauts arrive in every code page cmd reads it in: the ANSI code page without a
+  // console, the console's code page with one.
+  for (const bool console : {false, true}) {
+    for (const auto& c : cases) {
+      const Seen seen = RunBatchWithFake(dir, L"Rot", c.words, L"", L"", console);
+      EXPECT_EQ(FakeValues(dir), Utf8(L"Kelvari\r\nOK STOP\r\nAusf\u00FChrungsfehler:\r\n\r\n" +
+                                      c.message + L"\r\n"))
+          << Utf8(c.words);
+      EXPECT_EQ(seen.kvresult, L"<undefined>");
+      EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 2)) << Utf8(seen.errorlevel);
+      EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+    }
   }
 }
 
@@ -774,7 +861,10 @@ TEST(KvCmd, NoPasswordIsLeftWhenKvCmdsCmdIsKilled) {
   ASSERT_NE(box, nullptr);
   ASSERT_TRUE(TerminateProcess(cmd.process(), 1));
   ASSERT_TRUE(cmd.WaitForExit(10000).has_value());
-  SetWindowTextW(ChildOfClass(box, L"Edit"), L"Geheim456");
+  ClickAt(ChildOfClass(box, L"Edit"), {2, 2});
+  PressKey(VK_END);
+  PressKey(VK_HOME, false, false, /*with_shift=*/true);
+  TypeText(L"Geheim456");
   PressButton(box, L"OK");
   EXPECT_TRUE(Eventually([] { return CountProcesses(L"kelvari.exe") == 0; }, 30000));
   EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
@@ -786,24 +876,152 @@ TEST(KvCmd, NoPasswordIsLeftWhenKvCmdsCmdIsKilled) {
   }
 }
 
-// A batch file ended right after its answer was written (Ctrl+C answered with J leaves cmd
-// running, so the watch above cannot tell): the next call through kv.cmd removes that answer
-// once it is two minutes old, and leaves a fresh one of a call that is still reading.
-TEST(KvCmd, AnAnswerNobodyReadIsRemovedByTheNextCall) {
+// A folder goes when the cmd that made it has ended, never because of its age, and only a
+// folder kv.cmd made: a call killed with its dialog open leaves its folder (no answer in it),
+// which the next call removes; an aged answer of a cmd still running (paused in its console)
+// stays; a link named like a folder of kv.cmd is never followed, whatever its target holds.
+TEST(KvCmd, FoldersGoWhenTheirCmdHasEndedNeverThroughALink) {
   const auto dir = FreshWorkDir();
   MakeKit(dir, false);
-  const fs::path old_answer = dir / "temp" / "kv111.tmp" / "ergebnis.txt";
-  const fs::path fresh_answer = dir / "temp" / "kv222.tmp" / "ergebnis.txt";
-  for (const fs::path& answer : {old_answer, fresh_answer}) {
-    fs::create_directories(answer.parent_path());
-    WriteBytes(answer, "Geheim456\r\n");
+  const fs::path temp = dir / "temp";
+  WriteBytes(dir / "frage.txt", "Abgebrochen\r\nJN\r\nWeiter?\r\n");
+  {
+    Program killed(CmdLine(WriteBatch(dir, "a", L"MESSAGEBOX frage.txt")), dir, true);
+    HWND box = WaitForWindowOfImage(L"kelvari.exe", L"Abgebrochen");
+    ASSERT_NE(box, nullptr);
+    DWORD id = 0;
+    GetWindowThreadProcessId(box, &id);
+    HANDLE program = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    ASSERT_NE(program, nullptr);
+    ASSERT_TRUE(TerminateProcess(killed.process(), 1));
+    TerminateProcess(program, 1);
+    WaitForSingleObject(program, 10000);
+    CloseHandle(program);
+    ASSERT_TRUE(killed.WaitForExit(10000).has_value());
   }
-  fs::last_write_time(old_answer, fs::last_write_time(old_answer) - std::chrono::minutes(10));
+  std::vector<fs::path> left;
+  for (const auto& entry : fs::directory_iterator(temp)) {
+    if (entry.path().filename() != "kv555.tmp") left.push_back(entry.path());  // see below
+  }
+  ASSERT_EQ(left.size(), 1u);
+  EXPECT_FALSE(fs::exists(left[0] / "ergebnis.txt"));
+
+  // The test program itself stands for a cmd that waits, paused, for its aged answer.
+  const fs::path paused = MakeCallFolder(temp, "kv222.tmp", ProcessRecord(GetCurrentProcess()));
+  const fs::path unmarked = MakeCallFolder(temp, "kv333.tmp", "");
+  fs::remove(unmarked / "kvcmd.txt");
+  const fs::path ended = MakeCallFolder(temp, "kv444.tmp", "1 1\r\n");
+  WriteBytes(ended / "bericht.doc", "Wichtig");
+  // A link to a folder of the user's, made to look like an ended call's folder in every way.
+  const fs::path victim = MakeCallFolder(dir, "daten", "1 1\r\n");
+  WriteBytes(victim / "bericht.doc", "Wichtig");
+  const FolderLink link(victim, temp / "kv555.tmp");
+  ASSERT_TRUE(link.made);
+
   Program cmd(CmdLine(WriteBatch(dir, "t", L"CHECKDRIVE C:")), dir, true);
   ASSERT_EQ(cmd.WaitForExit(60000), 0u);
   EXPECT_EQ(ReadSeen(dir, "t").kvresult, L"[OK]");
-  EXPECT_FALSE(fs::exists(old_answer.parent_path()));
-  EXPECT_TRUE(fs::exists(fresh_answer));
+  EXPECT_FALSE(fs::exists(left[0]));
+  EXPECT_EQ(ReadBytes(paused / "ergebnis.txt"), "Geheim456\r\n");
+  EXPECT_TRUE(fs::exists(unmarked / "ergebnis.txt"));
+  EXPECT_FALSE(fs::exists(ended / "ergebnis.txt"));
+  EXPECT_EQ(ReadBytes(ended / "bericht.doc"), "Wichtig");
+  for (const char* name : {"kvcmd.txt", "aufrufer.txt", "ergebnis.txt", "bericht.doc"}) {
+    EXPECT_TRUE(fs::exists(victim / name)) << name;
+  }
+}
+
+// Programs planted in the caller's folder under the names of the system's (a batch file works
+// in a folder of files it cleans up): none of them runs, in a console (chcp), without one and
+// for a list from a command (cmd); the answer arrives and reaches no program but kelvari.exe.
+TEST(KvCmd, NoProgramInTheCallersFolderRuns) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  const fs::path planted = dir / "fremd";
+  fs::create_directories(planted);
+  for (const char* name : {"chcp.exe", "cmd.exe", "reg.exe", "chcp.com"}) {
+    fs::copy_file(BuildDir() / "tests" / "e2e" / "kv_fake_kelvari.exe", planted / name);
+  }
+  WriteBytes(planted / "a.tmp", "");
+  const std::wstring extra = L"cd /d \"" + planted.wstring() + L"\"\r\n";
+  const struct {
+    const wchar_t* answer;
+    std::wstring words;
+    bool console;
+  } cases[] = {
+      {L"Geheim123", L"PASSWORDBOX frage.txt", true},
+      {L"Geheim123", L"PASSWORDBOX frage.txt", false},
+      {L"a.tmp", L"LISTBOX /T \"Dateien\" \"\" \"\" \"Welche?\" /C \"dir /b *.tmp\"", false},
+      {L"a.tmp", L"LISTBOX /T \"Dateien\" \"\" \"\" \"Welche?\" /C \"dir /b *.tmp\"", true},
+  };
+  for (const auto& c : cases) {
+    const Seen seen = RunBatchWithFake(dir, c.answer, c.words, extra, L"", c.console);
+    EXPECT_EQ(seen.kvresult, L"[" + std::wstring(c.answer) + L"]") << Utf8(c.words);
+    EXPECT_EQ(seen.errorlevel, L"[0]") << Utf8(c.words);
+    EXPECT_FALSE(fs::exists(planted / "fake.log")) << Utf8(c.words) << c.console;
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  }
+}
+
+// A parameter file of anyone's that starts like kv.cmd's lists of variables is an ordinary
+// file: its first line a comment, no variable shown (also when kv.cmd reads it through a copy
+// in its own folder, for a path with blanks).
+TEST(KvCmd, AForeignFileOfVariablesIsReadAsComments) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  fs::create_directories(dir / "mit blank");
+  const std::string content = ";kv.cmd:ANSI:VARIABLES\r\nUSERNAME\r\nJN\r\nGEHEIM\r\n";
+  WriteBytes(dir / "fremd.txt", content);
+  WriteBytes(dir / "mit blank" / "fremd.txt", content);
+  SetEnvironmentVariableW(L"GEHEIM", L"Kennwort123");
+  for (const std::wstring& words :
+       {std::wstring(L"MESSAGEBOX fremd.txt"),
+        L"MESSAGEBOX \"" + (dir / "mit blank" / "fremd.txt").wstring() + L"\""}) {
+    Program cmd(CmdLine(WriteBatch(dir, "t", words)), dir, true);
+    HWND box = WaitForWindowOfImage(L"kelvari.exe", L"USERNAME");
+    ASSERT_NE(box, nullptr) << Utf8(words);
+    EXPECT_EQ(ReadMessageBox(box).text, L"GEHEIM");
+    PressButton(box, L"Ja");
+    EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+    EXPECT_EQ(ReadSeen(dir, "t").kvresult, L"[JA]");
+  }
+  SetEnvironmentVariableW(L"GEHEIM", nullptr);
+}
+
+// KVTEMP on a full disk: kv.cmd names the full disk in its box, errorlevel 2, and leaves
+// nothing there.
+TEST(KvCmd, AFullKvtempIsNamedAsAFullDisk) {
+  const fs::path disk = WineSessionFile("small-disk");
+  ULARGE_INTEGER total{};
+  if (!GetDiskFreeSpaceExW(disk.c_str(), nullptr, &total, nullptr) || total.QuadPart > (1u << 20)) {
+    GTEST_SKIP() << "no small file system at " << disk.string();
+  }
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, true);
+  for (const auto& entry : fs::directory_iterator(disk)) fs::remove_all(entry.path());
+  HANDLE file = CreateFileW((disk / "voll.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  const std::string chunk(512, 'f');
+  DWORD written = 0;
+  while (WriteFile(file, chunk.data(), 512, &written, nullptr) && written == 512) {
+  }
+  CloseHandle(file);
+  const Seen seen =
+      RunBatchWithFake(dir, L"x", L"INPUTBOX frage.txt", SetLine(L"KVTEMP", disk.wstring()));
+  EXPECT_EQ(seen.kvresult, L"<undefined>");
+  EXPECT_TRUE(ErrorlevelAfterCall(seen.errorlevel, 2)) << Utf8(seen.errorlevel);
+  EXPECT_NE(LastFakeCall(dir).find(" MESSAGEBOX "), std::string::npos) << LastFakeCall(dir);
+  EXPECT_NE(FakeValues(dir).find(Utf8(L"Auf dem Datentr\u00E4ger des Ordners '" + disk.wstring() +
+                                      L"' ist kein Platz mehr frei")),
+            std::string::npos)
+      << FakeValues(dir);
+  std::vector<std::string> left;
+  for (const auto& entry : fs::directory_iterator(disk)) {
+    left.push_back(entry.path().filename().string());
+  }
+  for (const auto& entry : fs::directory_iterator(disk)) fs::remove_all(entry.path());
+  EXPECT_EQ(left, std::vector<std::string>{"voll.bin"});
 }
 
 }  // namespace

@@ -281,6 +281,7 @@ TEST(PasswordBox, HidesTheFieldAndAnswersExactly) {
   wchar_t caption[64] = {};
   GetWindowTextW(entry, caption, 64);
   EXPECT_EQ(std::wstring(caption), L"");
+  EXPECT_EQ(SendMessageW(entry, EM_LINELENGTH, 0, 0), 0);  // not even the length
   SendMessageW(entry, EM_SETPASSWORDCHAR, 0, 0);
   EXPECT_NE(SendMessageW(entry, EM_GETPASSWORDCHAR, 0, 0), 0);
   PutOnClipboard(L"leer");
@@ -293,6 +294,8 @@ TEST(PasswordBox, HidesTheFieldAndAnswersExactly) {
   PressKey(VK_INSERT, false, /*with_ctrl=*/true);          // copy
   PressKey(VK_DELETE, false, false, /*with_shift=*/true);  // cut
   TypeText(L" Geh\u00E9im\u20AC \"%!&^ ");
+  // Another program cannot replace what the user typed.
+  EXPECT_FALSE(SendMessageW(entry, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ersetzt")));
   EXPECT_EQ(Text(ChildByText(box, L"OK")), L"&OK");
   PressKey('O', /*with_alt=*/true);  // an access key, not a letter of the password
   EXPECT_EQ(call.kv.WaitForExit(), 0u);

@@ -124,19 +124,52 @@ class FakeTextsAndFiles : public virtual TextsAndFiles {
   void WatchParent() override { parent_watched = true; }
   bool ParentHasEnded() override { return parent_watched && parent_ended; }
 
-  // Removes the folder's files (entries whose path starts with the folder and a backslash).
-  std::vector<std::wstring> removed_folders;
-  void RemoveFolderAndFiles(const std::wstring& folder) override {
-    removed_folders.push_back(folder);
-    std::erase_if(files, [&](const auto& f) { return f.first.starts_with(folder + L"\\"); });
+  // The record of the watched cmd, and the records of processes that have ended.
+  std::wstring parent_record = L"100 5";
+  std::vector<std::wstring> ended_records;
+  std::wstring ParentRecord() override { return parent_watched ? parent_record : L""; }
+  bool RecordedProcessHasEnded(const std::wstring& record) override {
+    return record.empty() ||
+           std::find(ended_records.begin(), ended_records.end(), record) != ended_records.end();
   }
-  // Folders with an old file, as the test sets them; the base asked for is recorded.
-  std::vector<std::wstring> stale_folders;
-  std::wstring stale_base;
-  std::vector<std::wstring> FoldersWithStaleFile(const std::wstring& base, const std::wstring&,
-                                                 const std::wstring&, int) override {
-    stale_base = base;
-    return stale_folders;
+
+  // Folders are entries with `folder` set; `linked` ones stand for links to a folder.
+  std::vector<std::wstring> linked_folders;
+  bool IsPlainFolder(const std::wstring& path) override {
+    auto it = files.find(path);
+    return it != files.end() && it->second.folder &&
+           std::find(linked_folders.begin(), linked_folders.end(), path) == linked_folders.end();
+  }
+  // The plain folders right in `base` (the pattern is not applied); the base asked for is
+  // recorded.
+  std::wstring searched_base;
+  std::vector<std::wstring> PlainFoldersIn(const std::wstring& base, const std::wstring&) override {
+    searched_base = base;
+    std::vector<std::wstring> found;
+    for (const auto& [path, file] : files) {
+      if (path.starts_with(base + L"\\") &&
+          path.find(L'\\', base.size() + 1) == std::wstring::npos && IsPlainFolder(path)) {
+        found.push_back(path);
+      }
+    }
+    return found;
+  }
+  // Removes the folder's own files (entries right in it that `own` accepts), then the folder
+  // when nothing is left in it.
+  std::vector<std::wstring> removed_folders;
+  void RemoveOwnFiles(const std::wstring& folder,
+                      const std::function<bool(const std::wstring&)>& own) override {
+    if (!IsPlainFolder(folder)) return;
+    std::erase_if(files, [&](const auto& f) {
+      return f.first.starts_with(folder + L"\\") && !f.second.folder &&
+             f.first.find(L'\\', folder.size() + 1) == std::wstring::npos &&
+             own(f.first.substr(folder.size() + 1));
+    });
+    for (const auto& [path, file] : files) {
+      if (path.starts_with(folder + L"\\")) return;
+    }
+    files.erase(folder);
+    removed_folders.push_back(folder);
   }
 };
 

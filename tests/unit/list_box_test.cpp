@@ -16,17 +16,24 @@ struct ListRun {
   FakeSystem sys;
   testing::TestProgram program{sys};
   std::optional<int> exit;
+  std::wstring folder;  // of the files: empty for the current folder, else ending in a backslash
 
   ListRun(const std::string& attributes, const std::string& list_bytes,
           const std::string& list_name = "liste.txt",
-          std::map<std::wstring, std::wstring> environment = {}, const Settings& settings = {}) {
+          std::map<std::wstring, std::wstring> environment = {}, const Settings& settings = {},
+          const std::wstring& in_folder = L"")
+      : folder(in_folder) {
     sys.environment = std::move(environment);
-    sys.argument_text = L"erg.txt ListBox p.txt";
-    sys.files[L"p.txt"].bytes =
-        testing::CrLf({"Auswahl", list_name.c_str(), attributes.c_str(), "Bitte", "", "w\xE4hlen"});
-    sys.files[L"liste.txt"].bytes = list_bytes;
-    sys.files[L"erg.txt"].bytes = "ALT\r\n";
-    exit = testing::RunProgram(sys, &program, settings);
+    sys.argument_text = folder + L"erg.txt ListBox " + folder + L"p.txt";
+    const std::string list = std::string(folder.begin(), folder.end()) + list_name;
+    sys.files[folder + L"p.txt"].bytes =
+        testing::CrLf({"Auswahl", list.c_str(), attributes.c_str(), "Bitte", "", "w\xE4hlen"});
+    sys.files[folder + L"liste.txt"].bytes = list_bytes;
+    sys.files[folder + L"erg.txt"].bytes = "ALT\r\n";
+    // A folder given is one kv.cmd made for this call (see KvCmdCall).
+    const Settings used =
+        folder.empty() ? settings : testing::KvCmdCall(sys, folder.substr(0, folder.size() - 1));
+    exit = testing::RunProgram(sys, &program, used);
   }
 
   const ListDialogSetup& dialog() const { return sys.list_dialogs.at(0); }
@@ -37,7 +44,7 @@ struct ListRun {
   std::optional<int> Do(Action action) {
     return testing::Ends(program, action());
   }
-  std::string Result() { return sys.files[L"erg.txt"].bytes; }
+  std::string Result() { return sys.files[folder + L"erg.txt"].bytes; }
 };
 
 TEST(ListBox, ShowsTheDialogAndReturns) {
@@ -202,6 +209,7 @@ TEST(ListBox, ListFileLinesAreKeptAsTheyAre) {
   struct Case {
     std::string bytes;
     std::vector<std::wstring> entries;
+    std::wstring kv_cmd_folder = L"";
   } cases[] = {
       {"", {}},
       {"\r\n", {L""}},
@@ -225,18 +233,54 @@ TEST(ListBox, ListFileLinesAreKeptAsTheyAre) {
                    "6\0\r\0\n\0;\0x\0\r\0\n\0A\1-N\r\0\n\0",
                    48),
        {L";x", L"\u0141\u4E2D"}},
-      // Its lists of variables: each entry is a variable's value, exactly.
+      // Its lists of variables, written for this call in its own folder: each entry is a
+      // variable's value, exactly. Anyone else's file that starts so is read like any other.
       {";kv.cmd:UTF-8:VARIABLES\r\nkv_entry_1\r\nkv_entry_2\r\nkv_entry_3\r\nFEHLT\r\n",
-       {L";x", L"REM y", L"\u0141\u4E2D\U0001F600 100%", L""}},
+       {L";x", L"REM y", L"\u0141\u4E2D\U0001F600 100%", L""},
+       L"C:\\T\\kv1.tmp\\"},
+      {";kv.cmd:ANSI:VARIABLES\r\nkv_entry_1\r\nPATH\r\n",
+       {L";kv.cmd:ANSI:VARIABLES", L"kv_entry_1", L"PATH"}},
   };
   for (const Case& c : cases) {
     ListRun run("", c.bytes, "liste.txt",
                 {{L"kv_entry_1", L";x"},
                  {L"kv_entry_2", L"REM y"},
-                 {L"kv_entry_3", L"\u0141\u4E2D\U0001F600 100%"}});
+                 {L"kv_entry_3", L"\u0141\u4E2D\U0001F600 100%"},
+                 {L"PATH", L"C:\\Windows"}},
+                {}, c.kv_cmd_folder);
     ASSERT_EQ(run.exit, std::nullopt);
     EXPECT_EQ(run.sys.list_entries_shown, c.entries) << c.bytes;
     EXPECT_EQ(run.dialog().ok_enabled, !c.entries.empty()) << c.bytes;
+  }
+}
+
+// A list of variables counts only in a call kv.cmd made, in that call's own folder, under the
+// name kv.cmd gives it: in every other case its lines are entries as they stand.
+TEST(ListBox, OnlyKvCmdsOwnListNamesVariables) {
+  const std::vector<std::wstring> as_is = {L";kv.cmd:ANSI:VARIABLES", L"GEHEIM"};
+  const struct {
+    bool by_kv_cmd;
+    const wchar_t* list;
+    std::vector<std::wstring> entries;
+  } cases[] = {
+      {true, L"C:\\T\\kv1.tmp\\liste.txt", {L"Kennwort"}},
+      {false, L"C:\\T\\kv1.tmp\\liste.txt", as_is},
+      {true, L"C:\\T\\kv2.tmp\\liste.txt", as_is},  // another call's folder
+      {true, L"C:\\T\\kv1.tmp\\kopie.txt", as_is},  // a copy of the caller's file
+      {true, L"C:\\T\\liste.txt", as_is},
+  };
+  for (const auto& c : cases) {
+    FakeSystem sys;
+    testing::TestProgram program{sys};
+    Settings settings = testing::KvCmdCall(sys, L"C:\\T\\kv1.tmp");
+    testing::KvCmdCall(sys, L"C:\\T\\kv2.tmp");
+    settings.started_by_kv_cmd = c.by_kv_cmd;
+    sys.environment[L"GEHEIM"] = L"Kennwort";
+    sys.argument_text = L"C:\\T\\kv1.tmp\\erg.txt LISTBOX p.txt";
+    sys.files[L"p.txt"].bytes = "Auswahl\r\n" + sys.ToAnsi(c.list).bytes + "\r\n\r\nP\r\n";
+    sys.files[c.list].bytes = ";kv.cmd:ANSI:VARIABLES\r\nGEHEIM\r\n";
+    EXPECT_EQ(testing::RunProgram(sys, &program, settings), std::nullopt) << c.list;
+    EXPECT_EQ(sys.list_entries_shown, c.entries) << c.list;
   }
 }
 
@@ -267,7 +311,7 @@ TEST(ReadListFile, UnreadableFileIsReported) {
 
 TEST(ListBox, AnEntryVariableWithALineBreakIsRefused) {
   ListRun run("", ";kv.cmd:ANSI:VARIABLES\r\nkv_entry_1\r\n", "liste.txt",
-              {{L"kv_entry_1", L"zwei\nZeilen"}});
+              {{L"kv_entry_1", L"zwei\nZeilen"}}, {}, L"C:\\T\\kv1.tmp\\");
   EXPECT_EQ(run.exit, kExitFailed);
   EXPECT_TRUE(run.sys.list_dialogs.empty());
   ASSERT_EQ(run.sys.boxes.size(), 1u);

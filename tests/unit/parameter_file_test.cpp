@@ -17,15 +17,24 @@ Program ProgramWithCommand(FakeSystem& sys, std::vector<CommandRow>& table, int 
   return Program(sys, table);
 }
 
-// Reads `content` as the parameter file of a command line with three words.
-V ReadParams(const std::string& content, std::int16_t min = 1, FakeSystem* out = nullptr) {
+// Reads `content` as the parameter file of a command line with three words; with `by_kv_cmd` as
+// the parameter file kv.cmd wrote into its folder for a call of its own.
+V ReadParams(const std::string& content, std::int16_t min = 1, FakeSystem* out = nullptr,
+             bool by_kv_cmd = false) {
   FakeSystem local;
   FakeSystem& sys = out ? *out : local;
-  sys.files[L"p.txt"].bytes = content;
-  sys.argument_text = L"r.txt CMD p.txt";
+  Settings settings;
+  if (by_kv_cmd) {
+    settings = testing::KvCmdCall(sys, L"C:\\T\\kv1.tmp");
+    sys.files[L"C:\\T\\kv1.tmp\\parameter.txt"].bytes = content;
+    sys.argument_text = L"C:\\T\\kv1.tmp\\r.txt CMD C:\\T\\kv1.tmp\\parameter.txt";
+  } else {
+    sys.files[L"p.txt"].bytes = content;
+    sys.argument_text = L"r.txt CMD p.txt";
+  }
   std::vector<CommandRow> table;
   Program program = ProgramWithCommand(sys, table, min);
-  if (program.Finish(program.Start({})) != kExitAnswered) return {L"<ended>"};
+  if (program.Finish(program.Start(settings)) != kExitAnswered) return {L"<ended>"};
   V lines{L""};
   for (int n = 1; n <= program.call().LineCount(); ++n) lines.push_back(program.call().Line(n));
   return lines;
@@ -65,17 +74,22 @@ TEST(ParameterFile, KvCmdFilesOfVariablesTakeTheLinesFromTheEnvironment) {
                      {L"TITEL", L"\u0141\u00F3d\u017A \u4E2D\U0001F600 100% ! ^ \"&\" =x ; y"},
                      {L"GR\u00DC\u00DF", L"Rem z"},
                      {L"LEER", L""}};
-  EXPECT_EQ(
-      ReadParams(";kv.cmd:UTF-8:VARIABLES\r\nkv_line_1\r\nTITEL\r\nLEER\r\nFEHLT\r\n\r\n", 5, &sys),
-      (V{L"", L"  geheim  ", sys.environment[L"TITEL"], L"", L"", L""}));
-  EXPECT_EQ(ReadParams(";kv.cmd:ANSI:VARIABLES\r\nGR\xDC\xDF\r\n", 1, &sys), (V{L"", L"Rem z"}));
-  EXPECT_EQ(ReadParams(";kv.cmd:UTF-8:VARIABLES\r\nGR\xC3\x9C\xC3\x9F", 1, &sys),
+  EXPECT_EQ(ReadParams(";kv.cmd:UTF-8:VARIABLES\r\nkv_line_1\r\nTITEL\r\nLEER\r\nFEHLT\r\n\r\n", 5,
+                       &sys, true),
+            (V{L"", L"  geheim  ", sys.environment[L"TITEL"], L"", L"", L""}));
+  EXPECT_EQ(ReadParams(";kv.cmd:ANSI:VARIABLES\r\nGR\xDC\xDF\r\n", 1, &sys, true),
             (V{L"", L"Rem z"}));
-  EXPECT_EQ(ReadParams(";kv.cmd:utf-8:VARIABLES\r\nLEER", 1, &sys), (V{L"", L"LEER"}));
+  EXPECT_EQ(ReadParams(";kv.cmd:UTF-8:VARIABLES\r\nGR\xC3\x9C\xC3\x9F", 1, &sys, true),
+            (V{L"", L"Rem z"}));
+  EXPECT_EQ(ReadParams(";kv.cmd:utf-8:VARIABLES\r\nLEER", 1, &sys, true), (V{L"", L"LEER"}));
+  // Anyone else's file that starts so, or one outside kv.cmd's folder, is an ordinary file:
+  // its first line a comment.
+  EXPECT_EQ(ReadParams(";kv.cmd:ANSI:VARIABLES\r\nTITEL\r\n", 1, &sys), (V{L"", L"TITEL"}));
   for (const wchar_t* broken : {L"a\nb", L"a\r", L"\r\n"}) {
     FakeSystem fault;
     fault.environment[L"TEXT"] = broken;
-    EXPECT_EQ(ReadParams(";kv.cmd:ANSI:VARIABLES\r\nLEER\r\nTEXT\r\n", 1, &fault), (V{L"<ended>"}));
+    EXPECT_EQ(ReadParams(";kv.cmd:ANSI:VARIABLES\r\nLEER\r\nTEXT\r\n", 1, &fault, true),
+              (V{L"<ended>"}));
     ASSERT_EQ(fault.boxes.size(), 1u);
     EXPECT_EQ(fault.boxes[0].text,
               L"Die Umgebungsvariable 'TEXT' enth\u00E4lt einen Zeilenumbruch und kann keine Zeile "

@@ -101,31 +101,38 @@ TEST(WriteAnswer, AnUnwritableFileIsReportedAndKept) {
 }
 
 // KVCALLER=kv.cmd: once kv.cmd's cmd has ended, the password is written nowhere: exit 2, no box,
-// and the files of kv.cmd's own folder (kv*.tmp) are removed; any other folder stays.
+// and the files of kv.cmd's own folder (kv*.tmp, marked by kv.cmd) are removed; any other
+// folder stays, and so does a file in it that neither kv.cmd nor the program writes.
 TEST(CallerWatch, NoAnswerIsWrittenOnceKvCmdHasEnded) {
   struct Case {
     std::optional<std::wstring> caller;
     bool ended;
     std::wstring folder;
+    bool marked;
     int exit;
     bool removed;
   } cases[] = {
-      {L"kv.cmd", false, L"C:\\T\\kv123.tmp", kExitAnswered, false},
-      {L"kv.cmd", true, L"C:\\T\\kv123.tmp", kExitFailed, true},
-      {L"kv.cmd", true, L"C:\\T\\KV9.TMP", kExitFailed, true},
-      {L"kv.cmd", true, L"C:\\T\\daten", kExitFailed, false},
-      {L"kv.cmd", true, L"C:\\kv1.tmp\\x", kExitFailed, false},
-      {std::nullopt, true, L"C:\\T\\kv123.tmp", kExitAnswered, false},
-      {L"KV.CMD", true, L"C:\\T\\kv123.tmp", kExitAnswered, false},
+      {L"kv.cmd", false, L"C:\\T\\kv123.tmp", true, kExitAnswered, false},
+      {L"kv.cmd", true, L"C:\\T\\kv123.tmp", true, kExitFailed, true},
+      {L"kv.cmd", true, L"C:\\T\\KV9.TMP", true, kExitFailed, true},
+      {L"kv.cmd", true, L"C:\\T\\kv123.tmp", false, kExitFailed, false},
+      {L"kv.cmd", true, L"C:\\T\\daten", true, kExitFailed, false},
+      {L"kv.cmd", true, L"C:\\kv1.tmp\\x", true, kExitFailed, false},
+      {std::nullopt, true, L"C:\\T\\kv123.tmp", true, kExitAnswered, false},
+      {L"KV.CMD", true, L"C:\\T\\kv123.tmp", true, kExitAnswered, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
     FakeSystem sys;
+    if (c.marked) testing::KvCmdCall(sys, c.folder);
+    sys.files[c.folder].folder = true;
     const std::wstring result = c.folder + L"\\ergebnis.txt";
     const std::wstring params = c.folder + L"\\parameter.txt";
+    const std::wstring foreign = c.folder + L"\\wichtig.doc";
     sys.argument_text = result + L" PASSWORDBOX " + params;
     sys.files[params].bytes = testing::CrLf({"T", "V", "P"});
     sys.files[result].bytes = "ALT\r\n";
+    sys.files[foreign].bytes = "Wichtig";
     if (c.caller) sys.environment[L"KVCALLER"] = *c.caller;
     sys.parent_ended = c.ended;
     sys.input_box_answer = {InputBoxAnswer::kConfirmed, L"geheim", L""};
@@ -134,27 +141,58 @@ TEST(CallerWatch, NoAnswerIsWrittenOnceKvCmdHasEnded) {
     EXPECT_TRUE(sys.boxes.empty());
     EXPECT_EQ(sys.files.count(result) == 0, c.removed);
     EXPECT_EQ(sys.files.count(params) == 0, c.removed);
+    EXPECT_EQ(sys.files.count(foreign), 1u);
     if (!c.removed && sys.files.count(result)) {
       EXPECT_EQ(sys.files[result].bytes, c.exit == kExitAnswered ? "geheim\r\n" : "ALT\r\n");
     }
   }
 }
 
-// A call through kv.cmd removes the folders of earlier kv.cmd calls whose answer nobody read
-// (their batch file was ended after the answer was written); other folders stay.
-TEST(CallerWatch, AnswersLeftByEndedCallsAreRemovedByTheNext) {
+// A call through kv.cmd records its cmd in its folder, and removes the folders of earlier
+// kv.cmd calls whose cmd has ended, however old or new their answer: only folders kv.cmd
+// marked, never a link, never one without a record (its program has not started yet), and in
+// them only the files kv.cmd and the program write.
+TEST(CallerWatch, FoldersOfEndedCallsAreRemovedByTheNext) {
   for (const bool through_kv_cmd : {true, false}) {
+    SCOPED_TRACE(through_kv_cmd);
     FakeSystem sys;
     sys.argument_text = L"C:\\T\\kv1.tmp\\ergebnis.txt CHECKDRIVE C:";
+    const Settings settings = testing::KvCmdCall(sys, L"C:\\T\\kv1.tmp");
     if (through_kv_cmd) sys.environment[L"KVCALLER"] = L"kv.cmd";
-    sys.stale_folders = {L"C:\\T\\kv2.tmp", L"C:\\T\\kv1.tmp", L"C:\\T\\daten"};
-    sys.files[L"C:\\T\\kv2.tmp\\ergebnis.txt"].bytes = "Geheim\r\n";
+    const auto call = [&sys](const std::wstring& name, const char* record, bool marked) {
+      const std::wstring folder = L"C:\\T\\" + name;
+      testing::KvCmdCall(sys, folder);
+      if (!marked) sys.files.erase(folder + L"\\kvcmd.txt");
+      if (record) sys.files[folder + L"\\aufrufer.txt"].bytes = std::string(record) + "\r\n";
+      sys.files[folder + L"\\ergebnis.txt"].bytes = "Geheim\r\n";
+      sys.files[folder + L"\\~kelvari-12-1.tmp"].bytes = "Geheim\r\n";
+      return folder;
+    };
+    sys.ended_records = {L"7 1"};
+    const std::wstring ended = call(L"kv2.tmp", "7 1", true);
+    const std::wstring running = call(L"kv3.tmp", "8 1", true);
+    const std::wstring starting = call(L"kv4.tmp", nullptr, true);
+    const std::wstring unmarked = call(L"kv5.tmp", "7 1", false);
+    const std::wstring linked = call(L"kv6.tmp", "7 1", true);
+    sys.linked_folders = {linked};
+    const std::wstring mixed = call(L"kv7.tmp", "7 1", true);
+    sys.files[mixed + L"\\wichtig.doc"].bytes = "Wichtig";
     testing::TestProgram program(sys);
     program.Run();
-    EXPECT_EQ(sys.removed_folders, through_kv_cmd ? std::vector<std::wstring>{L"C:\\T\\kv2.tmp"}
-                                                  : std::vector<std::wstring>{});
-    EXPECT_EQ(sys.files.count(L"C:\\T\\kv2.tmp\\ergebnis.txt"), through_kv_cmd ? 0u : 1u);
-    EXPECT_EQ(sys.stale_base, through_kv_cmd ? L"C:\\T" : L"");
+    EXPECT_EQ(sys.removed_folders,
+              through_kv_cmd ? std::vector<std::wstring>{ended} : std::vector<std::wstring>{});
+    EXPECT_EQ(sys.files.count(ended + L"\\ergebnis.txt"), through_kv_cmd ? 0u : 1u);
+    for (const std::wstring& kept : {running, starting, unmarked, linked}) {
+      EXPECT_EQ(sys.files.count(kept + L"\\ergebnis.txt"), 1u) << kept;
+    }
+    EXPECT_EQ(sys.files.count(mixed + L"\\ergebnis.txt"), through_kv_cmd ? 0u : 1u);
+    EXPECT_EQ(sys.files.count(mixed + L"\\~kelvari-12-1.tmp"), through_kv_cmd ? 0u : 1u);
+    EXPECT_EQ(sys.files.count(mixed + L"\\wichtig.doc"), 1u);
+    EXPECT_EQ(sys.files.count(mixed), 1u);
+    EXPECT_EQ(sys.searched_base, through_kv_cmd ? L"C:\\T" : L"");
+    // Its own cmd is recorded in its folder before the command runs.
+    EXPECT_EQ(sys.files[L"C:\\T\\kv1.tmp\\aufrufer.txt"].bytes, through_kv_cmd ? "100 5\r\n" : "");
+    (void)settings;
   }
 }
 

@@ -40,6 +40,16 @@ inline void PrepareCall(FakeSystem& system, const std::wstring& args, const std:
   system.files[L"erg.txt"].bytes = "ALT\r\n";
 }
 
+// Makes `folder` one that kv.cmd made for its call (a folder with kv.cmd's mark) and returns
+// the settings of a call that kv.cmd made.
+inline Settings KvCmdCall(FakeSystem& system, const std::wstring& folder) {
+  system.files[folder].folder = true;
+  system.files[folder + L"\\kvcmd.txt"].bytes = "kv.cmd\r\n";
+  Settings settings;
+  settings.started_by_kv_cmd = true;
+  return settings;
+}
+
 // A parameter file's content from lines joined by CR LF.
 inline std::string CrLf(std::initializer_list<const char*> lines) {
   std::string text;
