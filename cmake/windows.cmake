@@ -47,6 +47,7 @@ add_executable(kelvari WIN32
   src/win32/main_win32.cpp
   src/win32/main_window_win32.cpp
   src/win32/message_box_win32.cpp
+  src/win32/message_icon_win32.cpp
   src/win32/parent_process_watch_win32.cpp
   src/win32/process_environment_win32.cpp
   src/win32/screen_win32.cpp

@@ -15,6 +15,7 @@
 #include "win32/dialog_font_win32.h"
 #include "win32/dialog_template_win32.h"
 #include "win32/job_window_layout_win32.h"
+#include "win32/message_icon_win32.h"
 #include "win32/system_error_text_win32.h"
 #include "win32/system_win32.h"
 #include "win32/work_area_win32.h"
@@ -31,21 +32,6 @@ struct ButtonBoxState {
   bool failed = false;
   UniqueFont font;  // the message font at the dialog's DPI, for every control
 };
-
-const wchar_t* IconResource(std::uint32_t icon) {
-  switch (icon) {
-    case kMbIconStop:
-      return IDI_HAND;
-    case 0x20:
-      return IDI_QUESTION;
-    case 0x30:
-      return IDI_EXCLAMATION;
-    case kMbIconInformation:
-      return IDI_ASTERISK;
-    default:
-      return nullptr;
-  }
-}
 
 void Place(HWND dialog, int id, int x, int y, int width, int height) {
   ::SetWindowPos(::GetDlgItem(dialog, id), nullptr, x, y, width, height, SWP_NOZORDER);
@@ -89,7 +75,7 @@ void SetUpButtonBox(HWND dialog, ButtonBoxState& state) {
   const bool column = row > most_inner;
 
   // The icon and the text.
-  const wchar_t* icon_name = IconResource(request.icon);
+  const wchar_t* icon_name = SystemIconFor(request.icon);
   const int icon_size = icon_name ? ::GetSystemMetricsForDpi(SM_CXICON, dpi) : 0;
   const int text_left = margin + (icon_name ? icon_size + margin : 0);
   const int text_most = std::min<int>(std::max<int>(Scaled(360, dpi), column ? 0 : row),

@@ -14,6 +14,7 @@
 #include "win32/dialog_font_win32.h"
 #include "win32/job_window_layout_win32.h"
 #include "win32/job_window_win32.h"
+#include "win32/message_icon_win32.h"
 #include "win32/unique_handle_win32.h"
 
 namespace kelvari {
@@ -27,21 +28,6 @@ struct Notice {
   UniqueFont font;
   UniqueFont bold;
 };
-
-const wchar_t* IconResource(std::uint32_t icon) {
-  switch (icon) {
-    case kMbIconStop:
-      return IDI_HAND;
-    case 0x20:
-      return IDI_QUESTION;
-    case 0x30:
-      return IDI_EXCLAMATION;
-    case kMbIconInformation:
-      return IDI_ASTERISK;
-    default:
-      return nullptr;
-  }
-}
 
 HWND Child(HWND parent, const wchar_t* window_class, const std::wstring& text, DWORD style) {
   return ::CreateWindowExW(0, window_class, text.c_str(), style | WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
@@ -101,7 +87,7 @@ void BuildNotice(HWND window, Notice& self, const RECT& work) {
 
   const int margin = Scaled(12, dpi), gap = Scaled(8, dpi);
   const int width = Scaled(340, dpi);
-  const wchar_t* icon_name = IconResource(self.request.icon);
+  const wchar_t* icon_name = SystemIconFor(self.request.icon);
   const int icon_size = icon_name ? ::GetSystemMetricsForDpi(SM_CXICON, dpi) : 0;
   const int text_left = margin + (icon_name ? icon_size + gap : 0);
   const int text_width = width - text_left - margin;
