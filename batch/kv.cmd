@@ -10,6 +10,16 @@ rem das Ende und setzt dann
 rem   KVRESULT   die Antwortzeile; nicht definiert, wenn es keine gibt oder sie leer ist,
 rem   ERRORLEVEL den Exit-Code von kelvari.exe: 0 Antwort, 1 abgebrochen, 2 Fehler,
 rem              3 niemand hat geantwortet (nur mit KVTIMEOUT; vor 2 abfragen).
+rem   KVEXIT     denselben Exit-Code (0 bis 3), auch wo "call" ihn nicht weitergibt (Wine).
+rem   KVCOUNT    bei mehreren Antworten (LISTBOX MULTISELECT) ihre Anzahl, und KVRESULT_1 ...
+rem              jede einzeln; sonst nicht definiert. Durchgehen, genau fuer jeden Namen:
+rem                for /l %%i in (1,1,%KVCOUNT%) do call :jede %%i
+rem                ...
+rem                :jede
+rem                setlocal EnableDelayedExpansion
+rem                del "!KVRESULT_%1!"
+rem                endlocal
+rem                goto :eof
 rem Ist KVTIMEOUT eine Zahl von Sekunden (1 bis 86400), schliesst sich jedes Fenster von
 rem Kelvari nach dieser Zeit selbst, wenn niemand eine Taste drueckt oder klickt; KVRESULT
 rem wird dann aus der Antwortzeile gesetzt wie bei 0.
@@ -62,10 +72,16 @@ set "kv_ae=%kv_enc:~0,1%"
 set "kv_oe=%kv_enc:~1,1%"
 set "kv_ue=%kv_enc:~2,1%"
 set "kv_w1=%~1"
+rem The entries of an earlier call are cleared at the end (KVRESULT_1 to its KVCOUNT).
+set "kv_old=0"
+set /a kv_old=KVCOUNT 2>nul
+if %kv_old% gtr 32767 set "kv_old=32767"
+if %kv_old% lss 0 set "kv_old=0"
+set "kv_last=0"
 set "kv_exe=%~dp0kelvari.exe"
 if not exist "%kv_exe%" (
   echo kv.cmd: "%kv_exe%" wurde nicht gefunden. 1>&2
-  endlocal & endlocal & set "KVRESULT=" & exit /b 2
+  endlocal & endlocal & set "KVRESULT=" & set "KVCOUNT=" & set "KVEXIT=2" & exit /b 2
 )
 
 rem A folder of this call's own. Kelvari separates its words by blanks, so its path must have
@@ -84,7 +100,7 @@ if not defined kv_dir (
   echo kv.cmd: Es gibt keinen beschreibbaren Ordner ohne Leerzeichen fuer die Ergebnisdatei. 1>&2
   echo kv.cmd: Setzen Sie KVTEMP auf einen solchen Ordner. 1>&2
   "%kv_exe%" NUL INTERNALERROR 2
-  endlocal & endlocal & set "KVRESULT=" & exit /b 2
+  endlocal & endlocal & set "KVRESULT=" & set "KVCOUNT=" & set "KVEXIT=2" & exit /b 2
 )
 set "kv_file=%kv_dir%\ergebnis.txt"
 
@@ -293,7 +309,12 @@ call :kv_fail
 goto kv_quit
 
 :kv_answer
-rem Everything in the block is expanded before endlocal runs, so the caller's KVRESULT is
+rem A multiple answer also comes one entry a file (eintrag1.txt ...), their number last.
+set "kv_count="
+if exist "%kv_dir%\anzahl.txt" set /p kv_count=<"%kv_dir%\anzahl.txt"
+if defined kv_count if not "%kv_count%"=="0" set "kv_last=%kv_count%"
+rem Everything in the block is expanded before endlocal runs (Wine's cmd skips the rest of a
+rem block after a for /l without a turn: each one there starts at 0, a turn that does nothing), so the caller's KVRESULT is
 rem read straight from the file: no character of the answer passes through cmd's parser. chcp
 rem is the last program kv.cmd starts: in a setlocal of its own without KVRESULT, so that no
 rem answer is in the environment of any program kv.cmd starts.
@@ -301,7 +322,12 @@ rem answer is in the environment of any program kv.cmd starts.
   endlocal
   endlocal
   set "KVRESULT="
+  for /l %%i in (0,1,%kv_old%) do if not "%%i"=="0" set "KVRESULT_%%i="
+  for /l %%i in (0,1,%kv_last%) do if not "%%i"=="0" set "KVRESULT_%%i="
+  set "KVCOUNT=%kv_count%"
+  set "KVEXIT=%kv_rc%"
   if %kv_size% gtr 2 set /p KVRESULT=<"%kv_file%"
+  for /l %%i in (0,1,%kv_last%) do if exist "%kv_dir%\eintrag%%i.txt" set /p KVRESULT_%%i=<"%kv_dir%\eintrag%%i.txt"
   if not "%kv_oldcp%"=="" setlocal
   if not "%kv_oldcp%"=="" set "KVRESULT="
   if not "%kv_oldcp%"=="" "%kv_chcp%" %kv_oldcp% >nul 2>&1
@@ -315,6 +341,9 @@ rem answer is in the environment of any program kv.cmd starts.
   endlocal
   endlocal
   set "KVRESULT="
+  for /l %%i in (0,1,%kv_old%) do if not "%%i"=="0" set "KVRESULT_%%i="
+  set "KVCOUNT="
+  set "KVEXIT=%kv_rc%"
   if not "%kv_oldcp%"=="" "%kv_chcp%" %kv_oldcp% >nul 2>&1
   rd /s /q "%kv_dir%" 2>nul
   exit /b %kv_rc%

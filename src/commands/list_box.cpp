@@ -80,7 +80,9 @@ class ListBoxSession {
     if (const auto reason = NotHeldReason(texts_, charset_, result)) {
       return Refuse(L"Die Auswahl" + *reason, unattended);
     }
-    return Outcome::Answer(result);
+    if (!kind.multi_select) return Outcome::Answer(result);
+    // Each chosen entry one by one as well, for a batch file that walks them.
+    return Outcome::Entries(result, ListAnswerEntries(entries_, selected, kind));
   }
 
   // Tells why the selection cannot be answered (`why`, a German sentence about "Die

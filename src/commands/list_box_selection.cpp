@@ -27,6 +27,16 @@ std::vector<std::size_t> Answered(const std::vector<std::wstring>& entries,
 
 }  // namespace
 
+std::vector<std::wstring> ListAnswerEntries(const std::vector<std::wstring>& entries,
+                                            const std::vector<int>& selected, ListAnswerKind kind) {
+  std::vector<std::wstring> answered;
+  for (std::size_t position : Answered(entries, selected, kind.multi_select)) {
+    answered.push_back(kind.numeric && kind.multi_select ? std::to_wstring(position + 1)
+                                                         : entries[position]);
+  }
+  return answered;
+}
+
 std::wstring BuildListResult(const std::vector<std::wstring>& entries,
                              const std::vector<int>& selected, ListAnswerKind kind) {
   const bool numbers = kind.multi_select && kind.numeric;

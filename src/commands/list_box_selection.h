@@ -25,6 +25,11 @@ struct ListAnswerKind {
 std::wstring BuildListResult(const std::vector<std::wstring>& entries,
                              const std::vector<int>& selected, ListAnswerKind kind);
 
+// The entries of the answer one by one, in the order BuildListResult writes them: each entry
+// text exactly as it stands (no quotes, blanks kept), or its number when `numeric`.
+std::vector<std::wstring> ListAnswerEntries(const std::vector<std::wstring>& entries,
+                                            const std::vector<int>& selected, ListAnswerKind kind);
+
 // The first entry of the answer that a quoted answer cannot hold unambiguously, since it has
 // a double quote of its own; nullopt when there is none or the answer is not quoted texts.
 std::optional<std::wstring> EntryQuotesCannotHold(const std::vector<std::wstring>& entries,

@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/answer_encoding.h"
 #include "core/system.h"
 
 namespace kelvari {
@@ -11,8 +12,11 @@ namespace {
 // The names of the files in a kv.cmd folder, upper-cased: kv.cmd's own, and the program's.
 constexpr std::array<std::wstring_view, 10> kOwnFileNames = {
     L"KVCMD.TXT", L"AUFRUFER.TXT", L"ERGEBNIS.TXT", L"PARAMETER.TXT", L"LISTE.TXT",
-    L"KOPIE.TXT", L"CODEPAGE.TXT", L"PROBE.TXT",    L"MELDUNG.TXT",   L"EINTRAEGE.TXT",
+    L"KOPIE.TXT", L"CODEPAGE.TXT", L"PROBE.TXT",    L"MELDUNG.TXT",   L"ANZAHL.TXT",
 };
+
+// cmd's set /p takes about 1,023 bytes of a line on Windows; an entry must come whole.
+constexpr std::size_t kMaxEntryBytes = 1000;
 
 // The files kv.cmd writes itself and that may name variables (upper-cased).
 constexpr std::array<std::wstring_view, 2> kVariableFileNames = {L"PARAMETER.TXT", L"LISTE.TXT"};
@@ -48,6 +52,11 @@ bool IsKvCmdFileName(const std::wstring& name, TextsAndFiles& files) {
   for (std::wstring_view own : kOwnFileNames) {
     if (upper == own) return true;
   }
+  // The entries of a multiple answer: EINTRAG1.TXT, EINTRAG2.TXT, ...
+  if (upper.starts_with(L"EINTRAG") && upper.ends_with(L".TXT") && upper.size() > 11 &&
+      upper.find_first_not_of(L"0123456789", 7) == upper.size() - 4) {
+    return true;
+  }
   // The program's temporary file while it replaces the result file: ~kelvari-PID-N.tmp.
   return upper.starts_with(L"~KELVARI-") && upper.ends_with(L".TMP");
 }
@@ -70,6 +79,30 @@ void RecordCaller(const std::wstring& result_path, TextsAndFiles& files) {
   std::string record;
   for (wchar_t c : files.ParentRecord()) record.push_back(static_cast<char>(c & 0x7F));
   files.ReplaceFileContent(folder + L"\\" + kCallerRecordName, record + "\r\n");
+}
+
+std::optional<FailedWrite> WriteKvCmdEntries(const std::wstring& result_path,
+                                             const std::vector<std::wstring>& entries,
+                                             ResultCharset charset, TextsAndFiles& files) {
+  const std::wstring folder = KvCmdFolderOf(result_path, files);
+  if (folder.empty()) return std::nullopt;
+  std::vector<std::string> lines;
+  for (const std::wstring& entry : entries) {
+    AnsiText encoded = EncodeAnswer(files, charset, entry);
+    if (!encoded.exact || encoded.bytes.size() > kMaxEntryBytes) return std::nullopt;
+    lines.push_back(std::move(encoded.bytes) + "\r\n");
+  }
+  const auto write = [&files](const std::wstring& path,
+                              const std::string& bytes) -> std::optional<FailedWrite> {
+    const IoStatus status = files.ReplaceFileContent(path, bytes);
+    if (status.ok) return std::nullopt;
+    return FailedWrite{path, status.reason};
+  };
+  for (std::size_t n = 0; n < lines.size(); ++n) {
+    const std::wstring path = folder + L"\\eintrag" + std::to_wstring(n + 1) + L".txt";
+    if (auto failed = write(path, lines[n])) return failed;
+  }
+  return write(folder + L"\\anzahl.txt", std::to_string(lines.size()) + "\r\n");
 }
 
 void RemoveKvCmdFolder(const std::wstring& folder, TextsAndFiles& files) {

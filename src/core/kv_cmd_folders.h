@@ -6,7 +6,11 @@
 // only the files kv.cmd and the program write there.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
+
+#include "core/settings.h"
 
 namespace kelvari {
 
@@ -35,6 +39,19 @@ bool IsKvCmdOwnFile(const std::wstring& file, const std::wstring& result_path,
 // Records the watched cmd in the kv.cmd folder of `result_path`; nothing when the result file
 // lies in no such folder.
 void RecordCaller(const std::wstring& result_path, TextsAndFiles& files);
+
+// The entries of a multiple answer for kv.cmd, which puts them into KVCOUNT and KVRESULT_1 ...:
+// beside the result file, each entry in a file of its own (eintrag1.txt, ...) as one line in
+// `charset` (as the answer is), then their number in anzahl.txt. Nothing is written when the
+// result file lies in no kv.cmd folder, or when an entry is longer than cmd's set /p takes
+// (kv.cmd then sets no KVCOUNT). The file that could not be written, and why; nullopt else.
+struct FailedWrite {
+  std::wstring path;
+  std::wstring reason;
+};
+std::optional<FailedWrite> WriteKvCmdEntries(const std::wstring& result_path,
+                                             const std::vector<std::wstring>& entries,
+                                             ResultCharset charset, TextsAndFiles& files);
 
 // Removes the kv.cmd folder `folder`: the files kv.cmd and the program write, then the folder.
 void RemoveKvCmdFolder(const std::wstring& folder, TextsAndFiles& files);

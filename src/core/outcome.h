@@ -39,25 +39,29 @@ struct Outcome {
   // A multiple answer (several chosen entries or files): each entry exactly as chosen, without
   // the quotes or blanks that join them in `text`. Empty for every other answer.
   std::vector<std::wstring> entries;
+  // True for a multiple answer, also one of no entries (nothing chosen).
+  bool several = false;
 
   static Outcome Answer(std::wstring text, int exit_code = kExitAnswered) {
-    return {kAnswer, std::move(text), exit_code, kErrInternal, {}, {}};
+    return {kAnswer, std::move(text), exit_code, kErrInternal, {}, {}, false};
   }
   // An answer of several entries: `text` for the result file, `entries` one by one.
   static Outcome Entries(std::wstring text, std::vector<std::wstring> entries,
                          int exit_code = kExitAnswered) {
-    return {kAnswer, std::move(text), exit_code, kErrInternal, {}, std::move(entries)};
+    return {kAnswer, std::move(text), exit_code, kErrInternal, {}, std::move(entries), true};
   }
   static Outcome NoAnswer(int exit_code) {
-    return {kNoAnswer, {}, exit_code, kErrInternal, {}, {}};
+    return {kNoAnswer, {}, exit_code, kErrInternal, {}, {}, false};
   }
   static Outcome Error(ErrorCode code, std::wstring attribute = {}) {
-    return {kError, {}, kExitFailed, code, std::move(attribute), {}};
+    return {kError, {}, kExitFailed, code, std::move(attribute), {}, false};
   }
   static Outcome Fault(std::wstring message) {
-    return {kFault, std::move(message), kExitFailed, kErrInternal, {}, {}};
+    return {kFault, std::move(message), kExitFailed, kErrInternal, {}, {}, false};
   }
-  static Outcome DialogShown() { return {kDialogShown, {}, kExitAnswered, kErrInternal, {}, {}}; }
+  static Outcome DialogShown() {
+    return {kDialogShown, {}, kExitAnswered, kErrInternal, {}, {}, false};
+  }
 };
 
 // A step on the way to an outcome: nullopt to go on, or the outcome that ends the command.

@@ -62,7 +62,7 @@ Outcome Program::Start(const Settings& settings) {
 int Program::Finish(const Outcome& outcome) {
   switch (outcome.kind) {
     case Outcome::kAnswer:
-      return WriteAnswer(outcome.text, outcome.exit_code);
+      return WriteAnswer(outcome);
     case Outcome::kNoAnswer:
       return outcome.exit_code;
     case Outcome::kError:
@@ -75,7 +75,9 @@ int Program::Finish(const Outcome& outcome) {
   return kExitCancelled;
 }
 
-int Program::WriteAnswer(const std::wstring& text, int exit_code) {
+int Program::WriteAnswer(const Outcome& answer) {
+  const std::wstring& text = answer.text;
+  const int exit_code = answer.exit_code;
   const std::wstring path = call_.ResultPath();
   const ResultCharset charset = call_.settings().charset;
   const AnsiText encoded = EncodeAnswer(system_, charset, text);
@@ -91,6 +93,13 @@ int Program::WriteAnswer(const std::wstring& text, int exit_code) {
     const std::wstring folder = KvCmdFolderOf(path, system_);
     if (!folder.empty()) RemoveKvCmdFolder(folder, system_);
     return kExitFailed;
+  }
+  if (answer.several && call_.settings().started_by_kv_cmd) {
+    // Before the answer: kv.cmd reads the entries once the program has ended with it.
+    if (const auto failed = WriteKvCmdEntries(path, answer.entries, charset, system_)) {
+      return ReportFault(L"Die Ergebnisdatei '" + failed->path +
+                         L"' konnte nicht geschrieben werden:\r" + failed->reason);
+    }
   }
   const IoStatus written = system_.ReplaceFileContent(path, bytes);
   if (!written.ok) {

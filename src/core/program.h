@@ -40,11 +40,13 @@ class Program {
   const Invocation& call() const { return call_; }
 
  private:
-  // Writes `text` and CR LF into the result file in the charset of the settings and returns
-  // `exit_code`. A result file that cannot be written is reported and left as it was. When
-  // kv.cmd started the program and its cmd has ended meanwhile, nothing is written: kv.cmd's
-  // folder is removed and the exit code is kExitFailed, without a box.
-  int WriteAnswer(const std::wstring& text, int exit_code);
+  // Writes the answer's text and CR LF into the result file in the charset of the settings and
+  // returns its exit code. A result file that cannot be written is reported and left as it
+  // was. When kv.cmd started the program and its cmd has ended meanwhile, nothing is written:
+  // kv.cmd's folder is removed and the exit code is kExitFailed, without a box. A multiple
+  // answer in a call of kv.cmd also leaves its entries one by one for kv.cmd (see
+  // WriteKvCmdEntries).
+  int WriteAnswer(const Outcome& answer);
   // Shows the German message for error `code`; returns the exit code of a failure.
   int ReportError(ErrorCode code, const std::wstring& attribute);
   System& system_;

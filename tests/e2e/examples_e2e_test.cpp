@@ -23,9 +23,9 @@ std::set<std::wstring> NamesIn(const fs::path& folder) {
 }
 
 // aufraeumen.cmd lists a folder's *.tmp files, every name exactly, and after "Ja" deletes
-// exactly the chosen ones: no name split at its blanks, none that lost its ";" or "!". Wine's
-// cmd takes a "%" in a for's list for a syntax error (Windows' does not), so the name with "%"
-// is one to keep.
+// exactly the chosen ones, walked one by one: no name split at its blanks, none that lost its
+// ";", "^" or "%", and no decoy such as 100.tmp beside 100%sicher%.tmp. (Wine's cmd loses a
+// "!" and a leading blank of a name in the walk, Windows' does not: see README.)
 TEST(Examples, CleanupDeletesExactlyTheChosenFiles) {
   const auto dir = FreshWorkDir();
   const fs::path build = fs::path(KelvariExe()).parent_path();
@@ -37,9 +37,11 @@ TEST(Examples, CleanupDeletesExactlyTheChosenFiles) {
   const fs::path folder = dir / L"M\u00FCll";
   fs::create_directories(folder);
   const std::set<std::wstring> chosen = {L";komisch.tmp", L"M\u00FCller & S\u00F6hne.tmp",
-                                         L"Gr\u00F6\u00DFe \u00DF!.tmp"};
-  const std::set<std::wstring> kept = {L"komisch.tmp", L"S\u00F6hne.tmp", L"50% Rabatt.tmp",
-                                       L"\u00DCbersicht.tmp", L"notizen.txt"};
+                                         L"Gr\u00F6\u00DFe \u00DF.tmp", L"100%sicher%.tmp",
+                                         L"a^b.tmp"};
+  const std::set<std::wstring> kept = {
+      L"komisch.tmp", L"S\u00F6hne.tmp", L"50% Rabatt.tmp", L"\u00DCbersicht.tmp",
+      L"notizen.txt", L"100.tmp",        L"ab.tmp"};
   for (const auto& name : chosen) WriteBytes(folder / name, "x");
   for (const auto& name : kept) WriteBytes(folder / name, "x");
 

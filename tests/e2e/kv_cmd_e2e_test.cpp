@@ -272,6 +272,18 @@ TEST(KvCmd, NoAnswerLeavesKvresultUndefinedAndPassesTheExitCode) {
   EXPECT_EQ(empty.kvresult, L"<undefined>");
   EXPECT_EQ(empty.errorlevel, L"[0]");
   EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  // KVEXIT holds the exit code exactly, also where "call" turns it into 1 (Wine's cmd); an
+  // error of kv.cmd's own too.
+  for (const int code : {1, 2, 3}) {
+    SetEnvironmentVariableW(L"KV_FAKE_EXIT", std::to_wstring(code).c_str());
+    const Seen exact = RunBatchWithFake(dir, code == 3 ? L"JA" : nullptr, L"INPUTBOX frage.txt",
+                                        L"", L"set \"kv_seen=%KVEXIT%\"\r\n");
+    SetEnvironmentVariableW(L"KV_FAKE_EXIT", nullptr);
+    EXPECT_EQ(exact.errorlevel, L"[" + std::to_wstring(code) + L"]");
+  }
+  const Seen own = RunBatchWithFake(dir, L"x", L"INPUTBOX \"fehlt hier.txt\"", L"",
+                                    L"set \"kv_seen=%KVEXIT%\"\r\n");
+  EXPECT_EQ(own.errorlevel, L"[2]");
   // 0 or 3 without the answer that always comes with them (its folder was emptied meanwhile):
   // a failure, in kv.cmd's own box, never a success with an empty KVRESULT.
   for (const int code : {0, 3}) {
@@ -1022,6 +1034,69 @@ TEST(KvCmd, AFullKvtempIsNamedAsAFullDisk) {
   }
   for (const auto& entry : fs::directory_iterator(disk)) fs::remove_all(entry.path());
   EXPECT_EQ(left, std::vector<std::string>{"voll.bin"});
+}
+
+// A multiple answer walked one entry at a time: KVCOUNT and KVRESULT_1 ... hold each chosen
+// entry exactly, whatever its characters, and the walk the manual shows delivers each exactly,
+// with and without delayed expansion in the caller. Entries of an earlier call never show.
+TEST(KvCmd, AMultipleAnswerIsWalkedOneEntryAtATime) {
+  const auto dir = FreshWorkDir();
+  MakeKit(dir, false);
+  // Without a console the answer is ANSI: no emoji here. Wine's delayed expansion eats a "!"
+  // inside a value (see README), so no name here has one.
+  const std::vector<std::wstring> names = {
+      L"100%sicher%.tmp", L"a^b.tmp", L"*.tmp",   L"wer?.tmp",           L"..\\oben.tmp",
+      L" Blank.tmp",      L";x.tmp",  L"R&D.tmp", L"Gr\u00FC\u00DFe.tmp"};
+  std::wstring variables;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    SetEnvironmentVariableW((L"NAME" + std::to_wstring(i + 1)).c_str(), names[i].c_str());
+    variables += L" NAME" + std::to_wstring(i + 1);
+  }
+  SetEnvironmentVariableW(L"sicher", L"FALSCH");
+  const std::wstring recorder = L"\"" + RecorderExe() + L"\"";
+  for (const bool delayed : {false, true}) {
+    SCOPED_TRACE(delayed);
+    std::error_code ec;
+    fs::remove(dir / "walk.log", ec);
+    const std::wstring text =
+        L"@echo off\r\n" + SetLine(L"KV_RECORDER_LOG", (dir / "walk.log").wstring()) +
+        SetLine(L"KVTEMP", (dir / "temp").wstring()) +
+        (delayed ? L"setlocal EnableDelayedExpansion\r\n" : L"") +
+        // Stale entries of an earlier call: KVRESULT_10 must not be walked.
+        L"set KVCOUNT=10\r\nset KVRESULT_10=alt\r\n" + L"call \"" +
+        (dir / "kit" / "kv.cmd").wstring() + L"\" LISTBOX /V TITEL LEER ART FRAGE /E" + variables +
+        L"\r\n"
+        L"for /l %%i in (1,1,%KVCOUNT%) do call :jede %%i\r\n" +
+        recorder + L" --env KVCOUNT\r\n" + recorder +
+        L" --env KVRESULT_10\r\n"
+        L"goto :eof\r\n"
+        L":jede\r\n"
+        L"setlocal EnableDelayedExpansion\r\n"
+        L"set \"W=!KVRESULT_%1!\"\r\n" +
+        recorder + L" --env W\r\n";
+    WriteBytes(dir / "walk.cmd", Encoded(text, CP_OEMCP));
+    SetEnvironmentVariableW(L"TITEL", L"Farben");
+    SetEnvironmentVariableW(L"ART", L"MULTISELECT");
+    SetEnvironmentVariableW(L"FRAGE", L"Welche?");
+    Program cmd(CmdLine(dir / "walk.cmd"), dir, true);
+    HWND form = WaitForWindowOfImage(L"kelvari.exe", L"Farben");
+    ASSERT_NE(form, nullptr);
+    HWND list = ChildOfClass(form, L"ListBox");
+    SendMessageW(list, LB_SETSEL, TRUE, -1);
+    Press(ChildByText(form, L"OK"));
+    EXPECT_EQ(cmd.WaitForExit(30000), 0u);
+    std::string expected;
+    for (const auto& name : names) expected += "[" + Utf8(name) + "]\r\n";
+    expected += "[" + std::to_string(names.size()) + "]\r\n<undefined>\r\n";
+    EXPECT_EQ(ReadBytes(dir / "walk.log").value_or(""), expected);
+    EXPECT_TRUE(FolderIsEmpty(dir / "temp"));
+  }
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    SetEnvironmentVariableW((L"NAME" + std::to_wstring(i + 1)).c_str(), nullptr);
+  }
+  for (const wchar_t* name : {L"sicher", L"TITEL", L"ART", L"FRAGE"}) {
+    SetEnvironmentVariableW(name, nullptr);
+  }
 }
 
 }  // namespace

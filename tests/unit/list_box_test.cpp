@@ -460,6 +460,45 @@ TEST(ListDialogEvents, ClicksWhileAFaultIsShownAreIgnored) {
   EXPECT_EQ(served, std::vector<bool>(4, false));
 }
 
+// In a call of kv.cmd, a multiple answer also leaves each chosen entry exactly, one a file,
+// and their number last; a single answer, and any call without kv.cmd, leave none.
+TEST(ListDialogEvents, AMultipleAnswerLeavesItsEntriesForKvCmd) {
+  struct Case {
+    const char* attributes;
+    std::vector<int> selection;
+    std::vector<std::string> entries;
+    bool by_kv_cmd = true;
+  } cases[] = {
+      {"MULTISELECT QUOTED", {5, 0, 1}, {"100% !x!", " Gr\xFCn ", ";a ^b"}},
+      {"MULTISELECT", {1, 3}, {" Gr\xFCn ", ""}},
+      {"MULTISELECT NUMERIC", {1, 5}, {"2", "6"}},
+      {"MULTISELECT", {}, {}},
+      {"", {1}, {}},                       // a single answer: no entries
+      {"MULTISELECT", {1, 3}, {}, false},  // no call of kv.cmd: no entries
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.attributes);
+    const std::wstring folder = c.by_kv_cmd ? L"C:\\T\\kv1.tmp\\" : L"";
+    ListRun run(c.attributes, "100% !x!\r\n Gr\xFCn \r\nBlau\r\n\r\nx\r\n;a ^b", "liste.txt", {},
+                {}, folder);
+    run.sys.list_selection = c.selection;
+    EXPECT_EQ(run.Do([&] { return run.dialog().on_button(0); }), kExitAnswered);
+    const bool written = c.by_kv_cmd && std::string(c.attributes).starts_with("MULTI");
+    for (std::size_t n = 0; n < c.entries.size(); ++n) {
+      EXPECT_EQ(run.sys.files[folder + L"eintrag" + std::to_wstring(n + 1) + L".txt"].bytes,
+                c.entries[n] + "\r\n");
+    }
+    EXPECT_EQ(
+        run.sys.files.count(folder + L"eintrag" + std::to_wstring(c.entries.size() + 1) + L".txt"),
+        0u);
+    EXPECT_EQ(run.sys.files.count(folder + L"anzahl.txt"), written ? 1u : 0u);
+    if (written) {
+      EXPECT_EQ(run.sys.files[folder + L"anzahl.txt"].bytes,
+                std::to_string(c.entries.size()) + "\r\n");
+    }
+  }
+}
+
 TEST(ListDialogEvents, FailingDialogIsReported) {
   FakeSystem sys;
   sys.argument_text = L"erg.txt LISTBOX p.txt";
