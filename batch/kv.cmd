@@ -264,7 +264,7 @@ goto kv_ran
 set "kv_rc=%errorlevel%"
 rem Commands that write an answer whenever they end with 0 or 3: without one, something took it.
 set "kv_answers="
-for %%c in (MESSAGEBOX INPUTBOX PASSWORDBOX FILEOPENBOX FILESAVEBOX LISTBOX QUERYFOLDERBOX CHECKDRIVE CHECKLABEL) do if /i "%kv_w1%"=="%%c" set "kv_answers=1"
+for %%c in (MESSAGEBOX INPUTBOX PASSWORDBOX FILEOPENBOX FILESAVEBOX LISTBOX QUERYFOLDERBOX FOLDERBOX BUTTONBOX CHECKDRIVE CHECKLABEL) do if /i "%kv_w1%"=="%%c" set "kv_answers=1"
 if "%kv_rc%"=="3" if defined kv_answers if not exist "%kv_file%" goto kv_no_answer
 if "%kv_rc%"=="0" if defined kv_answers if not exist "%kv_file%" goto kv_no_answer
 
