@@ -313,9 +313,10 @@ rem A multiple answer also comes one entry a file (eintrag1.txt ...), their numb
 set "kv_count="
 if exist "%kv_dir%\anzahl.txt" set /p kv_count=<"%kv_dir%\anzahl.txt"
 if defined kv_count if not "%kv_count%"=="0" set "kv_last=%kv_count%"
-rem Everything in the block is expanded before endlocal runs (Wine's cmd skips the rest of a
-rem block after a for /l without a turn: each one there starts at 0, a turn that does nothing), so the caller's KVRESULT is
-rem read straight from the file: no character of the answer passes through cmd's parser. chcp
+rem Everything in the block is expanded before endlocal runs, so the caller's KVRESULT is read
+rem straight from the file (Wine's cmd skips the rest of a block after a for /l without a
+rem turn: each one there starts at 0, a turn that does nothing); no character of the answer
+rem passes through cmd's parser. chcp
 rem is the last program kv.cmd starts: in a setlocal of its own without KVRESULT, so that no
 rem answer is in the environment of any program kv.cmd starts.
 (
