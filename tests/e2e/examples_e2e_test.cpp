@@ -24,8 +24,8 @@ std::set<std::wstring> NamesIn(const fs::path& folder) {
 
 // aufraeumen.cmd lists a folder's *.tmp files, every name exactly, and after "Ja" deletes
 // exactly the chosen ones, walked one by one: no name split at its blanks, none that lost its
-// ";", "^" or "%", and no decoy such as 100.tmp beside 100%sicher%.tmp. (Wine's cmd loses a
-// "!" and a leading blank of a name in the walk, Windows' does not: see README.)
+// ";", "^" or "%", and no decoy such as 100.tmp beside 100%sicher%.tmp. (No name with "!"
+// here: Wine's cmd loses a pair of "!" in the walk, Windows' does not; see README.)
 TEST(Examples, CleanupDeletesExactlyTheChosenFiles) {
   const auto dir = FreshWorkDir();
   const fs::path build = fs::path(KelvariExe()).parent_path();
