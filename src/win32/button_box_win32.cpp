@@ -55,13 +55,9 @@ void SetUpButtonBox(HWND dialog, ButtonBoxState& state) {
   const int margin = Scaled(11, dpi), gap = Scaled(7, dpi), pad = Scaled(20, dpi);
   const int line = TextSize(dialog, font, L"Ag", 1000, 0).cy;
   const int button_height = std::max<int>(Scaled(23, dpi), line + Scaled(10, dpi));
-  RECT frame{0, 0, 0, 0};
-  ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE)),
-                             dpi);
-  const int most_inner =
-      std::max<int>(Scaled(200, dpi), static_cast<int>(work.right - work.left) -
-                                          (frame.right - frame.left) - 2 * margin);
+  const SIZE frame = OuterSize(dialog, 0, 0, dpi);
+  const int most_inner = std::max<int>(
+      Scaled(200, dpi), static_cast<int>(work.right - work.left) - frame.cx - 2 * margin);
 
   // The buttons: each as wide as its caption, access key marks not counted.
   std::vector<int> widths;
@@ -115,13 +111,9 @@ void SetUpButtonBox(HWND dialog, ButtonBoxState& state) {
     y += button_height;
   }
 
-  RECT outer{0, 0, inner + 2 * margin, y + margin};
-  ::AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE)),
-                             dpi);
-  const int width = outer.right - outer.left, height = outer.bottom - outer.top;
-  const POINT at = CentredIn(work, width, height);
-  ::SetWindowPos(dialog, nullptr, at.x, at.y, width, height, SWP_NOZORDER);
+  const SIZE outer = OuterSize(dialog, inner + 2 * margin, y + margin, dpi);
+  const POINT at = CentredIn(work, outer.cx, outer.cy);
+  ::SetWindowPos(dialog, nullptr, at.x, at.y, outer.cx, outer.cy, SWP_NOZORDER);
 
   // Without a cancel button the close box is off.
   if (!request.cancel_button) {

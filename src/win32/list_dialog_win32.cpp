@@ -130,11 +130,7 @@ void ListDialogWindow::LayOut(UINT dpi, const RECT* suggested) {
   }
 
   const auto outer_size = [window, dpi](const ListDialogPlaces& places) {
-    RECT frame{0, 0, places.client_width, places.client_height};
-    ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)),
-                               FALSE, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)),
-                               dpi);
-    return SIZE{frame.right - frame.left, frame.bottom - frame.top};
+    return OuterSize(window, places.client_width, places.client_height, dpi);
   };
   const RECT work = WorkAreaOf(window).value_or(RECT{});
   const ListDialogPlaces designed = ListDialogPlacesAt(dots, 0);

@@ -16,6 +16,7 @@
 #include "win32/job_window_win32.h"
 #include "win32/message_icon_win32.h"
 #include "win32/unique_handle_win32.h"
+#include "win32/work_area_win32.h"
 
 namespace kelvari {
 namespace {
@@ -112,13 +113,9 @@ void BuildNotice(HWND window, Notice& self, const RECT& work) {
     ::SetWindowPos(icon, nullptr, margin, margin, icon_size, icon_size, SWP_NOZORDER);
   }
 
-  RECT frame{0, 0, width, y};
-  ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)),
-                             dpi);
-  const int outer_width = frame.right - frame.left, outer_height = frame.bottom - frame.top;
-  const POINT at = FreePlace(window, work, outer_width, outer_height, gap);
-  ::SetWindowPos(window, HWND_TOPMOST, at.x, at.y, outer_width, outer_height, SWP_NOACTIVATE);
+  const SIZE outer = OuterSize(window, width, y, dpi);
+  const POINT at = FreePlace(window, work, outer.cx, outer.cy, gap);
+  ::SetWindowPos(window, HWND_TOPMOST, at.x, at.y, outer.cx, outer.cy, SWP_NOACTIVATE);
 }
 
 LRESULT CALLBACK NoticeProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) noexcept {

@@ -102,13 +102,9 @@ void BuildProgressWindow(ProgressWindow& self, const RECT& work) {
     y += button_height + margin;
   }
 
-  RECT frame{0, 0, width, y};
-  ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)),
-                             dpi);
-  const int outer_width = frame.right - frame.left, outer_height = frame.bottom - frame.top;
-  const POINT at = CentredIn(work, outer_width, outer_height);
-  ::SetWindowPos(window, HWND_TOPMOST, at.x, at.y, outer_width, outer_height, SWP_NOACTIVATE);
+  const SIZE outer = OuterSize(window, width, y, dpi);
+  const POINT at = CentredIn(work, outer.cx, outer.cy);
+  ::SetWindowPos(window, HWND_TOPMOST, at.x, at.y, outer.cx, outer.cy, SWP_NOACTIVATE);
 }
 
 // The user cancelled: the window goes at once; the next update hears of it.

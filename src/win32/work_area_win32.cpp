@@ -18,6 +18,14 @@ POINT CentredIn(const RECT& work, int width, int height) {
           work.top + (work.bottom - work.top - height) / 2};
 }
 
+SIZE OuterSize(HWND window, int client_width, int client_height, UINT dpi) {
+  RECT frame{0, 0, client_width, client_height};
+  ::AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE)),
+                             dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
 void CentreOnWorkArea(HWND window) {
   RECT frame;
   if (!::IsWindow(window) || !::GetWindowRect(window, &frame)) return;

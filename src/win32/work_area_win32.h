@@ -16,6 +16,10 @@ std::optional<RECT> WorkAreaOf(HWND window);
 // for a window larger than the work area.
 POINT CentredIn(const RECT& work, int width, int height);
 
+// The outer size of `window` (title bar and frame included, as its styles draw them at `dpi`)
+// around a client area of `client_width` × `client_height` pixels.
+SIZE OuterSize(HWND window, int client_width, int client_height, UINT dpi);
+
 // Centres `window` on its monitor's work area; one larger than the work area keeps its top
 // left corner in view.
 void CentreOnWorkArea(HWND window);
