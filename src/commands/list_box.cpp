@@ -178,9 +178,9 @@ Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& di
   setup.on_close = [session] { return session->Closed(); };
   setup.on_time_out = [session] { return session->TimeRanOut(); };
 
-  const IoStatus shown = dialogs.ShowListDialog(setup);
-  if (!shown.ok) {
-    return Outcome::Fault(L"Das Listenfenster konnte nicht angezeigt werden:\r" + shown.reason);
+  const Status shown = dialogs.ShowListDialog(setup);
+  if (!shown.ok()) {
+    return Outcome::Fault(L"Das Listenfenster konnte nicht angezeigt werden:\r" + shown.reason());
   }
   return Outcome::DialogShown();
 }

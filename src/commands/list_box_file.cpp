@@ -10,13 +10,13 @@ namespace kelvari {
 ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system,
                              bool names_variables) {
   ListFileContent content;
-  std::string bytes;
-  const IoStatus read = system.ReadWholeFile(path, bytes);
-  if (!read.ok) {
+  Result<std::string> read = system.ReadWholeFile(path);
+  if (!read.ok()) {
     content.outcome = ListFileContent::kUnreadable;
-    content.reason = read.reason;
+    content.reason = read.reason();
     return content;
   }
+  const std::string& bytes = read.value();
   if (auto own = ReadKvCmdFile(bytes, system, names_variables)) {  // a list kv.cmd wrote
     if (own->fault) {
       content.outcome = ListFileContent::kLineBreakInVariable;

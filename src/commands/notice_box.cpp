@@ -42,9 +42,9 @@ Outcome ShowNoticeBox(const Invocation& call, TextsAndFiles& texts, JobWindows& 
   request.text = call.PromptFrom(3);
   request.icon = attributes.icon();
   request.seconds = attributes.seconds();
-  const IoStatus shown = windows.ShowNotice(request);
-  if (!shown.ok) {
-    return Outcome::Fault(L"Der Hinweis konnte nicht angezeigt werden:\r" + shown.reason);
+  const Status shown = windows.ShowNotice(request);
+  if (!shown.ok()) {
+    return Outcome::Fault(L"Der Hinweis konnte nicht angezeigt werden:\r" + shown.reason());
   }
   return Outcome::NoAnswer(kExitAnswered);
 }

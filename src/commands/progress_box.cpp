@@ -30,10 +30,10 @@ Outcome OpenProgressBox(const Invocation& call, TextsAndFiles& texts, JobWindows
   }
   request.title = BoxTitle(call.Line(1));
   request.text = call.PromptFrom(3);
-  const IoStatus opened = windows.OpenProgressWindow(request);
-  if (!opened.ok) {
+  const Status opened = windows.OpenProgressWindow(request);
+  if (!opened.ok()) {
     return Outcome::Fault(L"Das Fortschrittsfenster konnte nicht angezeigt werden:\r" +
-                          opened.reason);
+                          opened.reason());
   }
   return Outcome::NoAnswer(kExitAnswered);
 }

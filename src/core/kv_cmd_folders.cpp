@@ -41,9 +41,9 @@ std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& files) {
   if (name.size() < 6 || !name.starts_with(L"KV") || !name.ends_with(L".TMP")) return {};
   if (!files.IsPlainFolder(folder)) return {};
   const std::wstring mark = folder + L"\\" + kKvCmdMarkName;
-  std::string content;
-  if (!files.IsNormalFile(mark) || !files.ReadWholeFile(mark, content).ok) return {};
-  if (content != kKvCmdMarkContent) return {};
+  if (!files.IsNormalFile(mark)) return {};
+  const Result<std::string> content = files.ReadWholeFile(mark);
+  if (!content.ok() || content.value() != kKvCmdMarkContent) return {};
   return folder;
 }
 
@@ -78,7 +78,8 @@ void RecordCaller(const std::wstring& result_path, TextsAndFiles& files) {
   if (folder.empty()) return;
   std::string record;
   for (wchar_t c : files.ParentRecord()) record.push_back(static_cast<char>(c & 0x7F));
-  files.ReplaceFileContent(folder + L"\\" + kCallerRecordName, record + "\r\n");
+  // Without its record the folder is kept by later calls; kv.cmd still removes it at its end.
+  static_cast<void>(files.ReplaceFileContent(folder + L"\\" + kCallerRecordName, record + "\r\n"));
 }
 
 std::optional<FailedWrite> WriteKvCmdEntries(const std::wstring& result_path,
@@ -94,9 +95,9 @@ std::optional<FailedWrite> WriteKvCmdEntries(const std::wstring& result_path,
   }
   const auto write = [&files](const std::wstring& path,
                               const std::string& bytes) -> std::optional<FailedWrite> {
-    const IoStatus status = files.ReplaceFileContent(path, bytes);
-    if (status.ok) return std::nullopt;
-    return FailedWrite{path, status.reason};
+    const Status status = files.ReplaceFileContent(path, bytes);
+    if (status.ok()) return std::nullopt;
+    return FailedWrite{path, status.reason()};
   };
   for (std::size_t n = 0; n < lines.size(); ++n) {
     const std::wstring path = folder + L"\\eintrag" + std::to_wstring(n + 1) + L".txt";
@@ -119,8 +120,10 @@ void RemoveFoldersOfEndedCalls(const std::wstring& result_path, TextsAndFiles& f
     if (files.UpperCase(folder) == files.UpperCase(own)) continue;
     if (KvCmdFolderOf(folder + L"\\x", files).empty()) continue;
     const std::wstring record_path = folder + L"\\" + kCallerRecordName;
-    std::string bytes;
-    if (!files.IsNormalFile(record_path) || !files.ReadWholeFile(record_path, bytes).ok) continue;
+    if (!files.IsNormalFile(record_path)) continue;
+    Result<std::string> read = files.ReadWholeFile(record_path);
+    if (!read.ok()) continue;
+    std::string& bytes = read.value();
     while (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) bytes.pop_back();
     if (!files.RecordedProcessHasEnded(std::wstring(bytes.begin(), bytes.end()))) continue;
     RemoveKvCmdFolder(folder, files);

@@ -14,13 +14,13 @@ ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, Texts
                            kNamesDeviceText)};
   }
   if (!files.IsNormalFile(path)) return {{}, Outcome::Error(kErrParamFileMissing)};
-  std::string bytes;
-  const IoStatus read = files.ReadWholeFile(path, bytes);
-  if (!read.ok) {
+  Result<std::string> read = files.ReadWholeFile(path);
+  if (!read.ok()) {
     return {{},
             Outcome::Fault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" +
-                           read.reason)};
+                           read.reason())};
   }
+  std::string& bytes = read.value();
   std::optional<std::wstring> fault;
   std::vector<std::wstring> lines = ParameterLinesOf(bytes, files, fault, names_variables);
   bytes.clear();

@@ -101,10 +101,10 @@ int Program::WriteAnswer(const Outcome& answer) {
                          L"' konnte nicht geschrieben werden:\r" + failed->reason);
     }
   }
-  const IoStatus written = system_.ReplaceFileContent(path, bytes);
-  if (!written.ok) {
+  const Status written = system_.ReplaceFileContent(path, bytes);
+  if (!written.ok()) {
     return ReportFault(L"Die Ergebnisdatei '" + path + L"' konnte nicht geschrieben werden:\r" +
-                       written.reason);
+                       written.reason());
   }
   return exit_code;
 }

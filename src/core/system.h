@@ -5,7 +5,7 @@
 // (texts and files, dialogs, drives and sound, the windows of a long job); a part of the logic that
 // needs only one takes only that one. The Win32 build implements it in the *_win32.cpp files; unit
 // tests use a scripted fake. The logic never sees a Windows handle or error number: failures come
-// back as an IoStatus with a German text.
+// back as an Status with a German text.
 #pragma once
 
 #include <array>
@@ -17,19 +17,11 @@
 #include <vector>
 
 #include "core/dialog_requests.h"
+#include "core/failure.h"
 #include "core/long_job_requests.h"
 #include "core/outcome.h"
 
 namespace kelvari {
-
-// Outcome of a file operation. On failure, `reason` holds the system's own description.
-struct IoStatus {
-  bool ok = true;
-  std::wstring reason;
-
-  static IoStatus Ok() { return {}; }
-  static IoStatus Failed(std::wstring why) { return {false, std::move(why)}; }
-};
 
 // An opaque window handle (HWND in the Win32 build); nullptr for none.
 using WindowHandle = void*;
@@ -133,14 +125,14 @@ class TextsAndFiles {
   // CONOUT$.
   virtual bool NamesDevice(const std::wstring& path) = 0;
 
-  // Reads the whole file into `bytes`. A file of 2 GiB or more is refused, like one that cannot
-  // be read.
-  virtual IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) = 0;
+  // The whole content of the file. A file of 2 GiB or more is refused, like one that cannot be
+  // read.
+  virtual Result<std::string> ReadWholeFile(const std::wstring& path) = 0;
 
   // Replaces the content of the file at `path` by `bytes` in one step, creating it when
   // missing. On failure the old file is unchanged (or still absent), nothing else is left
   // behind, and the status gives the reason of the step that failed.
-  virtual IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) = 0;
+  virtual Status ReplaceFileContent(const std::wstring& path, std::string_view bytes) = 0;
 
   // The full path of the program's own executable file.
   virtual std::wstring ModulePath() = 0;
@@ -210,7 +202,7 @@ class Dialogs {
                                   bool hidden) = 0;
 
   // Shows the list dialog without blocking. The callbacks run from RunEventLoop.
-  virtual IoStatus ShowListDialog(const ListDialogSetup& setup) = 0;
+  virtual Status ShowListDialog(const ListDialogSetup& setup) = 0;
   // Positions (from 0, in list order) of the selected entries of the list in use.
   virtual std::vector<int> ListDialogSelection() = 0;
   // Serves the list dialog until one of its callbacks gives an outcome, and returns it. The
@@ -250,7 +242,7 @@ class JobWindows {
   // Opens the progress window of the process that started this one (the batch file's cmd) and
   // returns once it stands; a progress window of that process that stood already is closed
   // first. The window closes itself when that process ends.
-  virtual IoStatus OpenProgressWindow(const ProgressWindowRequest& request) = 0;
+  virtual Status OpenProgressWindow(const ProgressWindowRequest& request) = 0;
   // Moves the bar of the caller's progress window to `percent` and, when given, replaces its
   // text. Never takes the focus.
   virtual ProgressWindowState UpdateProgressWindow(int percent,
@@ -259,7 +251,7 @@ class JobWindows {
   virtual ProgressWindowState CloseProgressWindow() = 0;
 
   // Shows a notice that takes no focus and outlives this process; returns once it stands.
-  virtual IoStatus ShowNotice(const NoticeRequest& request) = 0;
+  virtual Status ShowNotice(const NoticeRequest& request) = 0;
 };
 
 // Drive checks and sound.

@@ -25,8 +25,8 @@ std::wstring ExtendedPath(const std::wstring& path) {
   return LongPathForm(path, FullPath(path));
 }
 
-IoStatus Failed(DWORD error) {
-  return IoStatus::Failed(SystemErrorText(error));
+Failure Failed(DWORD error) {
+  return Failure{SystemErrorText(error)};
 }
 
 constexpr const wchar_t* kNotAFile = kNamesDeviceText;
@@ -43,14 +43,14 @@ bool IsNulDevice(const std::wstring& full) {
   return ::CompareStringOrdinal(full.c_str() + 4, -1, L"NUL", -1, TRUE) == CSTR_EQUAL;
 }
 
-IoStatus WriteAll(HANDLE file, std::string_view bytes) {
+Status WriteAll(HANDLE file, std::string_view bytes) {
   DWORD written = 0;
   if (bytes.size() > MAXDWORD) return Failed(ERROR_FILE_TOO_LARGE);
   if (!::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
     return Failed(::GetLastError());
   }
   if (written != bytes.size()) return Failed(ERROR_DISK_FULL);
-  return IoStatus::Ok();
+  return Done{};
 }
 
 constexpr wchar_t kTemporaryStem[] = L"~kelvari-";  // then the process id, "-", a number, ".tmp"
@@ -176,17 +176,17 @@ bool Win32System::NamesDevice(const std::wstring& path) {
   return false;
 }
 
-IoStatus Win32System::ReadWholeFile(const std::wstring& plain_path, std::string& bytes) {
-  bytes.clear();
+Result<std::string> Win32System::ReadWholeFile(const std::wstring& plain_path) {
+  std::string bytes;
   const std::wstring path = ExtendedPath(plain_path);
   UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return Failed(::GetLastError());
   // A device (CON, COM1 ...) could wait for input forever: only files are read.
-  if (::GetFileType(file.get()) != FILE_TYPE_DISK) return IoStatus::Failed(kNotAFile);
+  if (::GetFileType(file.get()) != FILE_TYPE_DISK) return Failure{kNotAFile};
   LARGE_INTEGER size{};
   if (::GetFileSizeEx(file.get(), &size)) {
-    if (size.QuadPart > kLargestReadable) return IoStatus::Failed(kTooLarge);
+    if (size.QuadPart > kLargestReadable) return Failure{kTooLarge};
     bytes.reserve(static_cast<std::size_t>(size.QuadPart));
   }
   char chunk[64 * 1024];
@@ -197,12 +197,11 @@ IoStatus Win32System::ReadWholeFile(const std::wstring& plain_path, std::string&
     }
     if (got == 0) break;
     if (static_cast<LONGLONG>(bytes.size() + got) > kLargestReadable) {  // it grew meanwhile
-      bytes.clear();
-      return IoStatus::Failed(kTooLarge);
+      return Failure{kTooLarge};
     }
     bytes.append(chunk, got);
   }
-  return IoStatus::Ok();
+  return bytes;
 }
 
 // The new content goes into a file of its own in the same folder, which then takes the old
@@ -213,8 +212,8 @@ namespace {
 
 // NUL swallows the answer, as a batch author who wants only the exit code may intend; any other
 // device (CON, COM1, LPT1 ...) could block or print it.
-IoStatus WriteToDevice(const std::wstring& full, std::string_view bytes) {
-  if (!IsNulDevice(full)) return IoStatus::Failed(kNotAFile);
+Status WriteToDevice(const std::wstring& full, std::string_view bytes) {
+  if (!IsNulDevice(full)) return Failure{kNotAFile};
   UniqueFile nul(::CreateFileW(full.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!nul) return Failed(::GetLastError());
@@ -226,7 +225,7 @@ IoStatus WriteToDevice(const std::wstring& full, std::string_view bytes) {
 // is asked first: the move would replace a read-only file, and an administrator may open one for
 // writing. An old file keeps its name as it stands in `folder` (its case, its long form): so
 // `target` becomes.
-IoStatus CheckOldFile(const std::wstring& folder, std::wstring& target) {
+Status CheckOldFile(const std::wstring& folder, std::wstring& target) {
   const DWORD attributes = ::GetFileAttributesW(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
@@ -239,8 +238,8 @@ IoStatus CheckOldFile(const std::wstring& folder, std::wstring& target) {
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return static_cast<bool>(old);
   });
-  if (!old) return error == ERROR_FILE_NOT_FOUND ? IoStatus::Ok() : Failed(error);
-  if (::GetFileType(old.get()) != FILE_TYPE_DISK) return IoStatus::Failed(kNotAFile);
+  if (!old) return error == ERROR_FILE_NOT_FOUND ? Status(Done{}) : Status(Failed(error));
+  if (::GetFileType(old.get()) != FILE_TYPE_DISK) return Failure{kNotAFile};
   WIN32_FIND_DATAW data;
   UniqueFind find(::FindFirstFileExW(target.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                      nullptr, 0));
@@ -248,26 +247,26 @@ IoStatus CheckOldFile(const std::wstring& folder, std::wstring& target) {
     const std::wstring named = folder + L"\\" + data.cFileName;
     target = LongPathForm(named, named);
   }
-  return IoStatus::Ok();
+  return Done{};
 }
 
 // Writes `bytes` into a new temporary file in `folder` and moves it over `target` in one step;
 // on failure the temporary file goes again.
-IoStatus WriteThroughTemporaryFile(const std::wstring& folder, const std::wstring& target,
-                                   std::string_view bytes) {
+Status WriteThroughTemporaryFile(const std::wstring& folder, const std::wstring& target,
+                                 std::string_view bytes) {
   RemoveLeftOvers(folder);
   std::wstring temporary;
   DWORD error = 0;
   UniqueFile file = CreateTemporaryFile(folder, temporary, error);
   if (!file && error == ERROR_ACCESS_DENIED) {
-    return IoStatus::Failed(L"Der Ordner '" + folder + L"' ist schreibgesch\u00FCtzt: " +
-                            SystemErrorText(error));
+    return Failure{L"Der Ordner '" + folder + L"' ist schreibgesch\u00FCtzt: " +
+                   SystemErrorText(error)};
   }
   if (!file) return Failed(error);
-  IoStatus status = WriteAll(file.get(), bytes);
-  if (status.ok && !::FlushFileBuffers(file.get())) status = Failed(::GetLastError());
+  Status status = WriteAll(file.get(), bytes);
+  if (status.ok() && !::FlushFileBuffers(file.get())) status = Failed(::GetLastError());
   file.reset();
-  if (status.ok) {
+  if (status.ok()) {
     if (const DWORD moved = WaitingOutLocks([&] {
           return ::MoveFileExW(temporary.c_str(), target.c_str(),
                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
@@ -275,13 +274,13 @@ IoStatus WriteThroughTemporaryFile(const std::wstring& folder, const std::wstrin
       status = Failed(moved);
     }
   }
-  if (!status.ok) ::DeleteFileW(temporary.c_str());
+  if (!status.ok()) ::DeleteFileW(temporary.c_str());
   return status;
 }
 
 }  // namespace
 
-IoStatus Win32System::ReplaceFileContent(const std::wstring& plain_path, std::string_view bytes) {
+Status Win32System::ReplaceFileContent(const std::wstring& plain_path, std::string_view bytes) {
   if (plain_path.empty()) return Failed(ERROR_INVALID_NAME);
   const std::wstring full = FullPath(plain_path);
   if (full.empty()) return Failed(::GetLastError());
@@ -291,7 +290,7 @@ IoStatus Win32System::ReplaceFileContent(const std::wstring& plain_path, std::st
   const std::size_t slash = full.find_last_of(L'\\');
   if (slash == std::wstring::npos) return Failed(ERROR_INVALID_NAME);
   const std::wstring folder = full.substr(0, slash);
-  if (IoStatus old = CheckOldFile(folder, target); !old.ok) return old;
+  if (Status old = CheckOldFile(folder, target); !old.ok()) return old;
   return WriteThroughTemporaryFile(folder, target, bytes);
 }
 

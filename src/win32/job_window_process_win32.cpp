@@ -53,13 +53,13 @@ std::wstring Fields(wchar_t kind, unsigned long a, unsigned long b, unsigned lon
 // Starts a copy of the program (`module`) with `fields`, detached and without inherited
 // handles, in the system folder (so that it holds no folder of the batch file), and waits until
 // its window stands.
-IoStatus StartWindowProcess(const std::wstring& module, const std::wstring& fields) {
+Status StartWindowProcess(const std::wstring& module, const std::wstring& fields) {
   static unsigned counter = 0;
   const std::wstring event_name =
       L"Local\\kelvari-window-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
       std::to_wstring(::GetTickCount64()) + L"-" + std::to_wstring(++counter);
   const UniqueKernelHandle ready(::CreateEventW(nullptr, TRUE, FALSE, event_name.c_str()));
-  if (!ready) return IoStatus::Failed(SystemErrorText(::GetLastError()));
+  if (!ready) return Failure{SystemErrorText(::GetLastError())};
   std::wstring command_line = L"\"" + module + L"\" " + kMarker + L" " + event_name + L" " + fields;
   const std::wstring folder = SystemFolder();
   STARTUPINFOW startup{};
@@ -68,18 +68,18 @@ IoStatus StartWindowProcess(const std::wstring& module, const std::wstring& fiel
   if (!::CreateProcessW(module.c_str(), command_line.data(), nullptr, nullptr,
                         /*bInheritHandles=*/FALSE, DETACHED_PROCESS, nullptr,
                         folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
-    return IoStatus::Failed(SystemErrorText(::GetLastError()));
+    return Failure{SystemErrorText(::GetLastError())};
   }
   const UniqueKernelHandle process(started.hProcess);
   const UniqueKernelHandle thread(started.hThread);
   const HANDLE waits[] = {ready.get(), process.get()};
   switch (::WaitForMultipleObjects(2, waits, FALSE, kReadyMilliseconds)) {
     case WAIT_OBJECT_0:
-      return IoStatus::Ok();
+      return Done{};
     case WAIT_OBJECT_0 + 1:
-      return IoStatus::Failed(L"Das Fenster konnte nicht ge\u00F6ffnet werden (kein Desktop?).");
+      return Failure{L"Das Fenster konnte nicht ge\u00F6ffnet werden (kein Desktop?)."};
     default:
-      return IoStatus::Failed(L"Das Fenster ist nicht rechtzeitig erschienen.");
+      return Failure{L"Das Fenster ist nicht rechtzeitig erschienen."};
   }
 }
 
@@ -138,9 +138,9 @@ bool ReadNumber(const std::wstring& text, std::size_t& at, unsigned long& value,
 
 }  // namespace
 
-IoStatus Win32System::OpenProgressWindow(const ProgressWindowRequest& request) {
+Status Win32System::OpenProgressWindow(const ProgressWindowRequest& request) {
   const std::optional<DWORD> owner = CallerId();
-  if (!owner) return IoStatus::Failed(L"Der aufrufende Prozess wurde nicht gefunden.");
+  if (!owner) return Failure{L"Der aufrufende Prozess wurde nicht gefunden."};
   // One progress window per batch file: a new one takes the place of the old, once that is
   // gone.
   if (const auto old = ProgressChannel::Of(*owner, /*create=*/false)) {
@@ -186,7 +186,7 @@ ProgressWindowState Win32System::CloseProgressWindow() {
   return EndProgressWindow(*channel);
 }
 
-IoStatus Win32System::ShowNotice(const NoticeRequest& request) {
+Status Win32System::ShowNotice(const NoticeRequest& request) {
   return StartWindowProcess(
       ModulePath(), Fields(kNoticeKind, request.icon, static_cast<unsigned long>(request.seconds),
                            0, request.title, request.text));

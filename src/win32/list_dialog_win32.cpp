@@ -34,8 +34,8 @@ constexpr WORD kTimeRanOutId = 500;  // sent by the countdown when nobody answer
 
 constexpr wchar_t kClassName[] = L"KelvariListe";
 
-IoStatus LastErrorStatus() {
-  return IoStatus::Failed(SystemErrorText(::GetLastError()));
+Status LastErrorStatus() {
+  return Failure{SystemErrorText(::GetLastError())};
 }
 
 // Fills `list` with the entries: no redrawing meanwhile and storage reserved up front, so a
@@ -353,7 +353,7 @@ void ListDialogWindow::KeepRequiredSelected() {
   if (caret != LB_ERR) ::SendMessageW(list_, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
 }
 
-IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
+Status ListDialogWindow::Show(const ListDialogSetup& setup) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -404,7 +404,7 @@ IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
   ::ShowWindow(list_, SW_SHOWNA);
 
   if (setup.entries && !FillList(list_, *setup.entries)) {
-    return IoStatus::Failed(L"Die Liste kann nicht alle Eintr\u00E4ge aufnehmen.");
+    return Failure{L"Die Liste kann nicht alle Eintr\u00E4ge aufnehmen."};
   }
   LayOut(::GetDpiForWindow(window_.get()), nullptr);
   ::EnableWindow(ok_, setup.ok_enabled);
@@ -419,7 +419,7 @@ IoStatus ListDialogWindow::Show(const ListDialogSetup& setup) {
   ::ShowWindow(window_.get(), SW_SHOW);
   ::SetForegroundWindow(window_.get());
   ::SetFocus(list_);
-  return IoStatus::Ok();
+  return Done{};
 }
 
 std::vector<int> ListDialogWindow::Selection() const {
@@ -452,7 +452,7 @@ Outcome ListDialogWindow::RunUntilAnswered(Countdown& countdown) {
   return outcome_.value_or(Outcome::NoAnswer(kExitCancelled));
 }
 
-IoStatus Win32System::ShowListDialog(const ListDialogSetup& setup) {
+Status Win32System::ShowListDialog(const ListDialogSetup& setup) {
   return list_dialog_.Show(setup);
 }
 

@@ -29,7 +29,7 @@ class ListDialogWindow {
   ~ListDialogWindow();
 
   // Makes the window from `setup` and shows it; once a process.
-  IoStatus Show(const ListDialogSetup& setup);
+  Status Show(const ListDialogSetup& setup);
   // Positions (from 0, in list order) of the selected entries of the list in use.
   std::vector<int> Selection() const;
   // Serves the window, counted down by `countdown`, until an action gives an outcome; a

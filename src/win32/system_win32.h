@@ -24,8 +24,8 @@ class Win32System final : public System {
   std::optional<std::wstring> ShortPath(const std::wstring& path) override;
   bool IsNormalFile(const std::wstring& path) override;
   bool NamesDevice(const std::wstring& path) override;
-  IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override;
-  IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
+  Result<std::string> ReadWholeFile(const std::wstring& path) override;
+  Status ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
   int MessageBox(const std::wstring& text, const std::wstring& title, std::uint32_t style) override;
   std::wstring ModulePath() override;
   std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) override;
@@ -46,7 +46,7 @@ class Win32System final : public System {
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
                           const std::wstring& proposal, const InputCheck& check,
                           bool hidden) override;
-  IoStatus ShowListDialog(const ListDialogSetup& setup) override;
+  Status ShowListDialog(const ListDialogSetup& setup) override;
   std::vector<int> ListDialogSelection() override;
   Outcome RunEventLoop() override;
   FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
@@ -58,11 +58,11 @@ class Win32System final : public System {
   std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;
   void Pause(int milliseconds) override;
   ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) override;
-  IoStatus OpenProgressWindow(const ProgressWindowRequest& request) override;
+  Status OpenProgressWindow(const ProgressWindowRequest& request) override;
   ProgressWindowState UpdateProgressWindow(int percent,
                                            const std::optional<std::wstring>& text) override;
   ProgressWindowState CloseProgressWindow() override;
-  IoStatus ShowNotice(const NoticeRequest& request) override;
+  Status ShowNotice(const NoticeRequest& request) override;
 
  private:
   Countdown countdown_;

@@ -91,19 +91,18 @@ class FakeTextsAndFiles : public virtual TextsAndFiles {
   bool NamesDevice(const std::wstring& path) override {
     return std::find(devices.begin(), devices.end(), path) != devices.end();
   }
-  IoStatus ReadWholeFile(const std::wstring& path, std::string& bytes) override {
+  Result<std::string> ReadWholeFile(const std::wstring& path) override {
     auto it = files.find(path);
-    if (it == files.end()) return IoStatus::Failed(L"Datei nicht gefunden");
-    bytes = it->second.bytes;
-    return IoStatus::Ok();
+    if (it == files.end()) return Failure{L"Datei nicht gefunden"};
+    return it->second.bytes;
   }
-  IoStatus ReplaceFileContent(const std::wstring& path, std::string_view bytes) override {
+  Status ReplaceFileContent(const std::wstring& path, std::string_view bytes) override {
     auto it = files.find(path);
     if (it != files.end() && (it->second.unwritable || it->second.folder)) {
-      return IoStatus::Failed(L"Zugriff verweigert");
+      return Failure{L"Zugriff verweigert"};
     }
     files[path].bytes = std::string(bytes);
-    return IoStatus::Ok();
+    return Done{};
   }
 
   std::wstring module_path = L"C:\\Tools\\kelvari.exe";
@@ -254,9 +253,9 @@ class FakeDialogs : public virtual Dialogs {
   // user makes (the preselection until then). Its events are raised by the tests themselves.
   std::vector<ListDialogSetup> list_dialogs;
   std::vector<std::wstring> list_entries_shown;
-  IoStatus list_dialog_status;
+  Status list_dialog_status;
   std::vector<int> list_selection;
-  IoStatus ShowListDialog(const ListDialogSetup& setup) override {
+  Status ShowListDialog(const ListDialogSetup& setup) override {
     list_dialogs.push_back(setup);
     if (setup.entries) list_entries_shown = *setup.entries;
     list_selection = setup.preselected;
@@ -321,12 +320,12 @@ class FakeJobWindows : public virtual JobWindows {
   std::vector<NoticeRequest> notices;
   bool windows_fail = false;  // no window can be opened
 
-  IoStatus OpenProgressWindow(const ProgressWindowRequest& request) override {
-    if (windows_fail) return IoStatus::Failed(L"kein Desktop");
+  Status OpenProgressWindow(const ProgressWindowRequest& request) override {
+    if (windows_fail) return Failure{L"kein Desktop"};
     progress = request;
     progress_cancelled = false;
     percent = 0;
-    return IoStatus::Ok();
+    return Done{};
   }
   ProgressWindowState UpdateProgressWindow(int to,
                                            const std::optional<std::wstring>& text) override {
@@ -345,10 +344,10 @@ class FakeJobWindows : public virtual JobWindows {
     progress.reset();
     return cancelled ? ProgressWindowState::kCancelled : ProgressWindowState::kStands;
   }
-  IoStatus ShowNotice(const NoticeRequest& request) override {
-    if (windows_fail) return IoStatus::Failed(L"kein Desktop");
+  Status ShowNotice(const NoticeRequest& request) override {
+    if (windows_fail) return Failure{L"kein Desktop"};
     notices.push_back(request);
-    return IoStatus::Ok();
+    return Done{};
   }
 };
 

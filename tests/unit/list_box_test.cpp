@@ -504,7 +504,7 @@ TEST(ListDialogEvents, FailingDialogIsReported) {
   sys.argument_text = L"erg.txt LISTBOX p.txt";
   sys.files[L"p.txt"].bytes = testing::CrLf({"T", "liste.txt", "", "P"});
   sys.files[L"liste.txt"].bytes = "a\r\n";
-  sys.list_dialog_status = IoStatus::Failed(L"kein Fenster");
+  sys.list_dialog_status = Failure{L"kein Fenster"};
   EXPECT_EQ(testing::RunProgram(sys), kExitFailed);
   ASSERT_EQ(sys.boxes.size(), 1u);
   EXPECT_EQ(sys.boxes[0].text, L"Das Listenfenster konnte nicht angezeigt werden:\rkein Fenster");
