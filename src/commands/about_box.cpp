@@ -34,8 +34,8 @@ bool CentresAboutBox(float screen_width_pixels, float screen_height_pixels) {
   return screen_width_pixels > 640.0f && screen_height_pixels > 480.0f;
 }
 
-AboutBoxSetup AboutBoxHandlers(TextsAndFiles& texts, Dialogs& dialogs) {
-  const auto load = [&texts, &dialogs](float outer_width, float outer_height) {
+AboutBoxSetup AboutBoxHandlers(Process& process, Dialogs& dialogs) {
+  const auto load = [&process, &dialogs](float outer_width, float outer_height) {
     AboutBoxView view;
     const ScreenMetrics screen = dialogs.Screen();
     const float height_pixels = screen.height_twips / screen.twips_per_pixel_y;
@@ -54,7 +54,7 @@ AboutBoxSetup AboutBoxHandlers(TextsAndFiles& texts, Dialogs& dialogs) {
         L"... startet Ihren Internet-Browser mit dem Ziel " + std::wstring(kNewsPage);
     view.button_tooltips[kCloseButton] = L"... bringt Sie zur\u00FCck zum Programm";
     view.caption = L"Info \u00FCber " + std::wstring(kProgramName);
-    view.text = AboutText(texts.CurrentYear());
+    view.text = AboutText(process.CurrentYear());
     return view;
   };
   const auto click = [&dialogs](int button, WindowHandle self) {

@@ -47,6 +47,6 @@ bool CentresAboutBox(float screen_width_pixels, float screen_height_pixels);
 // The about box's handlers for Dialogs::ShowAboutBox: its load handler places the box (centred
 // on a screen larger than 640 × 480, else in the upper-left corner) and gives its texts; the
 // E-Mail and News buttons hand their targets to the shell and keep the box open, Close ends it.
-AboutBoxSetup AboutBoxHandlers(TextsAndFiles& texts, Dialogs& dialogs);
+AboutBoxSetup AboutBoxHandlers(Process& process, Dialogs& dialogs);
 
 }  // namespace kelvari

@@ -74,7 +74,7 @@ ButtonBoxAttributes::Reading ButtonBoxAttributes::Apply(std::wstring_view upper_
   return Reading::kTaken;
 }
 
-Outcome AskWithButtonBox(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+Outcome AskWithButtonBox(const Invocation& call, Text& texts, Dialogs& dialogs) {
   const auto captions = SplitCaptions(call.Line(3));
   if (!captions) return Outcome::Error(kErrButtonCaptions);
   const auto words = SplitAttributeLine(call.Line(2));

@@ -5,7 +5,7 @@
 
 namespace kelvari {
 
-Outcome CheckDrive(const Invocation& call, DrivesAndSound& drives) {
+Outcome CheckDrive(const Invocation& call, Drives& drives) {
   if (call.WordCount() < 3) return Outcome::Error(kErrTooFewWords);
   return Outcome::Answer(drives.CanListFolder(DriveRoot(call.Word(3))) ? kDriveOk : kDriveError);
 }

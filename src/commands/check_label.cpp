@@ -5,7 +5,7 @@
 
 namespace kelvari {
 
-Outcome CheckLabel(const Invocation& call, TextsAndFiles& texts, DrivesAndSound& drives) {
+Outcome CheckLabel(const Invocation& call, Text& texts, Drives& drives) {
   if (call.WordCount() < 4) return Outcome::Error(kErrTooFewWords);
   const std::optional<std::wstring> label = drives.VolumeLabel(DriveRoot(call.Word(3)));
   return Outcome::Answer(LabelMatches(texts, label, call.Word(4)) ? kDriveOk : kDriveError);

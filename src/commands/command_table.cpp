@@ -10,7 +10,9 @@ const CommandRow kCommandTable[] = {
      [](const Invocation&, System&) { return RefuseOldSystemCheck(); },
      L"Meldet Fehler 10 (Windows NT)."},
     {L"QUERYFOLDERBOX", 1,
-     [](const Invocation& call, System& system) { return AskForFolder(call, system, system); },
+     [](const Invocation& call, System& system) {
+       return AskForFolder(call, system, system, system);
+     },
      L"L\u00E4sst einen Ordner w\u00E4hlen."},
     {L"CHECKDRIVE", kNoParameterFile,
      [](const Invocation& call, System& system) { return CheckDrive(call, system); },
@@ -28,13 +30,19 @@ const CommandRow kCommandTable[] = {
      [](const Invocation& call, System& system) { return AskForText(call, system, system); },
      L"Fragt nach einer Zeile Text."},
     {L"FILEOPENBOX", 4,
-     [](const Invocation& call, System& system) { return AskForFileToOpen(call, system, system); },
+     [](const Invocation& call, System& system) {
+       return AskForFileToOpen(call, system, system, system);
+     },
      L"L\u00E4sst eine Datei zum \u00D6ffnen w\u00E4hlen."},
     {L"FILESAVEBOX", 4,
-     [](const Invocation& call, System& system) { return AskForFileToSave(call, system, system); },
+     [](const Invocation& call, System& system) {
+       return AskForFileToSave(call, system, system, system);
+     },
      L"L\u00E4sst eine Datei zum Speichern w\u00E4hlen."},
     {L"LISTBOX", 4,
-     [](const Invocation& call, System& system) { return AskWithListBox(call, system, system); },
+     [](const Invocation& call, System& system) {
+       return AskWithListBox(call, system, system, system, system);
+     },
      L"L\u00E4sst Eintr\u00E4ge aus einer Liste w\u00E4hlen."},
     {L"PLAY", 1, [](const Invocation& call, System& system) { return PlayWaveFile(call, system); },
      L"Spielt eine Wave-Datei ab."},
@@ -49,7 +57,7 @@ const CommandRow kCommandTable[] = {
      L"Fragt nach einem Kennwort."},
     {L"FOLDERBOX", 3,
      [](const Invocation& call, System& system) {
-       return AskForFolderWithOptions(call, system, system);
+       return AskForFolderWithOptions(call, system, system, system);
      },
      L"L\u00E4sst einen Ordner w\u00E4hlen, mit Titel, Startordner und Eingabefeld."},
     {L"BUTTONBOX", 3,
@@ -62,7 +70,9 @@ const CommandRow kCommandTable[] = {
      [](const Invocation& call, System& system) { return OpenProgressBox(call, system, system); },
      L"\u00D6ffnet ein Fortschrittsfenster."},
     {L"PROGRESS", kNoParameterFile,
-     [](const Invocation& call, System& system) { return MoveProgressBox(call, system, system); },
+     [](const Invocation& call, System& system) {
+       return MoveProgressBox(call, system, system, system, system);
+     },
      L"Bewegt oder schlie\u00DFt das Fortschrittsfenster."},
 };
 

@@ -7,10 +7,10 @@ std::wstring DriveRoot(std::wstring_view word) {
   return std::wstring(1, word.front()) + L":\\";
 }
 
-bool LabelMatches(TextsAndFiles& system, const std::optional<std::wstring>& label,
+bool LabelMatches(Text& texts, const std::optional<std::wstring>& label,
                   std::wstring_view expected) {
   if (!label) return false;
-  return system.UpperCase(*label) == system.UpperCase(expected);
+  return texts.UpperCase(*label) == texts.UpperCase(expected);
 }
 
 }  // namespace kelvari

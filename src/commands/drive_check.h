@@ -20,7 +20,7 @@ std::wstring DriveRoot(std::wstring_view word);
 
 // True when `label` and `expected`, both upper-cased in the user's locale, are equal;
 // nothing is trimmed. A label that cannot be read (nullopt) never matches.
-bool LabelMatches(TextsAndFiles& system, const std::optional<std::wstring>& label,
+bool LabelMatches(Text& texts, const std::optional<std::wstring>& label,
                   std::wstring_view expected);
 
 }  // namespace kelvari

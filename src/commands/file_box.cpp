@@ -12,13 +12,13 @@ namespace {
 // Several chosen files: each full path in double quotes, one blank between two, as LISTBOX
 // MULTISELECT QUOTED answers; each path also on its own. A path the result's encoding cannot
 // hold goes by its short form, or the whole answer is refused as for one path.
-Outcome PathsAnswer(TextsAndFiles& texts, ResultCharset charset,
+Outcome PathsAnswer(Text& texts, Files& files, ResultCharset charset,
                     const std::vector<std::wstring>& paths) {
   std::wstring text;
   std::vector<std::wstring> entries;
   for (const std::wstring& path : paths) {
-    const auto exact = ExactPath(texts, charset, path);
-    if (!exact) return PathAnswer(texts, charset, path, kExitAnswered);  // the fault
+    const auto exact = ExactPath(texts, files, charset, path);
+    if (!exact) return PathAnswer(texts, files, charset, path, kExitAnswered);  // the fault
     if (!text.empty()) text += L' ';
     text += L'"' + *exact + L'"';
     entries.push_back(*exact);
@@ -28,7 +28,7 @@ Outcome PathsAnswer(TextsAndFiles& texts, ResultCharset charset,
 
 }  // namespace
 
-Outcome AskInFileDialog(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs,
+Outcome AskInFileDialog(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs,
                         FileDialogKind kind) {
   FileDialogRequest request;
   request.kind = kind;
@@ -45,10 +45,11 @@ Outcome AskInFileDialog(const Invocation& call, TextsAndFiles& texts, Dialogs& d
   const FileDialogOutcome shown = dialogs.ShowFileDialog(request);
   switch (shown.kind) {
     case FileDialogOutcome::kConfirmed:
-      if (request.multi_select) return PathsAnswer(texts, call.settings().charset, shown.paths);
-      return PathAnswer(texts, call.settings().charset, shown.path, kExitAnswered);
+      if (request.multi_select)
+        return PathsAnswer(texts, files, call.settings().charset, shown.paths);
+      return PathAnswer(texts, files, call.settings().charset, shown.path, kExitAnswered);
     case FileDialogOutcome::kCancelled:
-      return PathAnswer(texts, call.settings().charset, request.file_name, kExitCancelled);
+      return PathAnswer(texts, files, call.settings().charset, request.file_name, kExitCancelled);
     case FileDialogOutcome::kFailed:
       break;
   }

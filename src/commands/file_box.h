@@ -16,7 +16,7 @@ inline constexpr std::size_t kFileDialogBufferChars = 32768;
 // proposal of line 2 unchanged (exit code 1). A path of any length the system knows comes back
 // whole. With MULTISELECT the answer is every chosen path in double quotes, one blank between
 // two, and the paths one by one as the outcome's entries.
-Outcome AskInFileDialog(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs,
+Outcome AskInFileDialog(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs,
                         FileDialogKind kind);
 
 }  // namespace kelvari

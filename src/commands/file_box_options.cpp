@@ -21,8 +21,7 @@ bool IsExtension(std::wstring_view text) {
 
 }  // namespace
 
-Step ReadFileBoxOptions(const std::wstring& line, FileDialogRequest& request,
-                        TextsAndFiles& texts) {
+Step ReadFileBoxOptions(const std::wstring& line, FileDialogRequest& request, Text& texts) {
   const auto words = SplitAttributeLine(line);
   if (!words) return Outcome::Fault(TooManyWordsMessage());
   if (words->size() < 2 || texts.UpperCase((*words)[1]) != L"OPTIONS:") return std::nullopt;

@@ -9,7 +9,7 @@
 
 namespace kelvari {
 
-class TextsAndFiles;
+class Text;
 
 // Reads `line` into `request` when it is an option line; its words after OPTIONS: (any case):
 //   MUSTEXIST       (FILEOPENBOX) only an existing file can be confirmed;
@@ -19,6 +19,6 @@ class TextsAndFiles;
 //                   has no extension of its own.
 // Returns the fault that names the first word that is not one of these for the command
 // (upper-cased), or an extension a file name cannot hold; nullopt otherwise.
-Step ReadFileBoxOptions(const std::wstring& line, FileDialogRequest& request, TextsAndFiles& texts);
+Step ReadFileBoxOptions(const std::wstring& line, FileDialogRequest& request, Text& texts);
 
 }  // namespace kelvari

@@ -4,8 +4,8 @@
 
 namespace kelvari {
 
-Outcome AskForFileToOpen(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
-  return AskInFileDialog(call, texts, dialogs, FileDialogKind::kOpen);
+Outcome AskForFileToOpen(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs) {
+  return AskInFileDialog(call, texts, files, dialogs, FileDialogKind::kOpen);
 }
 
 }  // namespace kelvari

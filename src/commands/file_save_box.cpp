@@ -4,8 +4,8 @@
 
 namespace kelvari {
 
-Outcome AskForFileToSave(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
-  return AskInFileDialog(call, texts, dialogs, FileDialogKind::kSave);
+Outcome AskForFileToSave(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs) {
+  return AskInFileDialog(call, texts, files, dialogs, FileDialogKind::kSave);
 }
 
 }  // namespace kelvari

@@ -6,7 +6,8 @@
 
 namespace kelvari {
 
-Outcome AskForFolderWithOptions(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+Outcome AskForFolderWithOptions(const Invocation& call, Text& texts, Files& files,
+                                Dialogs& dialogs) {
   FolderDialogRequest request;
   request.plain = false;
   request.title = call.Line(1);
@@ -18,7 +19,7 @@ Outcome AskForFolderWithOptions(const Invocation& call, TextsAndFiles& texts, Di
   }
   request.new_folder_button = true;
   request.path_field = true;
-  return AnswerBrowsedFolder(call, texts, dialogs, std::move(request));
+  return AnswerBrowsedFolder(call, texts, files, dialogs, std::move(request));
 }
 
 }  // namespace kelvari

@@ -9,8 +9,8 @@ constexpr int kShowDefault = 10;  // SW_SHOWDEFAULT
 
 }  // namespace
 
-Outcome ShowHelp(TextsAndFiles& texts, Dialogs& dialogs) {
-  dialogs.ShellExecuteOpen(dialogs.MainWindow(), ProgramFolder(texts) + L"Kelvari.htm",
+Outcome ShowHelp(Process& process, Dialogs& dialogs) {
+  dialogs.ShellExecuteOpen(dialogs.MainWindow(), ProgramFolder(process) + L"Kelvari.htm",
                            kShowDefault);
   if (dialogs.MessageBox(L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...", L"KELVARI",
                          kMbIconInformation) <= 0) {

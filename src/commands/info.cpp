@@ -4,8 +4,8 @@
 
 namespace kelvari {
 
-Outcome ShowProgramInfo(TextsAndFiles& texts, Dialogs& dialogs) {
-  if (!dialogs.ShowAboutBox(AboutBoxHandlers(texts, dialogs))) {
+Outcome ShowProgramInfo(Process& process, Dialogs& dialogs) {
+  if (!dialogs.ShowAboutBox(AboutBoxHandlers(process, dialogs))) {
     return Outcome::Fault(L"Das Infofenster konnte nicht angezeigt werden.");
   }
   return Outcome::NoAnswer(kExitAnswered);

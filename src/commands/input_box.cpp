@@ -24,7 +24,7 @@ Outcome AskInInputBox(const Invocation& call, Dialogs& dialogs, bool hidden,
   return Outcome::Fault(L"Das Eingabefenster konnte nicht angezeigt werden:\r" + answer.reason);
 }
 
-Outcome AskForText(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+Outcome AskForText(const Invocation& call, Text& texts, Dialogs& dialogs) {
   const ResultCharset charset = call.settings().charset;
   // A text that the batch file would read changed is refused while the box stays open.
   const InputCheck check = [&texts, charset](const std::wstring& text) {

@@ -21,8 +21,8 @@ namespace {
 
 class ListBoxSession {
  public:
-  ListBoxSession(TextsAndFiles& texts, Dialogs& dialogs, ResultCharset charset,
-                 ListBoxAttributes attributes, std::vector<std::wstring> entries)
+  ListBoxSession(Text& texts, Dialogs& dialogs, ResultCharset charset, ListBoxAttributes attributes,
+                 std::vector<std::wstring> entries)
       : texts_(texts),
         dialogs_(dialogs),
         charset_(charset),
@@ -98,7 +98,7 @@ class ListBoxSession {
     return std::nullopt;
   }
 
-  TextsAndFiles& texts_;
+  Text& texts_;
   Dialogs& dialogs_;
   const ResultCharset charset_;
   const ListBoxAttributes attributes_;
@@ -108,21 +108,22 @@ class ListBoxSession {
 
 }  // namespace
 
-Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+Outcome AskWithListBox(const Invocation& call, Text& texts, Files& files, Process& process,
+                       Dialogs& dialogs) {
   ListBoxAttributes attributes = ReadListBoxAttributes(call.Line(3), texts);
   if (attributes.failure) return *attributes.failure;
 
   const std::wstring list_path = call.Line(2);
   ListFileContent list;
-  if (texts.NamesDevice(list_path)) {
+  if (files.NamesDevice(list_path)) {
     list.outcome = ListFileContent::kUnreadable;
     list.reason = kNamesDeviceText;
-  } else if (!texts.IsNormalFile(list_path)) {
+  } else if (!files.IsNormalFile(list_path)) {
     return Outcome::Error(kErrListFileMissing);
   } else {
-    const bool names_variables =
-        IsKvCmdOwnFile(list_path, call.ResultPath(), call.settings().started_by_kv_cmd, texts);
-    list = ReadListFile(list_path, texts, names_variables);
+    const bool names_variables = IsKvCmdOwnFile(list_path, call.ResultPath(),
+                                                call.settings().started_by_kv_cmd, texts, files);
+    list = ReadListFile(list_path, texts, files, process, names_variables);
   }
   switch (list.outcome) {
     case ListFileContent::kRead:

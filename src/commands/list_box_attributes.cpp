@@ -59,7 +59,7 @@ constexpr std::wstring_view kSelectedText = L"SELECTEDTEXT=";
 
 // Where a word SELECTEDTEXT= (any case) begins in `line`: at the start or after a blank;
 // npos when there is none.
-std::size_t SelectedTextAt(const std::wstring& line, TextsAndFiles& texts) {
+std::size_t SelectedTextAt(const std::wstring& line, Text& texts) {
   for (std::size_t at = 0; at + kSelectedText.size() <= line.size(); ++at) {
     if ((at > 0 && line[at - 1] != L' ') || (line[at] != L'S' && line[at] != L's')) continue;
     if (texts.UpperCase(std::wstring_view(line).substr(at, kSelectedText.size())) ==
@@ -77,7 +77,7 @@ void SortOnce(std::vector<int>& positions) {
 
 }  // namespace
 
-ListBoxAttributes ReadListBoxAttributes(const std::wstring& full_line, TextsAndFiles& texts) {
+ListBoxAttributes ReadListBoxAttributes(const std::wstring& full_line, Text& texts) {
   ListBoxAttributes read;
   // SELECTEDTEXT= takes the rest of the line as it stands, blanks included.
   std::wstring line = full_line;

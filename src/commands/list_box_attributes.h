@@ -14,7 +14,7 @@
 
 namespace kelvari {
 
-class TextsAndFiles;
+class Text;
 
 // What the attribute line of LISTBOX asks for: how the answer is written, and the entries
 // selected when the dialog opens (positions from 0, in list order, once each).
@@ -38,7 +38,7 @@ struct ListBoxAttributes {
 // exactly as it stands, is the text of the entry to select, in place of any SELECTED word.
 // Single selection holds one entry: a SELECTED word naming more is not allowed there, nor a
 // REQUIRED word.
-ListBoxAttributes ReadListBoxAttributes(const std::wstring& line, TextsAndFiles& texts);
+ListBoxAttributes ReadListBoxAttributes(const std::wstring& line, Text& texts);
 
 // Applies one upper-cased attribute word to the two list-mode flags. Returns false, leaving
 // both flags as they were, for a word that is none of SINGLESELECT, MULTISELECT, NUMERIC and

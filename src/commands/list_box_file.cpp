@@ -7,17 +7,17 @@
 
 namespace kelvari {
 
-ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system,
+ListFileContent ReadListFile(const std::wstring& path, Text& texts, Files& files, Process& process,
                              bool names_variables) {
   ListFileContent content;
-  Result<std::string> read = system.ReadWholeFile(path);
+  Result<std::string> read = files.ReadWholeFile(path);
   if (!read.ok()) {
     content.outcome = ListFileContent::kUnreadable;
     content.reason = read.reason();
     return content;
   }
   const std::string& bytes = read.value();
-  if (auto own = ReadKvCmdFile(bytes, system, names_variables)) {  // a list kv.cmd wrote
+  if (auto own = ReadKvCmdFile(bytes, texts, process, names_variables)) {  // a list kv.cmd wrote
     if (own->fault) {
       content.outcome = ListFileContent::kLineBreakInVariable;
       content.reason = std::move(*own->fault);
@@ -25,7 +25,7 @@ ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system,
     }
     content.entries = std::move(own->lines);
   } else {
-    content.entries = SplitLines(DecodeTextFile(bytes, system));
+    content.entries = SplitLines(DecodeTextFile(bytes, texts));
   }
   if (content.entries.size() > static_cast<std::size_t>(kMaxLines)) {
     content.outcome = ListFileContent::kTooManyLines;

@@ -6,7 +6,9 @@
 
 namespace kelvari {
 
-class TextsAndFiles;
+class Files;
+class Process;
+class Text;
 
 struct ListFileContent {
   enum Outcome { kRead, kUnreadable, kTooManyLines, kLineBreakInVariable } outcome = kRead;
@@ -20,7 +22,7 @@ struct ListFileContent {
 // line). A list holds at most kMaxLines entries, since its counts are
 // 16-bit numbers; a longer file is kTooManyLines.
 // Only with `names_variables` (see IsKvCmdOwnFile) may its lines name environment variables.
-ListFileContent ReadListFile(const std::wstring& path, TextsAndFiles& system,
+ListFileContent ReadListFile(const std::wstring& path, Text& texts, Files& files, Process& process,
                              bool names_variables = false);
 
 }  // namespace kelvari

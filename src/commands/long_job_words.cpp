@@ -24,7 +24,7 @@ std::optional<int> WholeNumberIn(std::wstring_view text, int least, int most) {
   return value;
 }
 
-Outcome WrongValueError(const Invocation& call, TextsAndFiles& texts, const std::wstring& value,
+Outcome WrongValueError(const Invocation& call, Text& texts, const std::wstring& value,
                         const std::wstring& range) {
   return Outcome::Error(kErrWrongValue, L"Befehl " + texts.UpperCase(call.Word(2)) +
                                             L": Ung\u00FCltiger Wert " + value + L" (erlaubt: " +

@@ -22,7 +22,7 @@ std::optional<std::uint32_t> IconOfWord(std::wstring_view upper_word);
 std::optional<int> WholeNumberIn(std::wstring_view text, int least, int most);
 
 // Error 14 for the command of `call`: "Befehl WORT: Ungültiger Wert VALUE (erlaubt: RANGE)".
-Outcome WrongValueError(const Invocation& call, TextsAndFiles& texts, const std::wstring& value,
+Outcome WrongValueError(const Invocation& call, Text& texts, const std::wstring& value,
                         const std::wstring& range);
 
 }  // namespace kelvari

@@ -6,7 +6,7 @@
 
 namespace kelvari {
 
-Outcome AskWithMessageBox(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+Outcome AskWithMessageBox(const Invocation& call, Text& texts, Dialogs& dialogs) {
   const auto attributes = SplitAttributeLine(call.Line(2));
   if (!attributes) return Outcome::Fault(TooManyWordsMessage());
   MessageBoxStyle style;

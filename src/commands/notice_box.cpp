@@ -22,7 +22,7 @@ NoticeBoxAttributes::Reading NoticeBoxAttributes::Apply(std::wstring_view upper_
   return Reading::kTaken;
 }
 
-Outcome ShowNoticeBox(const Invocation& call, TextsAndFiles& texts, JobWindows& windows) {
+Outcome ShowNoticeBox(const Invocation& call, Text& texts, JobWindows& windows) {
   const auto words = SplitAttributeLine(call.Line(2));
   if (!words) return Outcome::Fault(TooManyWordsMessage());
   NoticeBoxAttributes attributes;

@@ -13,7 +13,7 @@ std::wstring PasswordNotHeld(ResultCharset charset) {
 
 }  // namespace
 
-Outcome AskForPassword(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+Outcome AskForPassword(const Invocation& call, Text& texts, Dialogs& dialogs) {
   const ResultCharset charset = call.settings().charset;
   const InputCheck check = [&texts, charset](const std::wstring& text) {
     std::optional<std::wstring> refusal;

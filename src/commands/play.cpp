@@ -5,7 +5,7 @@
 
 namespace kelvari {
 
-Outcome PlayWaveFile(const Invocation& call, DrivesAndSound& sound) {
+Outcome PlayWaveFile(const Invocation& call, Sound& sound) {
   WavePlayer player(sound, call.Line(1));
   player.Play();
   player.Close();

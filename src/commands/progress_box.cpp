@@ -19,7 +19,7 @@ bool ApplyProgressBoxWord(std::wstring_view upper_word, ProgressWindowRequest& r
   return true;
 }
 
-Outcome OpenProgressBox(const Invocation& call, TextsAndFiles& texts, JobWindows& windows) {
+Outcome OpenProgressBox(const Invocation& call, Text& texts, JobWindows& windows) {
   const auto words = SplitAttributeLine(call.Line(2));
   if (!words) return Outcome::Fault(TooManyWordsMessage());
   ProgressWindowRequest request;

@@ -33,7 +33,8 @@ int ExitCodeOf(ProgressWindowState state) {
 
 }  // namespace
 
-Outcome MoveProgressBox(const Invocation& call, TextsAndFiles& texts, JobWindows& windows) {
+Outcome MoveProgressBox(const Invocation& call, Text& texts, Files& files, Process& process,
+                        JobWindows& windows) {
   if (call.WordCount() < 3) return Outcome::Error(kErrTooFewWords);
   const auto step = ReadProgressStep(texts.UpperCase(call.Word(3)));
   if (!step) return WrongValueError(call, texts, call.Word(3), L"0 bis 100 oder ENDE");
@@ -43,9 +44,9 @@ Outcome MoveProgressBox(const Invocation& call, TextsAndFiles& texts, JobWindows
   if (texts.UpperCase(call.Word(4)) == L"/V") {
     if (call.WordCount() < 5) return Outcome::Error(kErrTooFewWords);
     // An empty text is an unset variable in a batch file.
-    text = texts.EnvironmentVariable(call.Word(5)).value_or(L"");
+    text = process.EnvironmentVariable(call.Word(5)).value_or(L"");
   } else if (call.WordCount() >= 4) {
-    const ParameterFile file = ReadParameterFile(call.Word(4), 1, texts);
+    const ParameterFile file = ReadParameterFile(call.Word(4), 1, texts, files, process);
     if (file.failure && file.failure->kind == Outcome::kError &&
         file.failure->error == kErrParamFileMissing) {
       // Error 4 names word 3, which is the percentage here: the message names the file.

@@ -13,7 +13,7 @@ std::wstring FolderPrompt(const Invocation& call) {
   return prompt;
 }
 
-Outcome AnswerBrowsedFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs,
+Outcome AnswerBrowsedFolder(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs,
                             FolderDialogRequest request) {
   request.owner = dialogs.MainWindow();
   const BrowsedFolder folder = dialogs.BrowseForFolder(request);
@@ -27,13 +27,13 @@ Outcome AnswerBrowsedFolder(const Invocation& call, TextsAndFiles& texts, Dialog
         L"Der Pfad des gew\u00E4hlten Ordners konnte nicht vollst\u00E4ndig "
         L"ermittelt werden. Er wird nicht an die Stapeldatei weitergegeben.");
   }
-  return PathAnswer(texts, call.settings().charset, *folder.path, kExitAnswered);
+  return PathAnswer(texts, files, call.settings().charset, *folder.path, kExitAnswered);
 }
 
-Outcome AskForFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
+Outcome AskForFolder(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs) {
   FolderDialogRequest request;
   request.prompt = FolderPrompt(call);
-  return AnswerBrowsedFolder(call, texts, dialogs, std::move(request));
+  return AnswerBrowsedFolder(call, texts, files, dialogs, std::move(request));
 }
 
 }  // namespace kelvari

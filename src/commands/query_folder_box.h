@@ -18,7 +18,7 @@ std::wstring FolderPrompt(const Invocation& call);
 // result's encoding holds (its short form, else a fault); an empty line with exit code 1 after
 // a cancel. A dialog that could not be shown, or a path the system cannot give whole, is a
 // fault.
-Outcome AnswerBrowsedFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs,
+Outcome AnswerBrowsedFolder(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs,
                             FolderDialogRequest request);
 
 }  // namespace kelvari

@@ -14,7 +14,7 @@ namespace kelvari {
 
 class WavePlayer {
  public:
-  WavePlayer(DrivesAndSound& sound, std::wstring file) : sound_(sound), file_(std::move(file)) {}
+  WavePlayer(Sound& sound, std::wstring file) : sound_(sound), file_(std::move(file)) {}
   WavePlayer(const WavePlayer&) = delete;
   WavePlayer& operator=(const WavePlayer&) = delete;
   ~WavePlayer();  // closes a device left open
@@ -45,7 +45,7 @@ class WavePlayer {
   std::uint32_t Send(const std::wstring& command);
   std::uint32_t Send(const std::wstring& command, std::wstring& answer);
 
-  DrivesAndSound& sound_;
+  Sound& sound_;
   std::wstring file_;
   bool open_ = false;
   std::uint32_t error_ = 0;

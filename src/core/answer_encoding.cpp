@@ -62,8 +62,8 @@ AnsiText ToUtf8(std::wstring_view text) {
   return out;
 }
 
-bool Holds(TextsAndFiles& system, ResultCharset charset, std::wstring_view text) {
-  return EncodeAnswer(system, charset, text).exact;
+bool Holds(Text& texts, ResultCharset charset, std::wstring_view text) {
+  return EncodeAnswer(texts, charset, text).exact;
 }
 
 // "中 (U+4E2D)": the character and its code, which tells look-alikes and invisible ones apart.
@@ -77,8 +77,8 @@ std::wstring Named(std::wstring_view character, char32_t code) {
 
 }  // namespace
 
-AnsiText EncodeAnswer(TextsAndFiles& system, ResultCharset charset, std::wstring_view text) {
-  return charset == ResultCharset::kUtf8 ? ToUtf8(text) : system.ToAnsi(text);
+AnsiText EncodeAnswer(Text& texts, ResultCharset charset, std::wstring_view text) {
+  return charset == ResultCharset::kUtf8 ? ToUtf8(text) : texts.ToAnsi(text);
 }
 
 std::wstring NotHeldPhrase(ResultCharset charset) {
@@ -87,9 +87,9 @@ std::wstring NotHeldPhrase(ResultCharset charset) {
          L" nicht darstellbar sind";
 }
 
-std::optional<std::wstring> NotHeldReason(TextsAndFiles& system, ResultCharset charset,
+std::optional<std::wstring> NotHeldReason(Text& texts, ResultCharset charset,
                                           std::wstring_view text) {
-  if (Holds(system, charset, text)) return std::nullopt;
+  if (Holds(texts, charset, text)) return std::nullopt;
   std::set<char32_t> looked_at;
   std::wstring names;
   std::size_t named = 0;
@@ -100,7 +100,7 @@ std::optional<std::wstring> NotHeldReason(TextsAndFiles& system, ResultCharset c
     const std::wstring_view character = text.substr(i, length);
     i += length;
     if (code < 0x80 || !looked_at.insert(code).second) continue;  // ASCII is held everywhere
-    if (Holds(system, charset, character)) continue;
+    if (Holds(texts, charset, character)) continue;
     if (named == kMaxCharactersNamed) {
       more = true;
       break;
@@ -113,34 +113,34 @@ std::optional<std::wstring> NotHeldReason(TextsAndFiles& system, ResultCharset c
   return NotHeldPhrase(charset) + L": " + names + L".";
 }
 
-std::optional<std::wstring> ExactPath(TextsAndFiles& system, ResultCharset charset,
+std::optional<std::wstring> ExactPath(Text& texts, Files& files, ResultCharset charset,
                                       const std::wstring& path) {
-  if (Holds(system, charset, path)) return path;
-  if (auto short_path = system.ShortPath(path); short_path && Holds(system, charset, *short_path)) {
+  if (Holds(texts, charset, path)) return path;
+  if (auto short_path = files.ShortPath(path); short_path && Holds(texts, charset, *short_path)) {
     return short_path;
   }
   // A name that does not exist yet (a file to be saved) has no short form; its folder may.
   const std::size_t slash = path.find_last_of(L"\\/");
   if (slash == std::wstring::npos || slash + 1 == path.size()) return std::nullopt;
   const std::wstring name = path.substr(slash + 1);
-  if (!Holds(system, charset, name)) return std::nullopt;
+  if (!Holds(texts, charset, name)) return std::nullopt;
   std::wstring folder = path.substr(0, slash);
   if (folder.empty() || folder.back() == L':') folder += path[slash];  // a root keeps its slash
-  const auto short_folder = system.ShortPath(folder);
-  if (!short_folder || short_folder->empty() || !Holds(system, charset, *short_folder)) {
+  const auto short_folder = files.ShortPath(folder);
+  if (!short_folder || short_folder->empty() || !Holds(texts, charset, *short_folder)) {
     return std::nullopt;
   }
   const wchar_t last = short_folder->back();
   return *short_folder + (last == L'\\' || last == L'/' ? L"" : L"\\") + name;
 }
 
-Outcome PathAnswer(TextsAndFiles& system, ResultCharset charset, const std::wstring& path,
+Outcome PathAnswer(Text& texts, Files& files, ResultCharset charset, const std::wstring& path,
                    int exit_code) {
-  if (const auto exact = ExactPath(system, charset, path)) {
+  if (const auto exact = ExactPath(texts, files, charset, path)) {
     return Outcome::Answer(*exact, exit_code);
   }
   return Outcome::Fault(
-      L"Der Pfad '" + path + L"'" + NotHeldReason(system, charset, path).value_or(L"") +
+      L"Der Pfad '" + path + L"'" + NotHeldReason(texts, charset, path).value_or(L"") +
       L"\rEr hat auch keinen kurzen Namen (8.3), der sich so darstellen l\u00E4sst. "
       L"Deshalb kann er nicht an die Stapeldatei weitergegeben werden.");
 }

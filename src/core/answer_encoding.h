@@ -18,7 +18,7 @@
 namespace kelvari {
 
 // `text` in `charset`; `exact` is false when a character could not be held.
-AnsiText EncodeAnswer(TextsAndFiles& system, ResultCharset charset, std::wstring_view text);
+AnsiText EncodeAnswer(Text& texts, ResultCharset charset, std::wstring_view text);
 
 // The words that say why a text cannot be passed on in `charset`, to follow its subject:
 // " enthält Zeichen, die im Zeichensatz von Windows (ANSI) nicht darstellbar sind".
@@ -27,18 +27,18 @@ std::wstring NotHeldPhrase(ResultCharset charset);
 // NotHeldPhrase followed by the characters concerned: " enthält Zeichen, die im Zeichensatz
 // von Windows (ANSI) nicht darstellbar sind: 中 (U+4E2D)." Nullopt when `charset` holds every
 // character of `text`.
-std::optional<std::wstring> NotHeldReason(TextsAndFiles& system, ResultCharset charset,
+std::optional<std::wstring> NotHeldReason(Text& texts, ResultCharset charset,
                                           std::wstring_view text);
 
 // A form of `path` that `charset` holds exactly and that names the same file or folder: the
 // path itself; else its short form; else, for a file that does not exist yet, the short form
 // of its folder followed by its name. Nullopt when there is none.
-std::optional<std::wstring> ExactPath(TextsAndFiles& system, ResultCharset charset,
+std::optional<std::wstring> ExactPath(Text& texts, Files& files, ResultCharset charset,
                                       const std::wstring& path);
 
 // The answer `path` in a form of ExactPath with `exit_code`. When there is no such form, a
 // fault that tells the user why: nothing is written.
-Outcome PathAnswer(TextsAndFiles& system, ResultCharset charset, const std::wstring& path,
+Outcome PathAnswer(Text& texts, Files& files, ResultCharset charset, const std::wstring& path,
                    int exit_code);
 
 }  // namespace kelvari

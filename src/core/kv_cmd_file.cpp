@@ -7,29 +7,27 @@ namespace kelvari {
 namespace {
 
 // The names of a file of variables, decoded like a file with the plain sign of that encoding.
-std::optional<std::wstring> VariableNames(std::string_view bytes, TextsAndFiles& system) {
+std::optional<std::wstring> VariableNames(std::string_view bytes, Text& texts) {
   constexpr std::string_view kUtf8Sign = ";kv.cmd:UTF-8:VARIABLES\r\n";
   constexpr std::string_view kAnsiSign = ";kv.cmd:ANSI:VARIABLES\r\n";
   if (bytes.starts_with(kUtf8Sign)) {
-    return DecodeKvCmdFile(";kv.cmd:UTF-8\r\n" + std::string(bytes.substr(kUtf8Sign.size())),
-                           system);
+    return DecodeKvCmdFile(";kv.cmd:UTF-8\r\n" + std::string(bytes.substr(kUtf8Sign.size())), texts);
   }
   if (bytes.starts_with(kAnsiSign)) {
-    return DecodeKvCmdFile(";kv.cmd:ANSI\r\n" + std::string(bytes.substr(kAnsiSign.size())),
-                           system);
+    return DecodeKvCmdFile(";kv.cmd:ANSI\r\n" + std::string(bytes.substr(kAnsiSign.size())), texts);
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, TextsAndFiles& system,
+std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, Text& texts, Process& process,
                                         bool names_variables) {
   KvCmdLines result;
-  if (const auto names = names_variables ? VariableNames(bytes, system) : std::nullopt) {
+  if (const auto names = names_variables ? VariableNames(bytes, texts) : std::nullopt) {
     for (const std::wstring& name : SplitLines(*names)) {
       std::wstring value;
-      if (!name.empty()) value = system.EnvironmentVariable(name).value_or(std::wstring());
+      if (!name.empty()) value = process.EnvironmentVariable(name).value_or(std::wstring());
       if (value.find_first_of(L"\r\n") != std::wstring::npos) {
         result.lines.clear();
         result.fault = L"Die Umgebungsvariable '" + name +
@@ -40,7 +38,7 @@ std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, TextsAndFiles& s
     }
     return result;
   }
-  if (const auto text = DecodeKvCmdFile(bytes, system)) {
+  if (const auto text = DecodeKvCmdFile(bytes, texts)) {
     result.lines = SplitLines(*text);
     return result;
   }

@@ -16,7 +16,8 @@
 
 namespace kelvari {
 
-class TextsAndFiles;
+class Process;
+class Text;
 
 struct KvCmdLines {
   std::vector<std::wstring> lines;
@@ -28,7 +29,7 @@ struct KvCmdLines {
 // an empty line. The VARIABLES form counts only with `names_variables` (a file kv.cmd wrote
 // for this very call, see IsKvCmdOwnFile): in every other file its first line is a comment
 // like any other, so no file of anyone else can show the environment.
-std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, TextsAndFiles& system,
+std::optional<KvCmdLines> ReadKvCmdFile(std::string_view bytes, Text& texts, Process& process,
                                         bool names_variables);
 
 }  // namespace kelvari

@@ -34,10 +34,10 @@ std::wstring NamePart(const std::wstring& path) {
 
 }  // namespace
 
-std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& files) {
+std::wstring KvCmdFolderOf(const std::wstring& path, Text& texts, Files& files) {
   std::wstring folder = FolderPart(path);
   if (folder.empty()) return {};
-  const std::wstring name = files.UpperCase(NamePart(folder));
+  const std::wstring name = texts.UpperCase(NamePart(folder));
   if (name.size() < 6 || !name.starts_with(L"KV") || !name.ends_with(L".TMP")) return {};
   if (!files.IsPlainFolder(folder)) return {};
   const std::wstring mark = folder + L"\\" + kKvCmdMarkName;
@@ -47,8 +47,8 @@ std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& files) {
   return folder;
 }
 
-bool IsKvCmdFileName(const std::wstring& name, TextsAndFiles& files) {
-  const std::wstring upper = files.UpperCase(name);
+bool IsKvCmdFileName(const std::wstring& name, Text& texts) {
+  const std::wstring upper = texts.UpperCase(name);
   for (std::wstring_view own : kOwnFileNames) {
     if (upper == own) return true;
   }
@@ -62,34 +62,34 @@ bool IsKvCmdFileName(const std::wstring& name, TextsAndFiles& files) {
 }
 
 bool IsKvCmdOwnFile(const std::wstring& file, const std::wstring& result_path,
-                    bool started_by_kv_cmd, TextsAndFiles& files) {
+                    bool started_by_kv_cmd, Text& texts, Files& files) {
   if (!started_by_kv_cmd) return false;
-  const std::wstring folder = KvCmdFolderOf(result_path, files);
-  if (folder.empty() || files.UpperCase(FolderPart(file)) != files.UpperCase(folder)) return false;
-  const std::wstring name = files.UpperCase(NamePart(file));
+  const std::wstring folder = KvCmdFolderOf(result_path, texts, files);
+  if (folder.empty() || texts.UpperCase(FolderPart(file)) != texts.UpperCase(folder)) return false;
+  const std::wstring name = texts.UpperCase(NamePart(file));
   for (std::wstring_view own : kVariableFileNames) {
     if (name == own) return true;
   }
   return false;
 }
 
-void RecordCaller(const std::wstring& result_path, TextsAndFiles& files) {
-  const std::wstring folder = KvCmdFolderOf(result_path, files);
+void RecordCaller(const std::wstring& result_path, Text& texts, Files& files, Process& process) {
+  const std::wstring folder = KvCmdFolderOf(result_path, texts, files);
   if (folder.empty()) return;
   std::string record;
-  for (wchar_t c : files.ParentRecord()) record.push_back(static_cast<char>(c & 0x7F));
+  for (wchar_t c : process.ParentRecord()) record.push_back(static_cast<char>(c & 0x7F));
   // Without its record the folder is kept by later calls; kv.cmd still removes it at its end.
   static_cast<void>(files.ReplaceFileContent(folder + L"\\" + kCallerRecordName, record + "\r\n"));
 }
 
 std::optional<FailedWrite> WriteKvCmdEntries(const std::wstring& result_path,
                                              const std::vector<std::wstring>& entries,
-                                             ResultCharset charset, TextsAndFiles& files) {
-  const std::wstring folder = KvCmdFolderOf(result_path, files);
+                                             ResultCharset charset, Text& texts, Files& files) {
+  const std::wstring folder = KvCmdFolderOf(result_path, texts, files);
   if (folder.empty()) return std::nullopt;
   std::vector<std::string> lines;
   for (const std::wstring& entry : entries) {
-    AnsiText encoded = EncodeAnswer(files, charset, entry);
+    AnsiText encoded = EncodeAnswer(texts, charset, entry);
     if (!encoded.exact || encoded.bytes.size() > kMaxEntryBytes) return std::nullopt;
     lines.push_back(std::move(encoded.bytes) + "\r\n");
   }
@@ -106,27 +106,28 @@ std::optional<FailedWrite> WriteKvCmdEntries(const std::wstring& result_path,
   return write(folder + L"\\anzahl.txt", std::to_string(lines.size()) + "\r\n");
 }
 
-void RemoveKvCmdFolder(const std::wstring& folder, TextsAndFiles& files) {
+void RemoveKvCmdFolder(const std::wstring& folder, Text& texts, Files& files) {
   files.RemoveOwnFiles(folder,
-                       [&files](const std::wstring& name) { return IsKvCmdFileName(name, files); });
+                       [&texts](const std::wstring& name) { return IsKvCmdFileName(name, texts); });
 }
 
-void RemoveFoldersOfEndedCalls(const std::wstring& result_path, TextsAndFiles& files) {
-  const std::wstring own = KvCmdFolderOf(result_path, files);
+void RemoveFoldersOfEndedCalls(const std::wstring& result_path, Text& texts, Files& files,
+                               Process& process) {
+  const std::wstring own = KvCmdFolderOf(result_path, texts, files);
   if (own.empty()) return;
   const std::wstring base = FolderPart(own);
   for (const std::wstring& folder : files.PlainFoldersIn(base, L"kv*.tmp")) {
     // The pattern also finds short names; only kv.cmd's own marked folders go.
-    if (files.UpperCase(folder) == files.UpperCase(own)) continue;
-    if (KvCmdFolderOf(folder + L"\\x", files).empty()) continue;
+    if (texts.UpperCase(folder) == texts.UpperCase(own)) continue;
+    if (KvCmdFolderOf(folder + L"\\x", texts, files).empty()) continue;
     const std::wstring record_path = folder + L"\\" + kCallerRecordName;
     if (!files.IsNormalFile(record_path)) continue;
     Result<std::string> read = files.ReadWholeFile(record_path);
     if (!read.ok()) continue;
     std::string& bytes = read.value();
     while (!bytes.empty() && (bytes.back() == '\n' || bytes.back() == '\r')) bytes.pop_back();
-    if (!files.RecordedProcessHasEnded(std::wstring(bytes.begin(), bytes.end()))) continue;
-    RemoveKvCmdFolder(folder, files);
+    if (!process.RecordedProcessHasEnded(std::wstring(bytes.begin(), bytes.end()))) continue;
+    RemoveKvCmdFolder(folder, texts, files);
   }
 }
 

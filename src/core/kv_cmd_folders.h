@@ -14,7 +14,9 @@
 
 namespace kelvari {
 
-class TextsAndFiles;
+class Files;
+class Process;
+class Text;
 
 // The mark kv.cmd writes into each of its folders, and its exact content.
 inline constexpr wchar_t kKvCmdMarkName[] = L"kvcmd.txt";
@@ -24,21 +26,21 @@ inline constexpr wchar_t kCallerRecordName[] = L"aufrufer.txt";
 
 // The folder of `path` when it is one that kv.cmd made: named "kv" ... ".tmp" (any case), a
 // folder of its own (no link) and marked by kv.cmd; empty otherwise.
-std::wstring KvCmdFolderOf(const std::wstring& path, TextsAndFiles& files);
+std::wstring KvCmdFolderOf(const std::wstring& path, Text& texts, Files& files);
 
 // True for the name of a file that kv.cmd or the program writes into a kv.cmd folder (any
 // case): only these are removed with the folder.
-bool IsKvCmdFileName(const std::wstring& name, TextsAndFiles& files);
+bool IsKvCmdFileName(const std::wstring& name, Text& texts);
 
 // True when `file` is one that kv.cmd wrote itself for this call (its parameter or list file in
 // the kv.cmd folder of `result_path`) in a call that kv.cmd made: only such a file may name
 // environment variables as its lines.
 bool IsKvCmdOwnFile(const std::wstring& file, const std::wstring& result_path,
-                    bool started_by_kv_cmd, TextsAndFiles& files);
+                    bool started_by_kv_cmd, Text& texts, Files& files);
 
 // Records the watched cmd in the kv.cmd folder of `result_path`; nothing when the result file
 // lies in no such folder.
-void RecordCaller(const std::wstring& result_path, TextsAndFiles& files);
+void RecordCaller(const std::wstring& result_path, Text& texts, Files& files, Process& process);
 
 // The entries of a multiple answer for kv.cmd, which puts them into KVCOUNT and KVRESULT_1 ...:
 // beside the result file, each entry in a file of its own (eintrag1.txt, ...) as one line in
@@ -51,14 +53,15 @@ struct FailedWrite {
 };
 std::optional<FailedWrite> WriteKvCmdEntries(const std::wstring& result_path,
                                              const std::vector<std::wstring>& entries,
-                                             ResultCharset charset, TextsAndFiles& files);
+                                             ResultCharset charset, Text& texts, Files& files);
 
 // Removes the kv.cmd folder `folder`: the files kv.cmd and the program write, then the folder.
-void RemoveKvCmdFolder(const std::wstring& folder, TextsAndFiles& files);
+void RemoveKvCmdFolder(const std::wstring& folder, Text& texts, Files& files);
 
 // Removes the kv.cmd folders beside the one of `result_path` whose cmd has ended; does nothing
 // when `result_path` lies in no kv.cmd folder. A folder without a record of its cmd (the
 // program has not started in it yet) stays.
-void RemoveFoldersOfEndedCalls(const std::wstring& result_path, TextsAndFiles& files);
+void RemoveFoldersOfEndedCalls(const std::wstring& result_path, Text& texts, Files& files,
+                               Process& process);
 
 }  // namespace kelvari

@@ -6,8 +6,8 @@
 
 namespace kelvari {
 
-ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, TextsAndFiles& files,
-                                bool names_variables) {
+ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, Text& texts,
+                                Files& files, Process& process, bool names_variables) {
   if (files.NamesDevice(path)) {
     return {{},
             Outcome::Fault(L"Die Parameterdatei '" + path + L"' konnte nicht gelesen werden:\r" +
@@ -22,7 +22,7 @@ ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, Texts
   }
   std::string& bytes = read.value();
   std::optional<std::wstring> fault;
-  std::vector<std::wstring> lines = ParameterLinesOf(bytes, files, fault, names_variables);
+  std::vector<std::wstring> lines = ParameterLinesOf(bytes, texts, process, fault, names_variables);
   bytes.clear();
   if (fault) return {{}, Outcome::Fault(*fault)};
   const int count = static_cast<int>(lines.size()) - 1;
@@ -42,33 +42,32 @@ std::wstring TrimBlanks(std::wstring_view text) {
   return std::wstring(text.substr(first, last - first + 1));
 }
 
-bool IsCommentLine(std::wstring_view trimmed, TextsAndFiles& system) {
+bool IsCommentLine(std::wstring_view trimmed, Text& texts) {
   if (trimmed.empty()) return false;
   if (trimmed[0] == L';' || trimmed[0] == L'\'') return true;
-  return trimmed.size() >= 3 && system.UpperCase(trimmed.substr(0, 3)) == L"REM";
+  return trimmed.size() >= 3 && texts.UpperCase(trimmed.substr(0, 3)) == L"REM";
 }
 
-std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines,
-                                             TextsAndFiles& system) {
+std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines, Text& texts) {
   std::vector<std::wstring> kept(1);
   kept.reserve(lines.size() + 1);
   for (const auto& line : lines) {
     std::wstring trimmed = TrimBlanks(line);
-    if (!IsCommentLine(trimmed, system)) kept.push_back(std::move(trimmed));
+    if (!IsCommentLine(trimmed, texts)) kept.push_back(std::move(trimmed));
   }
   return kept;
 }
 
-std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system,
+std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, Text& texts, Process& process,
                                            std::optional<std::wstring>& fault,
                                            bool names_variables) {
-  if (auto own = ReadKvCmdFile(bytes, system, names_variables)) {
+  if (auto own = ReadKvCmdFile(bytes, texts, process, names_variables)) {
     fault = std::move(own->fault);
     if (fault) return {};
     own->lines.insert(own->lines.begin(), std::wstring());
     return std::move(own->lines);
   }
-  return KeepParameterLines(SplitLines(DecodeTextFile(bytes, system)), system);
+  return KeepParameterLines(SplitLines(DecodeTextFile(bytes, texts)), texts);
 }
 
 std::wstring JoinPrompt(const std::vector<std::wstring>& lines, int start) {

@@ -11,7 +11,9 @@
 
 namespace kelvari {
 
-class TextsAndFiles;
+class Files;
+class Process;
+class Text;
 
 // Reads the parameter file `path` (word 3 of the command line) and keeps its lines (entry 0
 // empty). A fault when it names a device, error 4 when it is no normal file, error 5 when it
@@ -22,8 +24,8 @@ struct ParameterFile {
   std::vector<std::wstring> lines;
   Step failure;  // the outcome that ends the command instead
 };
-ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, TextsAndFiles& files,
-                                bool names_variables = false);
+ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, Text& texts,
+                                Files& files, Process& process, bool names_variables = false);
 
 // The most lines a parameter or list file may hold: line counts are 16-bit signed numbers.
 inline constexpr int kMaxLines = 32767;
@@ -37,19 +39,18 @@ std::wstring TrimBlanks(std::wstring_view text);
 
 // True for a trimmed line that starts with ";" or "'", or whose first three characters,
 // upper-cased, are "REM" (so Rem, REMARK and Remote lines are comments too).
-bool IsCommentLine(std::wstring_view trimmed, TextsAndFiles& system);
+bool IsCommentLine(std::wstring_view trimmed, Text& texts);
 
 // Trims every line and drops the comment lines. Entry 0 of the result is the empty string;
 // entries 1 to n are the kept lines in file order.
-std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines,
-                                             TextsAndFiles& system);
+std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines, Text& texts);
 
 // The lines of a parameter file's `bytes`, entry 0 empty: those KeepParameterLines keeps; of a
 // file that kv.cmd wrote (see ReadKvCmdFile) every line as it stands, since each is a text
 // the batch file named: no comment lines, no trimming, empty lines kept. `fault` is set (and
 // the lines are empty) when such a file names a variable that cannot be one line; only with
 // `names_variables` may it name variables (see ReadKvCmdFile).
-std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, TextsAndFiles& system,
+std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, Text& texts, Process& process,
                                            std::optional<std::wstring>& fault,
                                            bool names_variables = false);
 

@@ -22,8 +22,8 @@ std::wstring VersionString() {
          L")";
 }
 
-std::wstring ProgramFolder(TextsAndFiles& system) {
-  const std::wstring path = system.ModulePath();
+std::wstring ProgramFolder(Process& process) {
+  const std::wstring path = process.ModulePath();
   const auto slash = path.find_last_of(L'\\');
   return AddBackslash(slash == std::wstring::npos ? std::wstring() : path.substr(0, slash));
 }

@@ -22,7 +22,7 @@ std::wstring TrimAtNull(std::wstring_view buffer);
 std::wstring VersionString();
 
 // The folder that holds the program's executable, ending in "\".
-std::wstring ProgramFolder(TextsAndFiles& system);
+std::wstring ProgramFolder(Process& process);
 
 // Where a form goes when it is centred: (screen − form) rounded to a whole number, ties to
 // even, then halved with truncation toward zero. Negative for a form larger than the screen.

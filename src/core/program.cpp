@@ -26,7 +26,8 @@ int Program::Run() {
   Outcome outcome = Start(settings);
   if (outcome.kind == Outcome::kDialogShown) outcome = system_.RunEventLoop();
   const int exit_code = Finish(outcome);
-  if (settings.started_by_kv_cmd) RemoveFoldersOfEndedCalls(call_.ResultPath(), system_);
+  if (settings.started_by_kv_cmd)
+    RemoveFoldersOfEndedCalls(call_.ResultPath(), system_, system_, system_);
   // A failure stays a failure, also when its message closed itself.
   if (exit_code != kExitFailed && system_.CountdownRanOut()) return kExitTimedOut;
   return exit_code;
@@ -41,7 +42,7 @@ Outcome Program::Start(const Settings& settings) {
   }
   call_ = Invocation(words, {}, settings);
   // Before any dialog: a later call removes this folder only once its cmd has ended.
-  if (settings.started_by_kv_cmd) RecordCaller(call_.ResultPath(), system_);
+  if (settings.started_by_kv_cmd) RecordCaller(call_.ResultPath(), system_, system_, system_);
   if (count == 1) return Outcome::Error(kErrNoCommand);
   // Without any word the program shows its help.
   const CommandRow* row =
@@ -51,8 +52,9 @@ Outcome Program::Start(const Settings& settings) {
   if (row->least_lines != kNoParameterFile) {
     if (count < 3) return Outcome::Error(kErrNoParamFile);
     const bool names_variables =
-        IsKvCmdOwnFile(words[3], call_.ResultPath(), settings.started_by_kv_cmd, system_);
-    ParameterFile file = ReadParameterFile(words[3], row->least_lines, system_, names_variables);
+        IsKvCmdOwnFile(words[3], call_.ResultPath(), settings.started_by_kv_cmd, system_, system_);
+    ParameterFile file =
+        ReadParameterFile(words[3], row->least_lines, system_, system_, system_, names_variables);
     call_ = Invocation(std::move(words), std::move(file.lines), settings);
     if (file.failure) return *file.failure;
   }
@@ -90,13 +92,13 @@ int Program::WriteAnswer(const Outcome& answer) {
   if (call_.settings().started_by_kv_cmd && system_.ParentHasEnded()) {
     // Nobody waits for the answer (kv.cmd's cmd was closed or killed), and a password must not
     // stay on the disk: nothing is written, and what kv.cmd left in its folder goes too.
-    const std::wstring folder = KvCmdFolderOf(path, system_);
-    if (!folder.empty()) RemoveKvCmdFolder(folder, system_);
+    const std::wstring folder = KvCmdFolderOf(path, system_, system_);
+    if (!folder.empty()) RemoveKvCmdFolder(folder, system_, system_);
     return kExitFailed;
   }
   if (answer.several && call_.settings().started_by_kv_cmd) {
     // Before the answer: kv.cmd reads the entries once the program has ended with it.
-    if (const auto failed = WriteKvCmdEntries(path, answer.entries, charset, system_)) {
+    if (const auto failed = WriteKvCmdEntries(path, answer.entries, charset, system_, system_)) {
       return ReportFault(L"Die Ergebnisdatei '" + failed->path +
                          L"' konnte nicht geschrieben werden:\r" + failed->reason);
     }

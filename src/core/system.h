@@ -1,11 +1,11 @@
 // The program's one door to the operating system.
 //
 // Everything the command logic needs from Windows (the argument text, files, message boxes,
-// upper-casing, the ANSI code page) goes through this interface. It is made of four roles
-// (texts and files, dialogs, drives and sound, the windows of a long job); a part of the logic that
-// needs only one takes only that one. The Win32 build implements it in the *_win32.cpp files; unit
-// tests use a scripted fake. The logic never sees a Windows handle or error number: failures come
-// back as an Status with a German text.
+// upper-casing, the ANSI code page) goes through this interface. It is made of roles, each for
+// one job (text, files, the process, dialogs, the countdown, the windows of a long job, drives,
+// sound); a part of the logic takes only the roles it uses. The Win32 build implements it in the
+// *_win32.cpp files; unit tests use a scripted fake. The logic never sees a Windows handle or
+// error number: failures come back as a Failure with the system's own text (core/failure.h).
 #pragma once
 
 #include <array>
@@ -94,14 +94,10 @@ struct AboutBoxSetup {
 inline constexpr std::uint32_t kMbIconStop = 0x10;
 inline constexpr std::uint32_t kMbIconInformation = 0x40;
 
-// The argument text, texts in the system's ways (upper-casing, the ANSI code page), files,
-// the program's own path and the date.
-class TextsAndFiles {
+// Texts in the system's ways: the user locale's upper-casing and the ANSI code page.
+class Text {
  public:
-  virtual ~TextsAndFiles() = default;
-
-  // The command-line text that follows the program's own name.
-  virtual std::wstring ArgumentText() = 0;
+  virtual ~Text() = default;
 
   // The user locale's upper-casing of the whole text; the result has the same length.
   virtual std::wstring UpperCase(std::wstring_view text) = 0;
@@ -111,6 +107,12 @@ class TextsAndFiles {
   // character was held.
   virtual AnsiText ToAnsi(std::wstring_view text) = 0;
   virtual std::wstring FromAnsi(std::string_view bytes) = 0;
+};
+
+// Files and folders: reading, replacing in one step, kv.cmd's folders.
+class Files {
+ public:
+  virtual ~Files() = default;
 
   // The short (8.3) form of the path of an existing file or folder; nullopt when the entry
   // does not exist, the system gives no short form, or that form leads to another entry.
@@ -134,6 +136,28 @@ class TextsAndFiles {
   // behind, and the status gives the reason of the step that failed.
   virtual Status ReplaceFileContent(const std::wstring& path, std::string_view bytes) = 0;
 
+  // True when `path` is a folder of its own: not a link, junction or other reparse point.
+  virtual bool IsPlainFolder(const std::wstring& path) = 0;
+  // The plain folders (see IsPlainFolder) in `base` whose names match `pattern` (wildcards *
+  // and ?), as `base` + "\\" + the folder's name.
+  virtual std::vector<std::wstring> PlainFoldersIn(const std::wstring& base,
+                                                   const std::wstring& pattern) = 0;
+  // Deletes the files in the plain folder `folder` whose names `own` accepts, and then the
+  // folder when nothing else is left in it. A folder that is a link is not entered, and no
+  // link in it is followed: a link is at most removed itself. Reports nothing.
+  virtual void RemoveOwnFiles(const std::wstring& folder,
+                              const std::function<bool(const std::wstring& name)>& own) = 0;
+};
+
+// This process and its surroundings: its arguments and own path, the environment, the date,
+// and the process that started it.
+class Process {
+ public:
+  virtual ~Process() = default;
+
+  // The command-line text that follows the program's own name.
+  virtual std::wstring ArgumentText() = 0;
+
   // The full path of the program's own executable file.
   virtual std::wstring ModulePath() = 0;
 
@@ -155,18 +179,6 @@ class TextsAndFiles {
   // text that names none.
   virtual std::wstring ParentRecord() = 0;
   virtual bool RecordedProcessHasEnded(const std::wstring& record) = 0;
-
-  // True when `path` is a folder of its own: not a link, junction or other reparse point.
-  virtual bool IsPlainFolder(const std::wstring& path) = 0;
-  // The plain folders (see IsPlainFolder) in `base` whose names match `pattern` (wildcards *
-  // and ?), as `base` + "\\" + the folder's name.
-  virtual std::vector<std::wstring> PlainFoldersIn(const std::wstring& base,
-                                                   const std::wstring& pattern) = 0;
-  // Deletes the files in the plain folder `folder` whose names `own` accepts, and then the
-  // folder when nothing else is left in it. A folder that is a link is not entered, and no
-  // link in it is followed: a link is at most removed itself. Reports nothing.
-  virtual void RemoveOwnFiles(const std::wstring& folder,
-                              const std::function<bool(const std::wstring& name)>& own) = 0;
 };
 
 // The program's windows: message boxes, the dialogs, and the shell's "Open".
@@ -196,7 +208,7 @@ class Dialogs {
   // Shows the modal input box: `proposal` stands selected in the entry field, which hides
   // what it holds when `hidden` (a password). "OK" closes it only when `check` has nothing to
   // say about the text; otherwise its message is shown. When its time runs out (see
-  // StartCountdown) it closes with the field's text, unchecked.
+  // Countdown) it closes with the field's text, unchecked.
   virtual InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
                                   const std::wstring& proposal, const InputCheck& check,
                                   bool hidden) = 0;
@@ -219,6 +231,16 @@ class Dialogs {
   // character).
   virtual BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) = 0;
 
+  // Shows the modal box with the batch file's own buttons, centred, and tells which button was
+  // pressed. When its time runs out (see Countdown) it ends as its default button would.
+  virtual ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) = 0;
+};
+
+// The time a window may wait for a user, for the whole process (KVTIMEOUT).
+class Countdown {
+ public:
+  virtual ~Countdown() = default;
+
   // From now on every window the program shows closes itself when `seconds` have passed
   // without a key or a click, showing the time left behind its title: a message box as Enter
   // would, the input box as "OK" would, the list dialog through its on_time_out, every other
@@ -227,10 +249,6 @@ class Dialogs {
   virtual void StartCountdown(int seconds) = 0;
   // True when a window has been closed because its time ran out.
   virtual bool CountdownRanOut() = 0;
-
-  // Shows the modal box with the batch file's own buttons, centred, and tells which button was
-  // pressed. When its time runs out (see StartCountdown) it ends as its default button would.
-  virtual ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) = 0;
 };
 
 // The windows that stand while the batch file goes on: they belong to a process of their own,
@@ -254,10 +272,10 @@ class JobWindows {
   virtual Status ShowNotice(const NoticeRequest& request) = 0;
 };
 
-// Drive checks and sound.
-class DrivesAndSound {
+// Drive checks.
+class Drives {
  public:
-  virtual ~DrivesAndSound() = default;
+  virtual ~Drives() = default;
 
   // True when the first entry of `folder` (e.g. "K:\") can be looked up, whatever its
   // attributes; also true for a readable folder that holds nothing. Never shows a window.
@@ -265,6 +283,12 @@ class DrivesAndSound {
   // The volume label of the drive with root `root`, empty when the medium has none; nullopt
   // when it cannot be read (no such drive, no medium). Never shows a window.
   virtual std::optional<std::wstring> VolumeLabel(const std::wstring& root) = 0;
+};
+
+// Sound.
+class Sound {
+ public:
+  virtual ~Sound() = default;
 
   // Sends one command string to the multimedia interface (MCI) without a notify window;
   // returns the MCI error code, 0 for success, and puts the command's answer (e.g. of
@@ -276,9 +300,13 @@ class DrivesAndSound {
 
 // All of the above. The roles are inherited virtually, so a fake can be put together from
 // fakes of single roles.
-class System : public virtual TextsAndFiles,
+class System : public virtual Text,
+               public virtual Files,
+               public virtual Process,
                public virtual Dialogs,
-               public virtual DrivesAndSound,
+               public virtual Countdown,
+               public virtual Drives,
+               public virtual Sound,
                public virtual JobWindows {};
 
 }  // namespace kelvari

@@ -110,18 +110,18 @@ bool LooksLikeUtf8(std::string_view bytes) {
 
 namespace {
 
-std::wstring DecodeWithNuls(std::string_view bytes, TextsAndFiles& system) {
+std::wstring DecodeWithNuls(std::string_view bytes, Text& texts) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return DecodeUtf8(bytes.substr(3));
   if (bytes.substr(0, 2) == "\xFF\xFE") return DecodeUtf16(bytes.substr(2), false);
   if (bytes.substr(0, 2) == "\xFE\xFF") return DecodeUtf16(bytes.substr(2), true);
   if (LooksLikeUtf8(bytes)) return DecodeUtf8(bytes);
-  return system.FromAnsi(bytes);
+  return texts.FromAnsi(bytes);
 }
 
 }  // namespace
 
-std::wstring DecodeTextFile(std::string_view bytes, TextsAndFiles& system) {
-  std::wstring text = DecodeWithNuls(bytes, system);
+std::wstring DecodeTextFile(std::string_view bytes, Text& texts) {
+  std::wstring text = DecodeWithNuls(bytes, texts);
   // A window shows a text only up to its first NUL, so an entry or title with one would show
   // less than the program answers or uses. NUL is no character of any text: drop it. This also
   // reads a UTF-16 file without a mark, whose every other byte is NUL, as its plain text.
@@ -129,7 +129,7 @@ std::wstring DecodeTextFile(std::string_view bytes, TextsAndFiles& system) {
   return text;
 }
 
-std::optional<std::wstring> DecodeKvCmdFile(std::string_view bytes, TextsAndFiles& system) {
+std::optional<std::wstring> DecodeKvCmdFile(std::string_view bytes, Text& texts) {
   constexpr std::string_view kUtf8Sign = ";kv.cmd:UTF-8\r\n";
   constexpr std::string_view kAnsiSign = ";kv.cmd:ANSI\r\n";
   // Written by cmd /u: the sign, too, is UTF-16LE without a byte-order mark.
@@ -144,7 +144,7 @@ std::optional<std::wstring> DecodeKvCmdFile(std::string_view bytes, TextsAndFile
   } else if (bytes.starts_with(kUtf8Sign)) {
     text = DecodeUtf8(bytes.substr(kUtf8Sign.size()));
   } else if (bytes.starts_with(kAnsiSign)) {
-    text = system.FromAnsi(bytes.substr(kAnsiSign.size()));
+    text = texts.FromAnsi(bytes.substr(kAnsiSign.size()));
   } else {
     return std::nullopt;
   }

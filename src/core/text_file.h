@@ -15,10 +15,10 @@
 
 namespace kelvari {
 
-class TextsAndFiles;
+class Text;
 
 // Decodes the file content to wide text as described above.
-std::wstring DecodeTextFile(std::string_view bytes, TextsAndFiles& system);
+std::wstring DecodeTextFile(std::string_view bytes, Text& texts);
 
 // kv.cmd marks the files it writes for the program (parameter files from its /T and /V
 // arguments, list files) with a first line of its own, exactly ";kv.cmd:UTF-8" or
@@ -27,7 +27,7 @@ std::wstring DecodeTextFile(std::string_view bytes, TextsAndFiles& system);
 // For such a file: the text after that line, decoded as it names (UTF-8 strictly), NUL
 // characters dropped.
 // Nullopt for every other file.
-std::optional<std::wstring> DecodeKvCmdFile(std::string_view bytes, TextsAndFiles& system);
+std::optional<std::wstring> DecodeKvCmdFile(std::string_view bytes, Text& texts);
 
 // True when `bytes` are valid UTF-8 and hold at least one multi-byte sequence whose first byte
 // is none of C4, D6, DC, DF and E4. Those are Ä, Ö, Ü, ß and ä in ANSI, which followed by ANSI

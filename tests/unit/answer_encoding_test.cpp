@@ -33,7 +33,7 @@ TEST(NotHeldReason, NamesEachCharacterTheCharsetLacksOnce) {
       {ResultCharset::kUtf8, L"x" + lone_low + L"\u4E2D" + lone_high, utf8 + L"U+DC00, U+D800"},
   };
   for (const Case& c : cases) {
-    testing::FakeTextsAndFiles sys;
+    testing::FakeText sys;
     const auto reason = NotHeldReason(sys, c.charset, c.text);
     EXPECT_EQ(reason, c.named ? std::optional(start + *c.named + L".") : std::nullopt)
         << ::testing::PrintToString(c.text);

@@ -17,7 +17,7 @@ TEST(DriveRoot, OnlyTheFirstCharacterCounts) {
 }
 
 TEST(LabelMatches, UpperCasedWithoutTrimming) {
-  testing::FakeTextsAndFiles sys;
+  testing::FakeText sys;
   struct Case {
     std::optional<std::wstring> label;
     const wchar_t* expected;

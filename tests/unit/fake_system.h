@@ -30,14 +30,9 @@ struct FakeFile {
   bool unwritable = false;  // stands for read-only, locked or a missing folder
 };
 
-// Texts and files: files live in a map.
-class FakeTextsAndFiles : public virtual TextsAndFiles {
+// Text: Latin-1 upper-casing and code page 1252.
+class FakeText : public virtual Text {
  public:
-  std::wstring argument_text;
-  std::map<std::wstring, FakeFile> files;
-
-  std::wstring ArgumentText() override { return argument_text; }
-
   // Latin-1 upper-casing, enough for German words (ß stays as it is, like the system's).
   std::wstring UpperCase(std::wstring_view text) override {
     std::wstring upper(text);
@@ -73,6 +68,12 @@ class FakeTextsAndFiles : public virtual TextsAndFiles {
     }
     return text;
   }
+};
+
+// Files: they live in a map.
+class FakeFiles : public virtual Files {
+ public:
+  std::map<std::wstring, FakeFile> files;
 
   // Short (8.3) forms of existing paths; a path not in the map has none.
   std::map<std::wstring, std::wstring> short_paths;
@@ -103,33 +104,6 @@ class FakeTextsAndFiles : public virtual TextsAndFiles {
     }
     files[path].bytes = std::string(bytes);
     return Done{};
-  }
-
-  std::wstring module_path = L"C:\\Tools\\kelvari.exe";
-  std::wstring ModulePath() override { return module_path; }
-
-  int year = 2025;
-  int CurrentYear() override { return year; }
-
-  std::map<std::wstring, std::wstring> environment;
-  std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) override {
-    auto it = environment.find(name);
-    if (it == environment.end()) return std::nullopt;
-    return it->second;
-  }
-
-  bool parent_watched = false;
-  bool parent_ended = false;  // the state the watch finds when asked
-  void WatchParent() override { parent_watched = true; }
-  bool ParentHasEnded() override { return parent_watched && parent_ended; }
-
-  // The record of the watched cmd, and the records of processes that have ended.
-  std::wstring parent_record = L"100 5";
-  std::vector<std::wstring> ended_records;
-  std::wstring ParentRecord() override { return parent_watched ? parent_record : L""; }
-  bool RecordedProcessHasEnded(const std::wstring& record) override {
-    return record.empty() ||
-           std::find(ended_records.begin(), ended_records.end(), record) != ended_records.end();
   }
 
   // Folders are entries with `folder` set; `linked` ones stand for links to a folder.
@@ -169,6 +143,40 @@ class FakeTextsAndFiles : public virtual TextsAndFiles {
     }
     files.erase(folder);
     removed_folders.push_back(folder);
+  }
+};
+
+// The process: its argument text, own path, environment, date and parent, as the test sets them.
+class FakeProcess : public virtual Process {
+ public:
+  std::wstring argument_text;
+  std::wstring ArgumentText() override { return argument_text; }
+
+  std::wstring module_path = L"C:\\Tools\\kelvari.exe";
+  std::wstring ModulePath() override { return module_path; }
+
+  int year = 2025;
+  int CurrentYear() override { return year; }
+
+  std::map<std::wstring, std::wstring> environment;
+  std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) override {
+    auto it = environment.find(name);
+    if (it == environment.end()) return std::nullopt;
+    return it->second;
+  }
+
+  bool parent_watched = false;
+  bool parent_ended = false;  // the state the watch finds when asked
+  void WatchParent() override { parent_watched = true; }
+  bool ParentHasEnded() override { return parent_watched && parent_ended; }
+
+  // The record of the watched cmd, and the records of processes that have ended.
+  std::wstring parent_record = L"100 5";
+  std::vector<std::wstring> ended_records;
+  std::wstring ParentRecord() override { return parent_watched ? parent_record : L""; }
+  bool RecordedProcessHasEnded(const std::wstring& record) override {
+    return record.empty() ||
+           std::find(ended_records.begin(), ended_records.end(), record) != ended_records.end();
   }
 };
 
@@ -291,13 +299,6 @@ class FakeDialogs : public virtual Dialogs {
     return {true, *browse_choice};
   }
 
-  // The countdown: the seconds each start asked for, and whether a window ran out of time
-  // (set by a test: the user was not there).
-  std::vector<int> countdowns;
-  bool countdown_ran_out = false;
-  void StartCountdown(int seconds) override { countdowns.push_back(seconds); }
-  bool CountdownRanOut() override { return countdown_ran_out; }
-
   // The button boxes shown, and the button the user presses in each (index, or -1: the box
   // could not be shown).
   std::vector<ButtonBoxRequest> button_boxes;
@@ -309,6 +310,16 @@ class FakeDialogs : public virtual Dialogs {
     if (pressed < 0) return {ButtonBoxAnswer::kFailed, 0, L"keine Anzeige"};
     return {ButtonBoxAnswer::kPressed, pressed, {}};
   }
+};
+
+// The countdown: the seconds each start asked for, and whether a window ran out of time (set
+// by a test: the user was not there).
+class FakeCountdown : public virtual Countdown {
+ public:
+  std::vector<int> countdowns;
+  bool countdown_ran_out = false;
+  void StartCountdown(int seconds) override { countdowns.push_back(seconds); }
+  bool CountdownRanOut() override { return countdown_ran_out; }
 };
 
 // The windows of a long job: the progress window of the caller as a record, the notices shown.
@@ -351,8 +362,8 @@ class FakeJobWindows : public virtual JobWindows {
   }
 };
 
-// Drives and sound.
-class FakeDrivesAndSound : public virtual DrivesAndSound {
+// Drives: which can be read, and their labels.
+class FakeDrives : public virtual Drives {
  public:
   // Drives by root ("K:\\"): readable roots, and labels of the media that can be read.
   std::map<std::wstring, bool> listable;
@@ -369,7 +380,11 @@ class FakeDrivesAndSound : public virtual DrivesAndSound {
     if (it == labels.end()) return std::nullopt;
     return it->second;
   }
+};
 
+// Sound: the MCI commands sent, and their scripted answers.
+class FakeSound : public virtual Sound {
+ public:
   std::vector<std::wstring> mci_commands;            // without the "status" queries
   std::map<std::wstring, std::uint32_t> mci_errors;  // by command word ("open", "play")
   std::wstring mci_length = L"500";                  // "status ... length"; empty: error
@@ -394,9 +409,13 @@ class FakeDrivesAndSound : public virtual DrivesAndSound {
 
 // The whole system.
 class FakeSystem : public System,
-                   public FakeTextsAndFiles,
+                   public FakeText,
+                   public FakeFiles,
+                   public FakeProcess,
                    public FakeDialogs,
-                   public FakeDrivesAndSound,
+                   public FakeCountdown,
+                   public FakeDrives,
+                   public FakeSound,
                    public FakeJobWindows {};
 
 }  // namespace kelvari::testing

@@ -304,7 +304,7 @@ TEST(ListBox, TheLongestListOpensALongerOneIsRefused) {
 
 TEST(ReadListFile, UnreadableFileIsReported) {
   FakeSystem sys;
-  const ListFileContent content = ReadListFile(L"fehlt.txt", sys);
+  const ListFileContent content = ReadListFile(L"fehlt.txt", sys, sys, sys);
   EXPECT_EQ(content.outcome, ListFileContent::kUnreadable);
   EXPECT_EQ(content.reason, L"Datei nicht gefunden");
 }

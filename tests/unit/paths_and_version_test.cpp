@@ -30,7 +30,7 @@ TEST(PathsAndVersion, VersionStringIsTenCharacters) {
 }
 
 TEST(PathsAndVersion, ProgramFolderEndsInOneBackslash) {
-  testing::FakeTextsAndFiles sys;
+  testing::FakeProcess sys;
   sys.module_path = L"C:\\Tools\\kelvari.exe";
   EXPECT_EQ(ProgramFolder(sys), L"C:\\Tools\\");
   sys.module_path = L"C:\\kelvari.exe";

@@ -21,7 +21,7 @@ TEST(SplitLines, CrLfAndLoneCrEndALineButLoneLfDoesNot) {
 }
 
 TEST(DecodeTextFile, AnsiUtf8AndUtf16AreTold) {
-  testing::FakeTextsAndFiles sys;
+  testing::FakeText sys;
   // ANSI (code page 1252): "Grün" with ü as one byte is not valid UTF-8.
   EXPECT_EQ(DecodeTextFile("Gr\xFCn", sys), L"Gr\u00FCn");
   // UTF-8 without a mark, with a multi-byte sequence.
@@ -39,7 +39,7 @@ TEST(DecodeTextFile, AnsiUtf8AndUtf16AreTold) {
 }
 
 TEST(DecodeTextFile, NulCharactersAreDropped) {
-  testing::FakeTextsAndFiles sys;
+  testing::FakeText sys;
   struct Case {
     std::string bytes;
     std::wstring text;
@@ -57,7 +57,7 @@ TEST(DecodeTextFile, NulCharactersAreDropped) {
 }
 
 TEST(DecodeTextFile, BrokenUtf8WithAMarkGivesReplacementCharacters) {
-  testing::FakeTextsAndFiles sys;
+  testing::FakeText sys;
   const std::string mark = "\xEF\xBB\xBF";
   const std::pair<std::string, std::wstring> cases[] = {
       // A lead byte without its continuation takes nothing after it.
