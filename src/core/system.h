@@ -208,7 +208,7 @@ class Dialogs {
   // Shows the modal input box: `proposal` stands selected in the entry field, which hides
   // what it holds when `hidden` (a password). "OK" closes it only when `check` has nothing to
   // say about the text; otherwise its message is shown. When its time runs out (see
-  // Countdown) it closes with the field's text, unchecked.
+  // TimeLimit) it closes with the field's text, unchecked.
   virtual InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
                                   const std::wstring& proposal, const InputCheck& check,
                                   bool hidden) = 0;
@@ -232,14 +232,14 @@ class Dialogs {
   virtual BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) = 0;
 
   // Shows the modal box with the batch file's own buttons, centred, and tells which button was
-  // pressed. When its time runs out (see Countdown) it ends as its default button would.
+  // pressed. When its time runs out (see TimeLimit) it ends as its default button would.
   virtual ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) = 0;
 };
 
 // The time a window may wait for a user, for the whole process (KVTIMEOUT).
-class Countdown {
+class TimeLimit {
  public:
-  virtual ~Countdown() = default;
+  virtual ~TimeLimit() = default;
 
   // From now on every window the program shows closes itself when `seconds` have passed
   // without a key or a click, showing the time left behind its title: a message box as Enter
@@ -304,7 +304,7 @@ class System : public virtual Text,
                public virtual Files,
                public virtual Process,
                public virtual Dialogs,
-               public virtual Countdown,
+               public virtual TimeLimit,
                public virtual Drives,
                public virtual Sound,
                public virtual JobWindows {};

@@ -314,7 +314,7 @@ class FakeDialogs : public virtual Dialogs {
 
 // The countdown: the seconds each start asked for, and whether a window ran out of time (set
 // by a test: the user was not there).
-class FakeCountdown : public virtual Countdown {
+class FakeTimeLimit : public virtual TimeLimit {
  public:
   std::vector<int> countdowns;
   bool countdown_ran_out = false;
@@ -413,7 +413,7 @@ class FakeSystem : public System,
                    public FakeFiles,
                    public FakeProcess,
                    public FakeDialogs,
-                   public FakeCountdown,
+                   public FakeTimeLimit,
                    public FakeDrives,
                    public FakeSound,
                    public FakeJobWindows {};
