@@ -83,6 +83,25 @@ foreach(library kelvari_core kelvari_commands)
   target_compile_options(${library} PRIVATE -ffunction-sections -fdata-sections)
 endforeach()
 
+# No name of the seam (core/system.h and the headers it includes) may be a Windows macro:
+# kelvari.exe is built only after a unit that stops at such a name has compiled. Built with
+# every Windows header the program uses and without WIN32_LEAN_AND_MEAN, so it sees more macros
+# than any file of src/win32.
+set(KELVARI_SEAM_GUARD_ARGS -DHEADER=${CMAKE_SOURCE_DIR}/src/core/system.h
+    -DINCLUDE_ROOT=${CMAKE_SOURCE_DIR}/src)
+set(KELVARI_SEAM_GUARD_DEFINITIONS UNICODE _UNICODE _WIN32_WINNT=0x0A00 NOMINMAX)
+file(GLOB kelvari_core_headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/core/*.h)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/generated/seam_names_guard.cpp
+  COMMAND ${CMAKE_COMMAND} ${KELVARI_SEAM_GUARD_ARGS}
+          -DOUT=${CMAKE_BINARY_DIR}/generated/seam_names_guard.cpp
+          -P ${CMAKE_SOURCE_DIR}/cmake/seam_names_guard.cmake
+  DEPENDS ${CMAKE_SOURCE_DIR}/cmake/seam_names_guard.cmake ${kelvari_core_headers}
+  VERBATIM)
+add_library(seam_names_guard OBJECT ${CMAKE_BINARY_DIR}/generated/seam_names_guard.cpp)
+target_compile_definitions(seam_names_guard PRIVATE ${KELVARI_SEAM_GUARD_DEFINITIONS})
+add_dependencies(kelvari seam_names_guard)
+
 add_subdirectory(tools)
 
 # What the user gets beside kelvari.exe: the manual, the calling procedure and the examples.
@@ -109,6 +128,20 @@ if(BUILD_TESTING)
       COMMAND_EXPAND_LISTS)
     set_tests_properties(core_cannot_include_${name} PROPERTIES PASS_REGULAR_EXPRESSION "${message}")
   endforeach()
+  # The seam guard stops at a Windows macro: a seam that declares MessageBox again fails it.
+  set(fixture ${CMAKE_BINARY_DIR}/seam_guard_fixture)
+  file(WRITE ${fixture}/core/system.h "#pragma once\n#include \"core/requests.h\"\n"
+       "class Dialogs {\n public:\n  virtual int ShowMessage(const Request&) = 0;\n};\n")
+  file(WRITE ${fixture}/core/requests.h "#pragma once\n// MessageBox in a comment is no name.\n"
+       "struct Request { int MessageBox = 0; };\n")
+  list(TRANSFORM KELVARI_SEAM_GUARD_DEFINITIONS PREPEND -D OUTPUT_VARIABLE seam_guard_flags)
+  list(JOIN seam_guard_flags " " seam_guard_flags)
+  add_test(NAME seam_names_guard_stops_at_a_windows_macro
+    COMMAND ${CMAKE_COMMAND} -DHEADER=${fixture}/core/system.h -DINCLUDE_ROOT=${fixture}
+            -DOUT=${fixture}/seam_names_guard.cpp -DCOMPILER=${CMAKE_CXX_COMPILER}
+            "-DFLAGS=${seam_guard_flags}" -P ${CMAKE_SOURCE_DIR}/cmake/seam_names_guard.cmake)
+  set_tests_properties(seam_names_guard_stops_at_a_windows_macro PROPERTIES
+    PASS_REGULAR_EXPRESSION "'MessageBox' \\(core/system.h or a header it includes\\) is a Windows macro")
 endif()
 
 # The release: kelvari-<version>-win64.zip with the program, its manual, kv.cmd and the

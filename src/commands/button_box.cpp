@@ -4,6 +4,7 @@
 
 #include "commands/commands.h"
 #include "commands/long_job_words.h"
+#include "commands/message_box_style.h"
 #include "core/answer_encoding.h"
 #include "core/parameter_file.h"
 #include "core/prompt_text.h"
@@ -52,7 +53,7 @@ std::wstring CaptionWithoutMarks(std::wstring_view caption) {
 }
 
 ButtonBoxAttributes::Reading ButtonBoxAttributes::Apply(std::wstring_view upper_word) {
-  if (const auto icon = IconOfWord(upper_word)) {
+  if (const auto icon = MessageIconOfWord(upper_word)) {
     icon_ = *icon;
     return Reading::kTaken;
   }
@@ -110,15 +111,15 @@ Outcome AskWithButtonBox(const Invocation& call, Text& texts, Dialogs& dialogs) 
   request.captions = *captions;
   request.default_button = attributes.default_button();
   request.cancel_button = attributes.cancel_button();
-  const ButtonBoxAnswer answer = dialogs.ButtonBox(request);
-  if (answer.kind != ButtonBoxAnswer::kPressed || answer.button < 0 ||
-      static_cast<std::size_t>(answer.button) >= answers.size()) {
+  const Result<int> pressed = dialogs.ButtonBox(request);
+  if (!pressed.ok() || pressed.value() < 0 ||
+      static_cast<std::size_t>(pressed.value()) >= answers.size()) {
     return Outcome::Fault(
         L"Das Fenster mit den Schaltfl\u00E4chen konnte nicht angezeigt "
         L"werden:\r" +
-        answer.reason);
+        pressed.reason());
   }
-  return Outcome::Answer(answers[static_cast<std::size_t>(answer.button)]);
+  return Outcome::Answer(answers[static_cast<std::size_t>(pressed.value())]);
 }
 
 }  // namespace kelvari

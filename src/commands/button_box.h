@@ -1,11 +1,12 @@
 // BUTTONBOX: the reading of its caption line and its attribute words.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/message_request.h"
 
 namespace kelvari {
 
@@ -30,14 +31,14 @@ class ButtonBoxAttributes {
   // buttons; the attributes are then unchanged.
   Reading Apply(std::wstring_view upper_word);
 
-  std::uint32_t icon() const { return icon_; }
+  MessageIcon icon() const { return icon_; }
   int default_button() const { return default_button_; }  // from 0
   std::optional<int> cancel_button() const { return cancel_button_; }
   bool numeric() const { return numeric_; }
 
  private:
   int button_count_;
-  std::uint32_t icon_ = 0;
+  MessageIcon icon_ = MessageIcon::kNone;
   int default_button_ = 0;
   std::optional<int> cancel_button_;
   bool numeric_ = false;

@@ -12,8 +12,11 @@ constexpr int kShowDefault = 10;  // SW_SHOWDEFAULT
 Outcome ShowHelp(Process& process, Dialogs& dialogs) {
   dialogs.ShellExecuteOpen(dialogs.MainWindow(), ProgramFolder(process) + L"Kelvari.htm",
                            kShowDefault);
-  if (dialogs.MessageBox(L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...", L"KELVARI",
-                         kMbIconInformation) <= 0) {
+  if (!dialogs
+           .ShowMessage({.text = L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...",
+                         .title = L"KELVARI",
+                         .icon = MessageIcon::kInformation})
+           .ok()) {
     return Outcome::Fault(L"Das Meldungsfenster konnte nicht angezeigt werden.");
   }
   return Outcome::NoAnswer(kExitAnswered);

@@ -91,10 +91,12 @@ class ListBoxSession {
     if (unattended) {
       return Outcome::Fault(why + L"\rSie wird nicht an die Stapeldatei weitergegeben.");
     }
-    dialogs_.MessageBox(why +
-                            L"\rSie kann so nicht an die Stapeldatei weitergegeben werden. "
-                            L"Bitte w\u00E4hlen Sie einen anderen Eintrag.",
-                        L"Kelvari", kMbIconStop);
+    // The dialog stays either way: a box that cannot be shown leaves the user at it.
+    static_cast<void>(
+        dialogs_.ShowMessage({.text = why + L"\rSie kann so nicht an die Stapeldatei weitergegeben "
+                                            L"werden. Bitte w\u00E4hlen Sie einen anderen Eintrag.",
+                              .title = L"Kelvari",
+                              .icon = MessageIcon::kStop}));
     return std::nullopt;
   }
 

@@ -1,17 +1,6 @@
 #include "commands/long_job_words.h"
 
-#include "commands/message_box_style.h"
-
 namespace kelvari {
-
-std::optional<std::uint32_t> IconOfWord(std::wstring_view upper_word) {
-  // The words of MESSAGEBOX's icon group, and only those.
-  MessageBoxStyle style;
-  if (!style.Apply(upper_word)) return std::nullopt;
-  const auto value = static_cast<std::uint16_t>(style.Value());
-  if ((value & ~kIconBits) != 0 || (value & kIconBits) == 0) return std::nullopt;
-  return value;
-}
 
 std::optional<int> WholeNumberIn(std::wstring_view text, int least, int most) {
   if (text.empty() || text.size() > 9) return std::nullopt;

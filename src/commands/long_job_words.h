@@ -1,8 +1,7 @@
-// Words shared by BUTTONBOX, NOTICEBOX, PROGRESSBOX and PROGRESS: the icon words of
-// MESSAGEBOX, whole numbers within a range, and the error that names a wrong value.
+// Words shared by BUTTONBOX, NOTICEBOX, PROGRESSBOX and PROGRESS: whole numbers within a range,
+// and the error that names a wrong value. Their icon words are MESSAGEBOX's (MessageIconOfWord).
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,10 +11,6 @@
 #include "core/system.h"
 
 namespace kelvari {
-
-// The message box icon style of an upper-cased icon word as MESSAGEBOX takes it (STOP, FRAGE,
-// WARNUNG, INFO, INFORMATION); nullopt for any other word.
-std::optional<std::uint32_t> IconOfWord(std::wstring_view upper_word);
 
 // The value of `text` when it is made of digits only (at most 9) and lies from `least` to
 // `most`; nullopt otherwise.

@@ -9,17 +9,22 @@ namespace kelvari {
 Outcome AskWithMessageBox(const Invocation& call, Text& texts, Dialogs& dialogs) {
   const auto attributes = SplitAttributeLine(call.Line(2));
   if (!attributes) return Outcome::Fault(TooManyWordsMessage());
-  MessageBoxStyle style;
+  MessageBoxStyleWords words;
   for (std::size_t i = 1; i < attributes->size(); ++i) {
     const std::wstring& word = (*attributes)[i];
-    if (!style.Apply(texts.UpperCase(word))) return Outcome::Error(kErrMessageBoxAttribute, word);
+    if (!words.Apply(texts.UpperCase(word))) return Outcome::Error(kErrMessageBoxAttribute, word);
   }
 
-  const int pressed = dialogs.MessageBox(call.PromptFrom(3), BoxTitle(call.Line(1)),
-                                         static_cast<std::uint16_t>(style.Value()));
+  const MessageBoxStyle style = words.Style();
+  const Result<PressedButton> pressed =
+      dialogs.ShowMessage({.text = call.PromptFrom(3),
+                           .title = BoxTitle(call.Line(1)),
+                           .buttons = style.buttons,
+                           .icon = style.icon,
+                           .default_button = style.default_button});
   // No box shown, no button pressed: that is no answer, not even an empty one.
-  if (pressed <= 0) return Outcome::Fault(L"Das Meldungsfenster konnte nicht angezeigt werden.");
-  return Outcome::Answer(MessageBoxResultWord(pressed));
+  if (!pressed.ok()) return Outcome::Fault(L"Das Meldungsfenster konnte nicht angezeigt werden.");
+  return Outcome::Answer(MessageBoxResultWord(pressed.value()));
 }
 
 }  // namespace kelvari

@@ -1,89 +1,97 @@
 #include "commands/message_box_style.h"
 
-#include <iterator>
+#include <variant>
 
 namespace kelvari {
 namespace {
 
-enum class Group { kButtons, kIcon, kDefault };
-
 struct Keyword {
   std::wstring_view word;
-  Group group;
-  std::uint16_t value;
-  bool two_buttons;  // only for button sets
+  std::variant<MessageButtons, MessageIcon, DefaultButton> choice;
 };
 
 const Keyword kKeywords[] = {
-    {L"OK", Group::kButtons, 0, false},
-    {L"OKABBRECHEN", Group::kButtons, 1, true},
-    {L"OA", Group::kButtons, 1, true},
-    {L"ABBRECHENWIEDERHOLENIGNORIEREN", Group::kButtons, 2, false},
-    {L"AWI", Group::kButtons, 2, false},
-    {L"JANEINABBRECHEN", Group::kButtons, 3, false},
-    {L"JNA", Group::kButtons, 3, false},
-    {L"JANEIN", Group::kButtons, 4, true},
-    {L"JN", Group::kButtons, 4, true},
-    {L"WIEDERHOLENABBRECHEN", Group::kButtons, 5, true},
-    {L"WA", Group::kButtons, 5, true},
-    {L"STOP", Group::kIcon, 0x10, false},
-    {L"FRAGE", Group::kIcon, 0x20, false},
-    {L"WARNUNG", Group::kIcon, 0x30, false},
-    {L"INFO", Group::kIcon, 0x40, false},
-    {L"INFORMATION", Group::kIcon, 0x40, false},
-    {L"LINKS", Group::kDefault, 0x000, false},
-    {L"MITTE", Group::kDefault, 0x100, false},
-    {L"RECHTS", Group::kDefault, 0x200, false},
+    {L"OK", MessageButtons::kOk},
+    {L"OKABBRECHEN", MessageButtons::kOkCancel},
+    {L"OA", MessageButtons::kOkCancel},
+    {L"ABBRECHENWIEDERHOLENIGNORIEREN", MessageButtons::kAbortRetryIgnore},
+    {L"AWI", MessageButtons::kAbortRetryIgnore},
+    {L"JANEINABBRECHEN", MessageButtons::kYesNoCancel},
+    {L"JNA", MessageButtons::kYesNoCancel},
+    {L"JANEIN", MessageButtons::kYesNo},
+    {L"JN", MessageButtons::kYesNo},
+    {L"WIEDERHOLENABBRECHEN", MessageButtons::kRetryCancel},
+    {L"WA", MessageButtons::kRetryCancel},
+    {L"STOP", MessageIcon::kStop},
+    {L"FRAGE", MessageIcon::kQuestion},
+    {L"WARNUNG", MessageIcon::kWarning},
+    {L"INFO", MessageIcon::kInformation},
+    {L"INFORMATION", MessageIcon::kInformation},
+    {L"LINKS", DefaultButton::kFirst},
+    {L"MITTE", DefaultButton::kSecond},
+    {L"RECHTS", DefaultButton::kThird},
 };
+
+const Keyword* KeywordOf(std::wstring_view upper_word) {
+  for (const Keyword& k : kKeywords) {
+    if (k.word == upper_word) return &k;
+  }
+  return nullptr;
+}
+
+bool HasTwoButtons(MessageButtons buttons) {
+  return buttons == MessageButtons::kOkCancel || buttons == MessageButtons::kYesNo ||
+         buttons == MessageButtons::kRetryCancel;
+}
 
 }  // namespace
 
-bool MessageBoxStyle::Apply(std::wstring_view upper_word) {
-  for (const Keyword& k : kKeywords) {
-    if (k.word != upper_word) continue;
-    switch (k.group) {
-      case Group::kButtons:
-        style_ = static_cast<std::uint16_t>((style_ & ~kButtonSetBits) | k.value);
-        two_buttons_ = k.two_buttons;
-        break;
-      case Group::kIcon:
-        style_ = static_cast<std::uint16_t>((style_ & ~kIconBits) | k.value);
-        break;
-      case Group::kDefault:
-        style_ = static_cast<std::uint16_t>((style_ & ~kDefaultButtonBits) | k.value);
-        break;
-    }
-    return true;
+bool MessageBoxStyleWords::Apply(std::wstring_view upper_word) {
+  const Keyword* keyword = KeywordOf(upper_word);
+  if (!keyword) return false;
+  if (const auto* buttons = std::get_if<MessageButtons>(&keyword->choice)) {
+    style_.buttons = *buttons;
+  } else if (const auto* icon = std::get_if<MessageIcon>(&keyword->choice)) {
+    style_.icon = *icon;
+  } else {
+    style_.default_button = std::get<DefaultButton>(keyword->choice);
   }
-  return false;
+  return true;
 }
 
-std::int16_t MessageBoxStyle::Value() const {
-  std::uint16_t style = style_;
-  if (two_buttons_ && (style & kDefaultButtonBits) == 0x200) {
-    style = static_cast<std::uint16_t>((style & ~kDefaultButtonBits) | 0x100);
+MessageBoxStyle MessageBoxStyleWords::Style() const {
+  MessageBoxStyle style = style_;
+  if (HasTwoButtons(style.buttons) && style.default_button == DefaultButton::kThird) {
+    style.default_button = DefaultButton::kSecond;
   }
-  return static_cast<std::int16_t>(style);
+  return style;
 }
 
-std::wstring MessageBoxResultWord(int button_code) {
-  switch (button_code) {
-    case 1:
+std::optional<MessageIcon> MessageIconOfWord(std::wstring_view upper_word) {
+  const Keyword* keyword = KeywordOf(upper_word);
+  if (!keyword) return std::nullopt;
+  const auto* icon = std::get_if<MessageIcon>(&keyword->choice);
+  if (!icon) return std::nullopt;
+  return *icon;
+}
+
+std::wstring MessageBoxResultWord(PressedButton button) {
+  switch (button) {
+    case PressedButton::kOk:
       return L"OK";
-    case 2:
-    case 3:
+    case PressedButton::kCancel:
+    case PressedButton::kAbort:
       return L"ABBRECHEN";
-    case 4:
+    case PressedButton::kRetry:
       return L"WIEDERHOLEN";
-    case 5:
+    case PressedButton::kIgnore:
       return L"IGNORIEREN";
-    case 6:
+    case PressedButton::kYes:
       return L"JA";
-    case 7:
+    case PressedButton::kNo:
       return L"NEIN";
-    default:
-      return {};
   }
+  return {};
 }
 
 }  // namespace kelvari

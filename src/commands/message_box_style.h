@@ -1,34 +1,44 @@
-// MESSAGEBOX: attribute keywords to message box style bits, and button codes to result words.
+// MESSAGEBOX: attribute keywords to the buttons, icon and default button of the box, and the
+// pressed button to its result word.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/message_request.h"
+
 namespace kelvari {
 
-// Bits of the three groups of a message box style.
-inline constexpr std::uint16_t kButtonSetBits = 0x0007;
-inline constexpr std::uint16_t kIconBits = 0x0070;
-inline constexpr std::uint16_t kDefaultButtonBits = 0x0300;
+// How a message box looks, as its attribute words chose it.
+struct MessageBoxStyle {
+  MessageButtons buttons = MessageButtons::kOk;
+  MessageIcon icon = MessageIcon::kNone;
+  DefaultButton default_button = DefaultButton::kFirst;
 
-// Collects the style value word by word. Each group keeps the last keyword of that group.
-class MessageBoxStyle {
+  bool operator==(const MessageBoxStyle&) const = default;
+};
+
+// Collects the style word by word: buttons, icon and default button are three groups, and
+// each group keeps the last keyword of that group.
+class MessageBoxStyleWords {
  public:
   // Applies one upper-cased attribute word. Returns false for a word that is no keyword,
   // leaving the style unchanged.
   bool Apply(std::wstring_view upper_word);
 
   // The style after all words: on a two-button set, "RECHTS" means the second button.
-  std::int16_t Value() const;
+  MessageBoxStyle Style() const;
 
  private:
-  std::uint16_t style_ = 0;
-  bool two_buttons_ = false;
+  MessageBoxStyle style_;
 };
 
-// The result word for a message box button code; the empty text for an unknown code.
-std::wstring MessageBoxResultWord(int button_code);
+// The icon of an upper-cased icon word (STOP, FRAGE, WARNUNG, INFO, INFORMATION); nullopt for
+// any other word, also for the other keywords.
+std::optional<MessageIcon> MessageIconOfWord(std::wstring_view upper_word);
+
+// The result word for the pressed button.
+std::wstring MessageBoxResultWord(PressedButton button);
 
 }  // namespace kelvari

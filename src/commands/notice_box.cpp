@@ -4,13 +4,14 @@
 
 #include "commands/commands.h"
 #include "commands/long_job_words.h"
+#include "commands/message_box_style.h"
 #include "core/prompt_text.h"
 #include "core/word_splitter.h"
 
 namespace kelvari {
 
 NoticeBoxAttributes::Reading NoticeBoxAttributes::Apply(std::wstring_view upper_word) {
-  if (const auto icon = IconOfWord(upper_word)) {
+  if (const auto icon = MessageIconOfWord(upper_word)) {
     icon_ = *icon;
     return Reading::kTaken;
   }

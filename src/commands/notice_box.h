@@ -1,8 +1,9 @@
 // NOTICEBOX: the reading of its attribute words.
 #pragma once
 
-#include <cstdint>
 #include <string_view>
+
+#include "core/message_request.h"
 
 namespace kelvari {
 
@@ -19,11 +20,11 @@ class NoticeBoxAttributes {
   // word that is neither an icon nor a number kUnknown; the attributes are then unchanged.
   Reading Apply(std::wstring_view upper_word);
 
-  std::uint32_t icon() const { return icon_; }
+  MessageIcon icon() const { return icon_; }
   int seconds() const { return seconds_; }
 
  private:
-  std::uint32_t icon_ = 0;
+  MessageIcon icon_ = MessageIcon::kNone;
   int seconds_ = kNoticeDefaultSeconds;
 };
 

@@ -3,10 +3,11 @@
 // the system shows them.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/message_request.h"
 
 namespace kelvari {
 
@@ -29,7 +30,7 @@ enum class ProgressWindowState {
 struct NoticeRequest {
   std::wstring title;
   std::wstring text;
-  std::uint32_t icon = 0;  // a message box icon style (kMbIcon...), 0 for none
+  MessageIcon icon = MessageIcon::kNone;
   int seconds = 10;
 };
 
@@ -38,17 +39,10 @@ struct NoticeRequest {
 struct ButtonBoxRequest {
   std::wstring title;
   std::wstring text;  // lines joined by a single CR
-  std::uint32_t icon = 0;
+  MessageIcon icon = MessageIcon::kNone;
   std::vector<std::wstring> captions;
   int default_button = 0;
   std::optional<int> cancel_button;  // none: Escape does nothing, the close box is off
-};
-
-// What the user did with the button box.
-struct ButtonBoxAnswer {
-  enum Kind { kPressed, kFailed } kind = kFailed;
-  int button = 0;       // kPressed: its index
-  std::wstring reason;  // kFailed: what the system reported
 };
 
 }  // namespace kelvari

@@ -123,12 +123,13 @@ int Program::ReportError(ErrorCode code, const std::wstring& attribute) {
     context.upper_attribute = system_.UpperCase(attribute);
   if (code == kErrWrongValue) context.wrong_value = attribute;
   const std::wstring text = std::wstring(kErrorHeading) + ErrorMessage(code, context);
-  system_.MessageBox(text, L"Kelvari", kMbIconStop);
-  return kExitFailed;
+  return ReportFault(text);
 }
 
 int Program::ReportFault(const std::wstring& message) {
-  system_.MessageBox(message, L"Kelvari", kMbIconStop);
+  // Nobody is left to tell when even this box cannot be shown: the exit code says it.
+  static_cast<void>(
+      system_.ShowMessage({.text = message, .title = L"Kelvari", .icon = MessageIcon::kStop}));
   return kExitFailed;
 }
 

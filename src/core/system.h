@@ -19,6 +19,7 @@
 #include "core/dialog_requests.h"
 #include "core/failure.h"
 #include "core/long_job_requests.h"
+#include "core/message_request.h"
 #include "core/outcome.h"
 
 namespace kelvari {
@@ -89,10 +90,6 @@ struct AboutBoxSetup {
   std::function<AboutBoxView(float outer_width, float outer_height)> on_load;
   std::function<bool(int button, WindowHandle self)> on_button;
 };
-
-// Message box style bits used by the program itself.
-inline constexpr std::uint32_t kMbIconStop = 0x10;
-inline constexpr std::uint32_t kMbIconInformation = 0x40;
 
 // Texts in the system's ways: the user locale's upper-casing and the ANSI code page.
 class Text {
@@ -186,11 +183,10 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
 
-  // Shows a modal message box and returns the code of the pressed button; 0 or less when the
-  // box could not be shown (no desktop). While one of the program's windows is on the screen,
-  // the box is modal to it.
-  virtual int MessageBox(const std::wstring& text, const std::wstring& title,
-                         std::uint32_t style) = 0;
+  // Shows a modal message box and tells which button was pressed, or why the box could not be
+  // shown (no desktop). While one of the program's windows is on the screen, the box is modal
+  // to it. When its time runs out (see StartCountdown) it ends as its default button would.
+  virtual Result<PressedButton> ShowMessage(const MessageRequest& request) = 0;
 
   // The hidden main window, created on first use; it owns the program's dialogs.
   virtual WindowHandle MainWindow() = 0;
@@ -232,8 +228,9 @@ class Dialogs {
   virtual BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) = 0;
 
   // Shows the modal box with the batch file's own buttons, centred, and tells which button was
-  // pressed. When its time runs out (see TimeLimit) it ends as its default button would.
-  virtual ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) = 0;
+  // pressed (its index), or why the box could not be shown. When its time runs out (see
+  // TimeLimit) it ends as its default button would.
+  virtual Result<int> ButtonBox(const ButtonBoxRequest& request) = 0;
 };
 
 // The time a window may wait for a user, for the whole process (KVTIMEOUT).

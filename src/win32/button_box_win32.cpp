@@ -163,7 +163,7 @@ INT_PTR CALLBACK ButtonBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM 
 
 }  // namespace
 
-ButtonBoxAnswer Win32System::ButtonBox(const ButtonBoxRequest& request) {
+Result<int> Win32System::ButtonBox(const ButtonBoxRequest& request) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 
@@ -193,17 +193,11 @@ ButtonBoxAnswer Win32System::ButtonBox(const ButtonBoxRequest& request) {
   const INT_PTR pressed =
       ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.get(), nullptr, ButtonBoxProc,
                                 reinterpret_cast<LPARAM>(&state));
-  ButtonBoxAnswer answer;
   const int count = static_cast<int>(request.captions.size());
   if (pressed >= kFirstButtonId && pressed < kFirstButtonId + count) {
-    answer.kind = ButtonBoxAnswer::kPressed;
-    answer.button = static_cast<int>(pressed) - kFirstButtonId;
-  } else {
-    answer.kind = ButtonBoxAnswer::kFailed;
-    answer.reason =
-        state.failed ? L"Interner Fehler im Fenster." : SystemErrorText(::GetLastError());
+    return static_cast<int>(pressed) - kFirstButtonId;
   }
-  return answer;
+  return Failure{state.failed ? L"Interner Fehler im Fenster." : SystemErrorText(::GetLastError())};
 }
 
 }  // namespace kelvari

@@ -136,6 +136,16 @@ bool ReadNumber(const std::wstring& text, std::size_t& at, unsigned long& value,
   return true;
 }
 
+// The notice's icon as it crosses to the window's process: the number of its MessageIcon; a
+// number beyond them shows none.
+MessageIcon NoticeIconOf(unsigned long number) {
+  for (const MessageIcon icon : {MessageIcon::kStop, MessageIcon::kQuestion, MessageIcon::kWarning,
+                                 MessageIcon::kInformation}) {
+    if (number == static_cast<unsigned long>(icon)) return icon;
+  }
+  return MessageIcon::kNone;
+}
+
 }  // namespace
 
 Status Win32System::OpenProgressWindow(const ProgressWindowRequest& request) {
@@ -188,8 +198,9 @@ ProgressWindowState Win32System::CloseProgressWindow() {
 
 Status Win32System::ShowNotice(const NoticeRequest& request) {
   return StartWindowProcess(
-      ModulePath(), Fields(kNoticeKind, request.icon, static_cast<unsigned long>(request.seconds),
-                           0, request.title, request.text));
+      ModulePath(),
+      Fields(kNoticeKind, static_cast<unsigned long>(request.icon),
+             static_cast<unsigned long>(request.seconds), 0, request.title, request.text));
 }
 
 std::optional<int> ServeJobWindowIfAsked() {
@@ -229,7 +240,7 @@ std::optional<int> ServeJobWindowIfAsked() {
     NoticeRequest request;
     request.title = title;
     request.text = text;
-    request.icon = static_cast<std::uint32_t>(a);
+    request.icon = NoticeIconOf(a);
     request.seconds = static_cast<int>(b);
     return RunNoticeWindow(request, ready.get());
   }

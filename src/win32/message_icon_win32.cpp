@@ -1,21 +1,39 @@
-// The system's icons of the four message box icon styles.
+// The system's icons of the four message box icons, in one table.
 #include "win32/message_icon_win32.h"
 
 namespace kelvari {
+namespace {
 
-const wchar_t* SystemIconFor(std::uint32_t icon_style) {
-  switch (icon_style) {
-    case MB_ICONSTOP:
-      return IDI_HAND;
-    case MB_ICONQUESTION:
-      return IDI_QUESTION;
-    case MB_ICONEXCLAMATION:
-      return IDI_EXCLAMATION;
-    case MB_ICONINFORMATION:
-      return IDI_ASTERISK;
-    default:
-      return nullptr;
+struct IconRow {
+  MessageIcon icon;
+  UINT style;
+  const wchar_t* system_icon;
+};
+
+const IconRow kIcons[] = {
+    {MessageIcon::kStop, MB_ICONSTOP, IDI_HAND},
+    {MessageIcon::kQuestion, MB_ICONQUESTION, IDI_QUESTION},
+    {MessageIcon::kWarning, MB_ICONEXCLAMATION, IDI_EXCLAMATION},
+    {MessageIcon::kInformation, MB_ICONINFORMATION, IDI_ASTERISK},
+};
+
+const IconRow* RowOf(MessageIcon icon) {
+  for (const IconRow& row : kIcons) {
+    if (row.icon == icon) return &row;
   }
+  return nullptr;
+}
+
+}  // namespace
+
+UINT MessageBoxIconStyle(MessageIcon icon) {
+  const IconRow* row = RowOf(icon);
+  return row ? row->style : 0;
+}
+
+const wchar_t* SystemIconFor(MessageIcon icon) {
+  const IconRow* row = RowOf(icon);
+  return row ? row->system_icon : nullptr;
 }
 
 }  // namespace kelvari

@@ -26,7 +26,6 @@ class Win32System final : public System {
   bool NamesDevice(const std::wstring& path) override;
   Result<std::string> ReadWholeFile(const std::wstring& path) override;
   Status ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
-  int MessageBox(const std::wstring& text, const std::wstring& title, std::uint32_t style) override;
   std::wstring ModulePath() override;
   std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) override;
   WindowHandle MainWindow() override;
@@ -57,7 +56,8 @@ class Win32System final : public System {
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
   std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;
   void Pause(int milliseconds) override;
-  ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) override;
+  Result<PressedButton> ShowMessage(const MessageRequest& request) override;
+  Result<int> ButtonBox(const ButtonBoxRequest& request) override;
   Status OpenProgressWindow(const ProgressWindowRequest& request) override;
   ProgressWindowState UpdateProgressWindow(int percent,
                                            const std::optional<std::wstring>& text) override;

@@ -17,12 +17,6 @@
 
 namespace kelvari::testing {
 
-struct ShownBox {
-  std::wstring text;
-  std::wstring title;
-  std::uint32_t style;
-};
-
 struct FakeFile {
   std::string bytes;
   bool hidden = false;
@@ -184,16 +178,17 @@ class FakeProcess : public virtual Process {
 // and each dialog answers as scripted.
 class FakeDialogs : public virtual Dialogs {
  public:
-  std::deque<int> box_answers;  // the buttons the user presses, in order
-  std::vector<ShownBox> boxes;
+  // The buttons the user presses, in order (a Failure: the box cannot be shown); "OK" when
+  // none is left.
+  std::deque<Result<PressedButton>> box_answers;
+  std::vector<MessageRequest> boxes;
   std::function<void()> while_box_shown;  // what the user does while the next box is shown
 
-  int MessageBox(const std::wstring& text, const std::wstring& title,
-                 std::uint32_t style) override {
-    boxes.push_back({text, title, style});
+  Result<PressedButton> ShowMessage(const MessageRequest& request) override {
+    boxes.push_back(request);
     if (while_box_shown) std::exchange(while_box_shown, nullptr)();
-    if (box_answers.empty()) return 1;  // OK
-    const int answer = box_answers.front();
+    if (box_answers.empty()) return PressedButton::kOk;
+    Result<PressedButton> answer = box_answers.front();
     box_answers.pop_front();
     return answer;
   }
@@ -249,7 +244,7 @@ class FakeDialogs : public virtual Dialogs {
     if (input_box_tries.empty()) return input_box_answer;
     for (const std::wstring& text : input_box_tries) {
       if (const auto refusal = check(text)) {
-        boxes.push_back({*refusal, L"Kelvari", kMbIconStop});
+        boxes.push_back({.text = *refusal, .title = L"Kelvari", .icon = MessageIcon::kStop});
         continue;
       }
       return {InputBoxAnswer::kConfirmed, text, L""};
@@ -303,12 +298,12 @@ class FakeDialogs : public virtual Dialogs {
   // could not be shown).
   std::vector<ButtonBoxRequest> button_boxes;
   std::deque<int> button_presses;
-  ButtonBoxAnswer ButtonBox(const ButtonBoxRequest& request) override {
+  Result<int> ButtonBox(const ButtonBoxRequest& request) override {
     button_boxes.push_back(request);
     const int pressed = button_presses.empty() ? request.default_button : button_presses.front();
     if (!button_presses.empty()) button_presses.pop_front();
-    if (pressed < 0) return {ButtonBoxAnswer::kFailed, 0, L"keine Anzeige"};
-    return {ButtonBoxAnswer::kPressed, pressed, {}};
+    if (pressed < 0) return Failure{L"keine Anzeige"};
+    return pressed;
   }
 };
 

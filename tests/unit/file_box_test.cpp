@@ -146,7 +146,7 @@ TEST(FileBox, APathTheCodePageCannotHoldIsAnsweredByItsShortFormOrRefused) {
       ASSERT_EQ(run.sys.boxes.size(), refused ? 1u : 0u);
       if (refused) {
         EXPECT_EQ(run.sys.boxes[0].title, L"Kelvari");
-        EXPECT_EQ(run.sys.boxes[0].style, kMbIconStop);
+        EXPECT_EQ(run.sys.boxes[0].icon, MessageIcon::kStop);
         EXPECT_TRUE(
             run.sys.boxes[0].text.starts_with(L"Der Pfad '" + c.chosen + L"' enth\u00E4lt"));
       }

@@ -377,7 +377,7 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     EXPECT_TRUE(run.sys.boxes[0].text.starts_with(L"Die Auswahl enth\u00E4lt "));
     EXPECT_NE(run.sys.boxes[0].text.find(c.why), std::wstring::npos) << c.attributes;
     EXPECT_TRUE(run.sys.boxes[0].text.ends_with(L"Bitte w\u00E4hlen Sie einen anderen Eintrag."));
-    EXPECT_EQ(run.sys.boxes[0].style, kMbIconStop);
+    EXPECT_EQ(run.sys.boxes[0].icon, MessageIcon::kStop);
     run.sys.list_selection = {0};  // another choice in the same dialog
     EXPECT_EQ(run.Do([&] { return run.dialog().on_button(0); }), kExitAnswered);
     const bool quoted = ReadListBoxAttributes(run.sys.FromAnsi(c.attributes), run.sys).kind.quoted;

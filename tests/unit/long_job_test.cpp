@@ -54,29 +54,30 @@ TEST(ButtonBoxCaptions, AnswerWithoutAccessKeyMarks) {
 
 TEST(ButtonBoxAttributes, WordsForThreeButtons) {
   using R = ButtonBoxAttributes::Reading;
+  using I = MessageIcon;
   struct Row {
     const wchar_t* word;
     R reading;
-    std::uint32_t icon;
+    MessageIcon icon;
     int default_button;
     std::optional<int> cancel;
     bool numeric;
   };
   const Row rows[] = {
-      {L"FRAGE", R::kTaken, 0x20, 0, std::nullopt, false},
-      {L"INFORMATION", R::kTaken, 0x40, 0, std::nullopt, false},
-      {L"DEFAULT=3", R::kTaken, 0, 2, std::nullopt, false},
-      {L"DEFAULT=03", R::kTaken, 0, 2, std::nullopt, false},
-      {L"CANCEL=1", R::kTaken, 0, 0, 0, false},
-      {L"NUMERIC", R::kTaken, 0, 0, std::nullopt, true},
-      {L"DEFAULT=4", R::kWrongValue, 0, 0, std::nullopt, false},
-      {L"DEFAULT=0", R::kWrongValue, 0, 0, std::nullopt, false},
-      {L"CANCEL=", R::kWrongValue, 0, 0, std::nullopt, false},
-      {L"CANCEL=X", R::kWrongValue, 0, 0, std::nullopt, false},
-      {L"DEFAULT", R::kUnknown, 0, 0, std::nullopt, false},
-      {L"JN", R::kUnknown, 0, 0, std::nullopt, false},
-      {L"MITTE", R::kUnknown, 0, 0, std::nullopt, false},
-      {L"NUMERIC,FRAGE", R::kUnknown, 0, 0, std::nullopt, false},
+      {L"FRAGE", R::kTaken, I::kQuestion, 0, std::nullopt, false},
+      {L"INFORMATION", R::kTaken, I::kInformation, 0, std::nullopt, false},
+      {L"DEFAULT=3", R::kTaken, I::kNone, 2, std::nullopt, false},
+      {L"DEFAULT=03", R::kTaken, I::kNone, 2, std::nullopt, false},
+      {L"CANCEL=1", R::kTaken, I::kNone, 0, 0, false},
+      {L"NUMERIC", R::kTaken, I::kNone, 0, std::nullopt, true},
+      {L"DEFAULT=4", R::kWrongValue, I::kNone, 0, std::nullopt, false},
+      {L"DEFAULT=0", R::kWrongValue, I::kNone, 0, std::nullopt, false},
+      {L"CANCEL=", R::kWrongValue, I::kNone, 0, std::nullopt, false},
+      {L"CANCEL=X", R::kWrongValue, I::kNone, 0, std::nullopt, false},
+      {L"DEFAULT", R::kUnknown, I::kNone, 0, std::nullopt, false},
+      {L"JN", R::kUnknown, I::kNone, 0, std::nullopt, false},
+      {L"MITTE", R::kUnknown, I::kNone, 0, std::nullopt, false},
+      {L"NUMERIC,FRAGE", R::kUnknown, I::kNone, 0, std::nullopt, false},
   };
   for (const Row& row : rows) {
     ButtonBoxAttributes attributes(3);
@@ -90,26 +91,27 @@ TEST(ButtonBoxAttributes, WordsForThreeButtons) {
 
 TEST(NoticeBoxAttributes, IconAndSeconds) {
   using R = NoticeBoxAttributes::Reading;
+  using I = MessageIcon;
   struct Row {
     const wchar_t* word;
     R reading;
-    std::uint32_t icon;
+    MessageIcon icon;
     int seconds;
   };
   const Row rows[] = {
-      {L"INFO", R::kTaken, 0x40, 10},
-      {L"STOP", R::kTaken, 0x10, 10},
-      {L"WARNUNG", R::kTaken, 0x30, 10},
-      {L"5", R::kTaken, 0, 5},
-      {L"86400", R::kTaken, 0, 86400},
-      {L"1", R::kTaken, 0, 1},
-      {L"0", R::kWrongValue, 0, 10},
-      {L"86401", R::kWrongValue, 0, 10},
-      {L"99999999999", R::kWrongValue, 0, 10},
-      {L"-5", R::kUnknown, 0, 10},
-      {L"10S", R::kUnknown, 0, 10},
-      {L"OK", R::kUnknown, 0, 10},
-      {L"RECHTS", R::kUnknown, 0, 10},
+      {L"INFO", R::kTaken, I::kInformation, 10},
+      {L"STOP", R::kTaken, I::kStop, 10},
+      {L"WARNUNG", R::kTaken, I::kWarning, 10},
+      {L"5", R::kTaken, I::kNone, 5},
+      {L"86400", R::kTaken, I::kNone, 86400},
+      {L"1", R::kTaken, I::kNone, 1},
+      {L"0", R::kWrongValue, I::kNone, 10},
+      {L"86401", R::kWrongValue, I::kNone, 10},
+      {L"99999999999", R::kWrongValue, I::kNone, 10},
+      {L"-5", R::kUnknown, I::kNone, 10},
+      {L"10S", R::kUnknown, I::kNone, 10},
+      {L"OK", R::kUnknown, I::kNone, 10},
+      {L"RECHTS", R::kUnknown, I::kNone, 10},
   };
   for (const Row& row : rows) {
     NoticeBoxAttributes attributes;
@@ -212,7 +214,7 @@ TEST(ButtonBox, HandsTheBoxItsButtonsAndRefusesACaptionAnsiCannotHold) {
   const ButtonBoxRequest& box = sys.button_boxes[0];
   EXPECT_EQ(box.title, L"KELVARI");
   EXPECT_EQ(box.text, L"Zeile 1\rZeile 2");
-  EXPECT_EQ(box.icon, 0x30u);
+  EXPECT_EQ(box.icon, MessageIcon::kWarning);
   EXPECT_EQ(box.captions, (std::vector<std::wstring>{L"&Ja", L"&Nein"}));
   EXPECT_EQ(box.default_button, 1);
   EXPECT_EQ(box.cancel_button, 1);
@@ -286,7 +288,7 @@ TEST(NoticeBox, ShowsTheNoticeAndReturns) {
   ASSERT_EQ(sys.notices.size(), 1u);
   EXPECT_EQ(sys.notices[0].title, L"Sicherung");
   EXPECT_EQ(sys.notices[0].text, L"Fertig.");
-  EXPECT_EQ(sys.notices[0].icon, 0x10u);
+  EXPECT_EQ(sys.notices[0].icon, MessageIcon::kStop);
   EXPECT_EQ(sys.notices[0].seconds, 5);
 
   sys.windows_fail = true;

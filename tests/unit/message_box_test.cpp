@@ -8,64 +8,76 @@ namespace {
 
 using testing::FakeSystem;
 
-std::int16_t StyleOf(std::initializer_list<const wchar_t*> words) {
-  MessageBoxStyle style;
+using B = MessageButtons;
+using I = MessageIcon;
+using D = DefaultButton;
+
+MessageBoxStyle StyleOf(std::initializer_list<const wchar_t*> words) {
+  MessageBoxStyleWords style;
   for (const wchar_t* w : words) EXPECT_TRUE(style.Apply(w)) << w;
-  return style.Value();
+  return style.Style();
 }
 
 TEST(MessageBoxStyle, KeywordsSetTheirGroup) {
-  EXPECT_EQ(StyleOf({}), 0);
-  EXPECT_EQ(StyleOf({L"JN", L"FRAGE"}), 0x24);
-  EXPECT_EQ(StyleOf({L"OKABBRECHEN"}), 1);
-  EXPECT_EQ(StyleOf({L"AWI", L"WARNUNG"}), 0x32);
-  EXPECT_EQ(StyleOf({L"ABBRECHENWIEDERHOLENIGNORIEREN"}), 2);
-  EXPECT_EQ(StyleOf({L"JANEINABBRECHEN", L"INFORMATION"}), 0x43);
-  EXPECT_EQ(StyleOf({L"JANEIN", L"STOP"}), 0x14);
-  EXPECT_EQ(StyleOf({L"WIEDERHOLENABBRECHEN", L"LINKS"}), 5);
-  EXPECT_EQ(StyleOf({L"WA", L"MITTE"}), 0x105);
-  EXPECT_EQ(StyleOf({L"OA", L"JNA"}), 3);
-  EXPECT_EQ(StyleOf({L"STOP", L"INFO"}), 0x40);
-  EXPECT_EQ(StyleOf({L"MITTE", L"LINKS", L"OK"}), 0);
+  EXPECT_EQ(StyleOf({}), (MessageBoxStyle{B::kOk, I::kNone, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"JN", L"FRAGE"}), (MessageBoxStyle{B::kYesNo, I::kQuestion, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"OKABBRECHEN"}), (MessageBoxStyle{B::kOkCancel, I::kNone, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"AWI", L"WARNUNG"}),
+            (MessageBoxStyle{B::kAbortRetryIgnore, I::kWarning, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"ABBRECHENWIEDERHOLENIGNORIEREN"}),
+            (MessageBoxStyle{B::kAbortRetryIgnore, I::kNone, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"JANEINABBRECHEN", L"INFORMATION"}),
+            (MessageBoxStyle{B::kYesNoCancel, I::kInformation, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"JANEIN", L"STOP"}), (MessageBoxStyle{B::kYesNo, I::kStop, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"WIEDERHOLENABBRECHEN", L"LINKS"}),
+            (MessageBoxStyle{B::kRetryCancel, I::kNone, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"WA", L"MITTE"}), (MessageBoxStyle{B::kRetryCancel, I::kNone, D::kSecond}));
+  EXPECT_EQ(StyleOf({L"OA", L"JNA"}), (MessageBoxStyle{B::kYesNoCancel, I::kNone, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"STOP", L"INFO"}), (MessageBoxStyle{B::kOk, I::kInformation, D::kFirst}));
+  EXPECT_EQ(StyleOf({L"MITTE", L"LINKS", L"OK"}), (MessageBoxStyle{B::kOk, I::kNone, D::kFirst}));
 }
 
 TEST(MessageBoxStyle, RightMeansTheSecondOfTwoButtons) {
-  EXPECT_EQ(StyleOf({L"JN", L"RECHTS"}), 0x104);
-  EXPECT_EQ(StyleOf({L"RECHTS", L"JN"}), 0x104);
-  EXPECT_EQ(StyleOf({L"OA", L"RECHTS"}), 0x101);
-  EXPECT_EQ(StyleOf({L"JNA", L"RECHTS"}), 0x203);
-  EXPECT_EQ(StyleOf({L"JN", L"AWI", L"RECHTS"}), 0x202);
-  EXPECT_EQ(StyleOf({L"AWI", L"JN", L"RECHTS"}), 0x104);
-  EXPECT_EQ(StyleOf({L"OK", L"MITTE"}), 0x100);
-  EXPECT_EQ(StyleOf({L"OK", L"RECHTS"}), 0x200);
-  EXPECT_EQ(StyleOf({L"RECHTS"}), 0x200);
+  EXPECT_EQ(StyleOf({L"JN", L"RECHTS"}), (MessageBoxStyle{B::kYesNo, I::kNone, D::kSecond}));
+  EXPECT_EQ(StyleOf({L"RECHTS", L"JN"}), (MessageBoxStyle{B::kYesNo, I::kNone, D::kSecond}));
+  EXPECT_EQ(StyleOf({L"OA", L"RECHTS"}), (MessageBoxStyle{B::kOkCancel, I::kNone, D::kSecond}));
+  EXPECT_EQ(StyleOf({L"JNA", L"RECHTS"}), (MessageBoxStyle{B::kYesNoCancel, I::kNone, D::kThird}));
+  EXPECT_EQ(StyleOf({L"JN", L"AWI", L"RECHTS"}),
+            (MessageBoxStyle{B::kAbortRetryIgnore, I::kNone, D::kThird}));
+  EXPECT_EQ(StyleOf({L"AWI", L"JN", L"RECHTS"}),
+            (MessageBoxStyle{B::kYesNo, I::kNone, D::kSecond}));
+  EXPECT_EQ(StyleOf({L"OK", L"MITTE"}), (MessageBoxStyle{B::kOk, I::kNone, D::kSecond}));
+  EXPECT_EQ(StyleOf({L"OK", L"RECHTS"}), (MessageBoxStyle{B::kOk, I::kNone, D::kThird}));
+  EXPECT_EQ(StyleOf({L"RECHTS"}), (MessageBoxStyle{B::kOk, I::kNone, D::kThird}));
 }
 
 TEST(MessageBoxStyle, NoKeywordIsRefusedWithoutChange) {
-  MessageBoxStyle style;
+  MessageBoxStyleWords style;
   ASSERT_TRUE(style.Apply(L"JN"));
   EXPECT_FALSE(style.Apply(L"JN,FRAGE"));
   EXPECT_FALSE(style.Apply(L"jn"));  // the caller upper-cases
   EXPECT_FALSE(style.Apply(L"J"));
-  EXPECT_EQ(style.Value(), 4);
+  EXPECT_EQ(style.Style(), (MessageBoxStyle{B::kYesNo, I::kNone, D::kFirst}));
 }
 
 TEST(MessageBoxResultWord, EveryButton) {
-  const wchar_t* expected[] = {L"",           L"OK", L"ABBRECHEN", L"ABBRECHEN", L"WIEDERHOLEN",
-                               L"IGNORIEREN", L"JA", L"NEIN",      L""};
-  for (int code = 0; code <= 8; ++code) EXPECT_EQ(MessageBoxResultWord(code), expected[code]);
-  EXPECT_EQ(MessageBoxResultWord(-1), L"");
+  const std::pair<PressedButton, const wchar_t*> expected[] = {
+      {PressedButton::kOk, L"OK"},
+      {PressedButton::kCancel, L"ABBRECHEN"},
+      {PressedButton::kAbort, L"ABBRECHEN"},
+      {PressedButton::kRetry, L"WIEDERHOLEN"},
+      {PressedButton::kIgnore, L"IGNORIEREN"},
+      {PressedButton::kYes, L"JA"},
+      {PressedButton::kNo, L"NEIN"}};
+  for (const auto& [button, word] : expected) EXPECT_EQ(MessageBoxResultWord(button), word);
 }
-
-// Buttons as the system reports them.
-constexpr int kIdOk = 1, kIdCancel = 2, kIdNo = 7;
 
 struct MessageBoxRun {
   FakeSystem sys;
   std::optional<int> exit;
 };
 
-MessageBoxRun RunBox(const std::string& params, int answer = kIdOk,
+MessageBoxRun RunBox(const std::string& params, Result<PressedButton> answer = PressedButton::kOk,
                      const std::wstring& args = L"erg.txt MessageBox p.txt") {
   MessageBoxRun run;
   run.sys.argument_text = args;
@@ -76,11 +88,14 @@ MessageBoxRun RunBox(const std::string& params, int answer = kIdOk,
 }
 
 TEST(MessageBox, ShowsTheBoxAndWritesThePressedButton) {
-  auto run = RunBox(testing::CrLf({"Frage", "jn frage", "Weiter?", "", "Wirklich?"}), kIdNo);
+  auto run =
+      RunBox(testing::CrLf({"Frage", "jn frage", "Weiter?", "", "Wirklich?"}), PressedButton::kNo);
   ASSERT_EQ(run.sys.boxes.size(), 1u);
   EXPECT_EQ(run.sys.boxes[0].title, L"Frage");
   EXPECT_EQ(run.sys.boxes[0].text, L"Weiter?\r\rWirklich?");
-  EXPECT_EQ(run.sys.boxes[0].style, 0x24u);
+  EXPECT_EQ(run.sys.boxes[0].buttons, MessageButtons::kYesNo);
+  EXPECT_EQ(run.sys.boxes[0].icon, MessageIcon::kQuestion);
+  EXPECT_EQ(run.sys.boxes[0].default_button, DefaultButton::kFirst);
   EXPECT_EQ(run.sys.files[L"erg.txt"].bytes, "NEIN\r\n");
   EXPECT_EQ(run.exit, kExitAnswered);
 }
@@ -88,16 +103,20 @@ TEST(MessageBox, ShowsTheBoxAndWritesThePressedButton) {
 TEST(MessageBox, EmptyAttributeLineGivesThePlainBoxAndEmptyTitleTheApplicationTitle) {
   auto run = RunBox(testing::CrLf({"", "    ", "Hinweis"}));
   ASSERT_EQ(run.sys.boxes.size(), 1u);
-  EXPECT_EQ(run.sys.boxes[0].style, 0u);
+  EXPECT_EQ(run.sys.boxes[0].buttons, MessageButtons::kOk);
+  EXPECT_EQ(run.sys.boxes[0].icon, MessageIcon::kNone);
+  EXPECT_EQ(run.sys.boxes[0].default_button, DefaultButton::kFirst);
   EXPECT_EQ(run.sys.boxes[0].title, L"KELVARI");
   EXPECT_EQ(run.sys.files[L"erg.txt"].bytes, "OK\r\n");
 }
 
 TEST(MessageBox, TheResultGoesToWordOneOfTheCommandLine) {
-  auto run = RunBox(testing::CrLf({"T", "OA RECHTS", "x"}), kIdCancel);
+  auto run = RunBox(testing::CrLf({"T", "OA RECHTS", "x"}), PressedButton::kCancel);
   EXPECT_EQ(run.sys.files.count(L"OA"), 0u);
   EXPECT_EQ(run.sys.files[L"erg.txt"].bytes, "ABBRECHEN\r\n");
-  EXPECT_EQ(run.sys.boxes[0].style, 0x101u);
+  EXPECT_EQ(run.sys.boxes[0].buttons, MessageButtons::kOkCancel);
+  EXPECT_EQ(run.sys.boxes[0].icon, MessageIcon::kNone);
+  EXPECT_EQ(run.sys.boxes[0].default_button, DefaultButton::kSecond);
 }
 
 TEST(MessageBox, UnknownAttributeIsErrorSixAndNoBox) {
@@ -115,13 +134,11 @@ TEST(MessageBox, UnknownAttributeIsErrorSixAndNoBox) {
 }
 
 TEST(MessageBox, ABoxThatCannotBeShownIsAFaultWithoutAnswer) {
-  for (int failed : {0, -1}) {
-    auto run = RunBox(testing::CrLf({"T", "JN", "x"}), failed);
-    ASSERT_EQ(run.sys.boxes.size(), 2u) << failed;
-    EXPECT_EQ(run.sys.boxes[1].text, L"Das Meldungsfenster konnte nicht angezeigt werden.");
-    EXPECT_EQ(run.sys.files.count(L"erg.txt"), 0u) << failed;
-    EXPECT_EQ(run.exit, kExitFailed) << failed;
-  }
+  auto run = RunBox(testing::CrLf({"T", "JN", "x"}), Failure{L"kein Desktop"});
+  ASSERT_EQ(run.sys.boxes.size(), 2u);
+  EXPECT_EQ(run.sys.boxes[1].text, L"Das Meldungsfenster konnte nicht angezeigt werden.");
+  EXPECT_EQ(run.sys.files.count(L"erg.txt"), 0u);
+  EXPECT_EQ(run.exit, kExitFailed);
 }
 
 TEST(MessageBox, TwoLinesAreErrorFive) {

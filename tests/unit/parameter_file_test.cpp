@@ -95,7 +95,7 @@ TEST(ParameterFile, KvCmdFilesOfVariablesTakeTheLinesFromTheEnvironment) {
               L"Die Umgebungsvariable 'TEXT' enth\u00E4lt einen Zeilenumbruch und kann keine Zeile "
               L"sein.");
     EXPECT_EQ(fault.boxes[0].title, L"Kelvari");
-    EXPECT_EQ(fault.boxes[0].style, kMbIconStop);
+    EXPECT_EQ(fault.boxes[0].icon, MessageIcon::kStop);
   }
 }
 
@@ -185,7 +185,7 @@ TEST(ParameterFile, ErrorsThreeFourAndFive) {
     ASSERT_EQ(sys.boxes.size(), 1u);
     EXPECT_EQ(sys.boxes[0].text, L"Ausf\u00FChrungsfehler:\r\r" + c.message);
     EXPECT_EQ(sys.boxes[0].title, L"Kelvari");
-    EXPECT_EQ(sys.boxes[0].style, kMbIconStop);
+    EXPECT_EQ(sys.boxes[0].icon, MessageIcon::kStop);
   }
 }
 

@@ -62,7 +62,7 @@ TEST(Help, OpensTheDocumentBesideTheProgramAndConfirms) {
     ASSERT_EQ(sys.boxes.size(), 1u);
     EXPECT_EQ(sys.boxes[0].text, L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...");
     EXPECT_EQ(sys.boxes[0].title, L"KELVARI");
-    EXPECT_EQ(sys.boxes[0].style, kMbIconInformation);
+    EXPECT_EQ(sys.boxes[0].icon, MessageIcon::kInformation);
     EXPECT_TRUE(sys.files.empty());
   }
 }

@@ -14,7 +14,7 @@ std::wstring ErrorBoxFor(const std::wstring& args, std::optional<int>* exit = nu
   if (exit) *exit = code;
   if (sys.boxes.size() != 1) return L"<" + std::to_wstring(sys.boxes.size()) + L" boxes>";
   EXPECT_EQ(sys.boxes[0].title, L"Kelvari");
-  EXPECT_EQ(sys.boxes[0].style, kMbIconStop);
+  EXPECT_EQ(sys.boxes[0].icon, MessageIcon::kStop);
   EXPECT_TRUE(sys.files.empty());
   return sys.boxes[0].text;
 }
