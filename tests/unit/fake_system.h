@@ -264,13 +264,14 @@ class FakeDialogs : public virtual Dialogs {
   // action that is not served (the dialog has ended) stays in `list_actions`. When the actions
   // run out while the dialog is shown, the user leaves it open: ListDialogLeftOpen ends the run
   // where the program would wait.
-  std::vector<ListDialogRequest> list_dialogs;  // without their entries
+  std::vector<ListDialogRequest> list_dialogs;  // without their entries and check
   std::vector<std::wstring> list_entries_shown;
   Status list_dialog_status;
   std::deque<ListUserAction> list_actions;
   Result<ListDialogAnswer> ShowListDialog(const ListDialogRequest& request) override {
     list_dialogs.push_back(request);
-    list_dialogs.back().entries = {};
+    list_dialogs.back().entries = {};  // they, and the check, serve only while it is shown
+    list_dialogs.back().check = nullptr;
     list_entries_shown.assign(request.entries.begin(), request.entries.end());
     if (!list_dialog_status.ok()) return list_dialog_status.failure();
     std::vector<int> selection = request.preselected;
