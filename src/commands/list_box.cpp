@@ -3,10 +3,12 @@
 // selected when the dialog opens, which KVTIMEOUT answers when nobody does; REQUIRED= names
 // entries that are selected and stay so.
 //
-// The dialog stays on the screen when the handler returns; its events give the outcome. They
-// are served by a ListBoxSession that the dialog's callbacks keep alive.
+// The dialog is modal: the handler decides everything from how it ended and the selection it
+// ended with; a selection the batch file could not read unchanged is refused while it is open.
 #include <algorithm>
-#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "commands/commands.h"
 #include "commands/list_box_attributes.h"
@@ -19,94 +21,99 @@
 namespace kelvari {
 namespace {
 
-class ListBoxSession {
- public:
-  ListBoxSession(Text& texts, Dialogs& dialogs, ResultCharset charset, ListBoxAttributes attributes,
-                 std::vector<std::wstring> entries)
-      : texts_(texts),
-        dialogs_(dialogs),
-        charset_(charset),
-        attributes_(std::move(attributes)),
-        entries_(std::move(entries)) {}
-
-  const std::vector<std::wstring>& entries() const { return entries_; }
-
-  // The dialog's events. Once one has given the outcome (a fault may then be shown over the
-  // dialog), later ones are not served: that outcome decides how the program ends.
-  Step ButtonPressed(int index) {
-    if (ended_) return std::nullopt;
-    if (index == 1) return Ends(Outcome::NoAnswer(kExitCancelled));
-    return Ends(AnswerSelection(/*unattended=*/false));
-  }
-  Step DoubleClicked() {
-    if (ended_) return std::nullopt;
-    return Ends(AnswerSelection(/*unattended=*/false));
-  }
-  Step Closed() {
-    if (ended_) return std::nullopt;
-    return Ends(Outcome::NoAnswer(kExitCancelled));
-  }
-  // Nobody answered in time: the preselection is answered as "&OK" would answer it; without
-  // one the dialog ends as its close box does.
-  Step TimeRanOut() {
-    if (ended_) return std::nullopt;
-    if (attributes_.preselected.empty()) return Ends(Outcome::NoAnswer(kExitCancelled));
-    return Ends(AnswerSelection(/*unattended=*/true));
-  }
-
- private:
-  Step Ends(Step step) {
-    if (step) ended_ = true;
-    return step;
-  }
-
-  // The answer, or, when the batch file could not read it unchanged, nullopt after telling
-  // the user, with the dialog still shown. `unattended`: nobody is there to choose again, so
-  // such an answer is a fault instead.
-  Step AnswerSelection(bool unattended) {
-    std::vector<int> selected = dialogs_.ListDialogSelection();
-    // Whatever the user did, a required entry is part of the answer.
-    selected.insert(selected.end(), attributes_.required.begin(), attributes_.required.end());
-    const ListAnswerKind kind = attributes_.kind;
-    // A double quote of the entry's own would end its quotes in the batch file's hands.
-    if (const auto entry = EntryQuotesCannotHold(entries_, selected, kind)) {
-      return Refuse(L"Die Auswahl enth\u00E4lt den Eintrag \u201E" + *entry +
-                        L"\u201C mit einem Anf\u00FChrungszeichen (\"). In Anf\u00FChrungszeichen "
-                        L"gesetzt, ist er f\u00FCr die Stapeldatei nicht eindeutig.",
-                    unattended);
-    }
-    const std::wstring result = BuildListResult(entries_, selected, kind);
-    // An entry of a UTF-8 or UTF-16 list file may hold what the batch file would read changed.
-    if (const auto reason = NotHeldReason(texts_, charset_, result)) {
-      return Refuse(L"Die Auswahl" + *reason, unattended);
-    }
-    if (!kind.multi_select) return Outcome::Answer(result);
-    // Each chosen entry one by one as well, for a batch file that walks them.
-    return Outcome::Entries(result, ListAnswerEntries(entries_, selected, kind));
-  }
-
-  // Tells why the selection cannot be answered (`why`, a German sentence about "Die
-  // Auswahl"): in a box over the dialog, which stays, or, when `unattended`, as a fault.
-  Step Refuse(const std::wstring& why, bool unattended) {
-    if (unattended) {
-      return Outcome::Fault(why + L"\rSie wird nicht an die Stapeldatei weitergegeben.");
-    }
-    // The dialog stays either way: a box that cannot be shown leaves the user at it.
-    static_cast<void>(
-        dialogs_.ShowMessage({.text = why + L"\rSie kann so nicht an die Stapeldatei weitergegeben "
-                                            L"werden. Bitte w\u00E4hlen Sie einen anderen Eintrag.",
-                              .title = L"Kelvari",
-                              .icon = MessageIcon::kStop}));
-    return std::nullopt;
-  }
-
-  Text& texts_;
-  Dialogs& dialogs_;
-  const ResultCharset charset_;
-  const ListBoxAttributes attributes_;
-  const std::vector<std::wstring> entries_;
-  bool ended_ = false;
+// What the answer is made of: the list, how the answer is written and the entries that are
+// always part of it.
+struct ListAnswering {
+  Text& texts;
+  ResultCharset charset;
+  const ListBoxAttributes& attributes;
+  const std::vector<std::wstring>& entries;
 };
+
+// The positions the answer holds: whatever the user did, a required entry is part of it.
+std::vector<int> Answered(const ListAnswering& list, std::vector<int> selected) {
+  selected.insert(selected.end(), list.attributes.required.begin(), list.attributes.required.end());
+  return selected;
+}
+
+// Why the batch file could not read the answer of `selected` unchanged, a German sentence about
+// "Die Auswahl"; nullopt when it can.
+std::optional<std::wstring> WhyNotAnswerable(const ListAnswering& list,
+                                             const std::vector<int>& selected) {
+  const std::vector<int> answered = Answered(list, selected);
+  const ListAnswerKind kind = list.attributes.kind;
+  // A double quote of the entry's own would end its quotes in the batch file's hands.
+  if (const auto entry = EntryQuotesCannotHold(list.entries, answered, kind)) {
+    return L"Die Auswahl enth\u00E4lt den Eintrag \u201E" + *entry +
+           L"\u201C mit einem Anf\u00FChrungszeichen (\"). In Anf\u00FChrungszeichen "
+           L"gesetzt, ist er f\u00FCr die Stapeldatei nicht eindeutig.";
+  }
+  // An entry of a UTF-8 or UTF-16 list file may hold what the batch file would read changed.
+  const std::wstring result = BuildListResult(list.entries, answered, kind);
+  if (const auto reason = NotHeldReason(list.texts, list.charset, result)) {
+    return L"Die Auswahl" + *reason;
+  }
+  return std::nullopt;
+}
+
+// The answer of `selected`. A selection the batch file could not read unchanged is a fault:
+// the user had no chance to choose again.
+Outcome AnswerSelection(const ListAnswering& list, const std::vector<int>& selected) {
+  if (const auto why = WhyNotAnswerable(list, selected)) {
+    return Outcome::Fault(*why + L"\rSie wird nicht an die Stapeldatei weitergegeben.");
+  }
+  const std::vector<int> answered = Answered(list, selected);
+  const ListAnswerKind kind = list.attributes.kind;
+  const std::wstring result = BuildListResult(list.entries, answered, kind);
+  if (!kind.multi_select) return Outcome::Answer(result);
+  // Each chosen entry one by one as well, for a batch file that walks them.
+  return Outcome::Entries(result, ListAnswerEntries(list.entries, answered, kind));
+}
+
+// How the command ends after the dialog has ended as `answer` says.
+Outcome ListBoxOutcome(const ListAnswering& list, const ListDialogAnswer& answer) {
+  switch (answer.ending) {
+    case ListDialogAnswer::Ending::kConfirmed:
+      return AnswerSelection(list, answer.selected);
+    case ListDialogAnswer::Ending::kTimeRanOut:
+      // Nobody answered in time: the preselection is answered as "&OK" would answer it;
+      // without one the dialog ends as its close box does.
+      if (list.attributes.preselected.empty()) break;
+      return AnswerSelection(list, answer.selected);
+    case ListDialogAnswer::Ending::kCancelled:
+    case ListDialogAnswer::Ending::kClosed:
+      break;
+  }
+  return Outcome::NoAnswer(kExitCancelled);
+}
+
+// Shows the list dialog and tells how the command ends with the user's answer.
+Outcome AskInListDialog(const Invocation& call, Dialogs& dialogs, const ListAnswering& list) {
+  ListDialogRequest request;
+  request.title = call.Line(1);
+  request.prompt = call.PromptFrom(4);
+  request.multi_select = list.attributes.kind.multi_select;
+  request.entries = list.entries;
+  request.ok_enabled = !list.entries.empty();  // a double-click still confirms an empty list
+  request.preselected = list.attributes.preselected;
+  request.required = list.attributes.required;
+  // A selection the batch file could not read unchanged is refused; the user chooses again.
+  request.check = [&list](const std::vector<int>& selected) {
+    std::optional<std::wstring> refusal = WhyNotAnswerable(list, selected);
+    if (refusal) {
+      *refusal +=
+          L"\rSie kann so nicht an die Stapeldatei weitergegeben werden. "
+          L"Bitte w\u00E4hlen Sie einen anderen Eintrag.";
+    }
+    return refusal;
+  };
+
+  const Result<ListDialogAnswer> answer = dialogs.ShowListDialog(request);
+  if (!answer.ok()) {
+    return Outcome::Fault(L"Das Listenfenster konnte nicht angezeigt werden:\r" + answer.reason());
+  }
+  return ListBoxOutcome(list, answer.value());
+}
 
 }  // namespace
 
@@ -166,26 +173,7 @@ Outcome AskWithListBox(const Invocation& call, Text& texts, Files& files, Proces
   std::sort(opened.begin(), opened.end());
   opened.erase(std::unique(opened.begin(), opened.end()), opened.end());
 
-  ListDialogSetup setup;
-  setup.title = call.Line(1);
-  setup.prompt = call.PromptFrom(4);
-  setup.multi_select = attributes.kind.multi_select;
-  setup.preselected = attributes.preselected;
-  setup.required = attributes.required;
-  const auto session = std::make_shared<ListBoxSession>(
-      texts, dialogs, call.settings().charset, std::move(attributes), std::move(list.entries));
-  setup.entries = &session->entries();
-  setup.ok_enabled = !session->entries().empty();  // a double-click still confirms an empty list
-  setup.on_button = [session](int index) { return session->ButtonPressed(index); };
-  setup.on_double_click = [session] { return session->DoubleClicked(); };
-  setup.on_close = [session] { return session->Closed(); };
-  setup.on_time_out = [session] { return session->TimeRanOut(); };
-
-  const Status shown = dialogs.ShowListDialog(setup);
-  if (!shown.ok()) {
-    return Outcome::Fault(L"Das Listenfenster konnte nicht angezeigt werden:\r" + shown.reason());
-  }
-  return Outcome::DialogShown();
+  return AskInListDialog(call, dialogs, {texts, call.settings().charset, attributes, list.entries});
 }
 
 }  // namespace kelvari

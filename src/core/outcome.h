@@ -25,11 +25,10 @@ enum ExitCode : int {
 
 struct Outcome {
   enum Kind {
-    kAnswer,       // `text` goes into the result file; the process ends with `exit_code`
-    kNoAnswer,     // the process ends with `exit_code`; the result file stays as it is
-    kError,        // the message of `error` is shown; the process ends as failed
-    kFault,        // `text` is shown; the process ends as failed
-    kDialogShown,  // the list dialog is on the screen: its events give the outcome
+    kAnswer,    // `text` goes into the result file; the process ends with `exit_code`
+    kNoAnswer,  // the process ends with `exit_code`; the result file stays as it is
+    kError,     // the message of `error` is shown; the process ends as failed
+    kFault,     // `text` is shown; the process ends as failed
   };
   Kind kind = kNoAnswer;
   std::wstring text;
@@ -58,9 +57,6 @@ struct Outcome {
   }
   static Outcome Fault(std::wstring message) {
     return {kFault, std::move(message), kExitFailed, kErrInternal, {}, {}, false};
-  }
-  static Outcome DialogShown() {
-    return {kDialogShown, {}, kExitAnswered, kErrInternal, {}, {}, false};
   }
 };
 

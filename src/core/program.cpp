@@ -23,11 +23,10 @@ int Program::Run() {
   }
   if (settings.timeout_seconds) system_.StartCountdown(*settings.timeout_seconds);
 
-  Outcome outcome = Start(settings);
-  if (outcome.kind == Outcome::kDialogShown) outcome = system_.RunEventLoop();
-  const int exit_code = Finish(outcome);
-  if (settings.started_by_kv_cmd)
+  const int exit_code = Finish(Start(settings));
+  if (settings.started_by_kv_cmd) {
     RemoveFoldersOfEndedCalls(call_.ResultPath(), system_, system_, system_);
+  }
   // A failure stays a failure, also when its message closed itself.
   if (exit_code != kExitFailed && system_.CountdownRanOut()) return kExitTimedOut;
   return exit_code;
@@ -71,10 +70,8 @@ int Program::Finish(const Outcome& outcome) {
       return ReportError(outcome.error, outcome.attribute);
     case Outcome::kFault:
       return ReportFault(outcome.text);
-    case Outcome::kDialogShown:
-      break;
   }
-  return kExitCancelled;
+  return ReportFault(L"Interner Fehler: Das Kommando konnte nicht ausgef\u00FChrt werden.");
 }
 
 int Program::WriteAnswer(const Outcome& answer) {

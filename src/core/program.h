@@ -2,9 +2,9 @@
 //
 // Run reads the settings, splits the command line, looks the command word up in the command
 // table, reads the parameter file the command needs, and hands the resulting Invocation to the
-// command's handler. The handler returns its outcome (see outcome.h); the list dialog leaves
-// itself on the screen and its events give the outcome. Finish carries an outcome out: it
-// writes the result file or shows the box, and gives the exit code of the process.
+// command's handler. The handler returns its outcome (see outcome.h) once the dialogs it showed
+// have been answered. Finish carries an outcome out: it writes the result file or shows the
+// box, and gives the exit code of the process.
 #pragma once
 
 #include <span>
@@ -30,7 +30,7 @@ class Program {
   // Runs the command that the argument text selects, with `settings`, up to its outcome.
   Outcome Start(const Settings& settings);
 
-  // Carries out `outcome` and returns the exit code. A dialog still shown gives a cancel.
+  // Carries out `outcome` and returns the exit code.
   int Finish(const Outcome& outcome);
 
   // Shows a fault that has no error code; returns the exit code of a failure.

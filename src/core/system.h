@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,13 +54,12 @@ struct InputBoxAnswer {
   std::wstring reason;  // the system's description when the box could not be shown
 };
 
-// Everything the list dialog shows, and where it reports the user's actions. An action either
-// leaves the dialog open (nullopt) or gives the outcome that ends it.
-struct ListDialogSetup {
+// The list dialog's request: what it shows, and the check of a selection the user confirms.
+struct ListDialogRequest {
   std::wstring title;
   std::wstring prompt;  // lines joined by a single CR
   bool multi_select = false;
-  const std::vector<std::wstring>* entries = nullptr;  // read while the dialog is shown
+  std::span<const std::wstring> entries;  // read while the dialog is shown
   bool ok_enabled = true;
   // Positions (from 0, in list order, once each) selected when the dialog opens; the first of
   // them is in view.
@@ -67,10 +67,22 @@ struct ListDialogSetup {
   // Positions (from 0, in list order, once each; multiple selection only) that stay selected
   // whatever the user does; they are among `preselected`.
   std::vector<int> required;
-  std::function<Step(int)> on_button;  // button index: 0 "&OK", 1 "&Abbrechen"
-  std::function<Step()> on_double_click;
-  std::function<Step()> on_close;     // the title bar's close box or the system menu
-  std::function<Step()> on_time_out;  // KVTIMEOUT ran out with nobody there
+  // Looks at the selection (positions from 0, in list order) when the user confirms it with
+  // "&OK" or a double click: a German message keeps the dialog open and is shown to the user
+  // in a box over it; nullopt lets the dialog end with the selection.
+  std::function<std::optional<std::wstring>(const std::vector<int>& selected)> check;
+};
+
+// How the list dialog ended, and the selection it ended with.
+struct ListDialogAnswer {
+  enum class Ending {
+    kConfirmed,   // "&OK" or a double click, and the check let it end
+    kCancelled,   // "&Abbrechen"
+    kClosed,      // the title bar's close box or the system menu
+    kTimeRanOut,  // KVTIMEOUT ran out with nobody there; the selection is unchecked
+  };
+  Ending ending = Ending::kClosed;
+  std::vector<int> selected;  // positions from 0, in list order
 };
 
 // What the about box shows: its caption, its text, the captions and tooltips of its three
@@ -209,14 +221,10 @@ class Dialogs {
                                   const std::wstring& proposal, const InputCheck& check,
                                   bool hidden) = 0;
 
-  // Shows the list dialog without blocking. The callbacks run from RunEventLoop.
-  virtual Status ShowListDialog(const ListDialogSetup& setup) = 0;
-  // Positions (from 0, in list order) of the selected entries of the list in use.
-  virtual std::vector<int> ListDialogSelection() = 0;
-  // Serves the list dialog until one of its callbacks gives an outcome, and returns it. The
-  // dialog stays on the screen, its actions no longer served. Without a list dialog, or when
-  // the loop ends otherwise, the outcome is a cancel.
-  virtual Outcome RunEventLoop() = 0;
+  // Shows the list dialog modally and tells how it ended; a failure when it could not be
+  // shown. The dialog stays on the screen, no longer served, until the process ends, so that a
+  // box about its answer is modal to it.
+  virtual Result<ListDialogAnswer> ShowListDialog(const ListDialogRequest& request) = 0;
 
   // Shows the file-open or file-save dialog once, modal, and tells how it ended.
   virtual FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) = 0;
@@ -240,7 +248,7 @@ class TimeLimit {
 
   // From now on every window the program shows closes itself when `seconds` have passed
   // without a key or a click, showing the time left behind its title: a message box as Enter
-  // would, the input box as "OK" would, the list dialog through its on_time_out, every other
+  // would, the input box as "OK" would, the list dialog as kTimeRanOut, every other
   // window as its cancel does. The first key
   // or click in any window stops the countdown for the rest of the process.
   virtual void StartCountdown(int seconds) = 0;

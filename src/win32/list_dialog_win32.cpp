@@ -1,11 +1,12 @@
-// The list dialog's window, its controls and the loop that serves it; Win32System's list
-// dialog is the one ListDialogWindow of the process.
+// The list dialog's window, its controls and the modal loop that serves it; Win32System's
+// list dialog is the one ListDialogWindow of the process.
 #include "win32/list_dialog_win32.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 #include <unordered_map>
 
@@ -40,7 +41,7 @@ Status LastErrorStatus() {
 
 // Fills `list` with the entries: no redrawing meanwhile and storage reserved up front, so a
 // list of 32,767 entries opens at once.
-bool FillList(HWND list, const std::vector<std::wstring>& entries) {
+bool FillList(HWND list, std::span<const std::wstring> entries) {
   std::size_t bytes = 0;
   for (const auto& entry : entries) bytes += (entry.size() + 1) * sizeof(wchar_t);
   ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
@@ -156,15 +157,25 @@ void ListDialogWindow::LayOut(UINT dpi, const RECT* suggested) {
                  0);
 }
 
-// Runs the action of a control unless the dialog has ended; an outcome ends the event loop
-// once the message that brought the action has been dispatched.
-void ListDialogWindow::RunAction(const std::function<Step()>& action) {
-  if (outcome_) return;
-  try {
-    outcome_ = action();
-  } catch (...) {
-    outcome_ = Outcome::Fault(L"Interner Fehler: Die Auswahl konnte nicht ausgewertet werden.");
+// "&OK" or a double click: the dialog ends with the selection, unless the check refuses it.
+// Then the refusal is shown in a box over the dialog, for the user to choose again.
+void ListDialogWindow::Confirm() {
+  if (answer_) return;
+  std::vector<int> selected = Selection();
+  if (check_) {
+    if (const auto refusal = check_(selected)) {
+      tell_(*refusal);
+      return;
+    }
   }
+  answer_ = ListDialogAnswer{ListDialogAnswer::Ending::kConfirmed, std::move(selected)};
+}
+
+// Ends the dialog as `ending` says, unless it has ended; the event loop stops once the message
+// that brought it has been dispatched.
+void ListDialogWindow::End(ListDialogAnswer::Ending ending) {
+  if (answer_) return;
+  answer_ = ListDialogAnswer{ending, Selection()};
 }
 
 LRESULT CALLBACK ListDialogWindow::WindowProc(HWND window, UINT message, WPARAM wparam,
@@ -176,30 +187,33 @@ LRESULT CALLBACK ListDialogWindow::WindowProc(HWND window, UINT message, WPARAM 
   }
   auto* dialog = reinterpret_cast<ListDialogWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!dialog) return ::DefDlgProcW(window, message, wparam, lparam);
-  return dialog->Handle(window, message, wparam, lparam);
+  try {
+    return dialog->Handle(window, message, wparam, lparam);
+  } catch (...) {
+    if (!dialog->failure_) dialog->failure_ = std::current_exception();
+    return 0;
+  }
 }
 
 LRESULT ListDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wparam), code = HIWORD(wparam);
-      if (id == kOkId && code == BN_CLICKED && on_button_) {
-        RunAction([this] { return on_button_(0); });
-      } else if (id == kCancelId && code == BN_CLICKED && on_button_) {
-        RunAction([this] { return on_button_(1); });
-      } else if ((id == kSingleListId || id == kMultiListId) && code == LBN_DBLCLK &&
-                 on_double_click_) {
-        RunAction(on_double_click_);
+      if (id == kOkId && code == BN_CLICKED) {
+        Confirm();
+      } else if (id == kCancelId && code == BN_CLICKED) {
+        End(ListDialogAnswer::Ending::kCancelled);
+      } else if ((id == kSingleListId || id == kMultiListId) && code == LBN_DBLCLK) {
+        Confirm();
       } else if (id == kMultiListId && code == LBN_SELCHANGE) {
         KeepRequiredSelected();
       } else if (id == kTimeRanOutId) {
-        const auto& action = on_time_out_ ? on_time_out_ : on_close_;
-        if (action) RunAction(action);
+        End(ListDialogAnswer::Ending::kTimeRanOut);
       }
       return 0;
     }
     case WM_CLOSE:
-      if (on_close_) RunAction(on_close_);
+      End(ListDialogAnswer::Ending::kClosed);
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wparam) == WA_INACTIVE) {
@@ -353,7 +367,7 @@ void ListDialogWindow::KeepRequiredSelected() {
   if (caret != LB_ERR) ::SendMessageW(list_, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
 }
 
-Status ListDialogWindow::Show(const ListDialogSetup& setup) {
+Status ListDialogWindow::Show(const ListDialogRequest& request, Tell tell) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
   const HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -373,15 +387,15 @@ Status ListDialogWindow::Show(const ListDialogSetup& setup) {
   // A fixed dialog frame: no resizing, no minimise or maximise box. Created hidden on the
   // primary monitor, whose DPI the layout then uses.
   window_.reset(::CreateWindowExW(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClassName,
-                                  setup.title.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 1,
-                                  1, nullptr, nullptr, instance, this));
+                                  request.title.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0,
+                                  1, 1, nullptr, nullptr, instance, this));
   if (!window_) return LastErrorStatus();
 
   // Creation order is the window order: the frame, the prompt, the list in use, "&OK",
   // "&Abbrechen", the other list. The tab stops are the list and the buttons; the prompt
   // standing right before the list gives the list its name for a screen reader.
   frame_ = AddControl(WC_BUTTONW, L"", BS_GROUPBOX | WS_VISIBLE, 0, kFrameId);
-  label_ = AddControl(WC_STATICW, PromptForTextControl(setup.prompt).c_str(),
+  label_ = AddControl(WC_STATICW, PromptForTextControl(request.prompt).c_str(),
                       SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL | WS_VISIBLE, 0, kLabelId);
   const DWORD list_style =
       WS_TABSTOP | WS_GROUP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
@@ -389,32 +403,30 @@ Status ListDialogWindow::Show(const ListDialogSetup& setup) {
     return AddControl(WC_LISTBOXW, L"", list_style | (extended ? LBS_EXTENDEDSEL : 0),
                       WS_EX_CLIENTEDGE, extended ? kMultiListId : kSingleListId);
   };
-  list_ = add_list(setup.multi_select);
+  list_ = add_list(request.multi_select);
   ok_ =
       AddControl(WC_BUTTONW, L"&OK", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP | WS_VISIBLE, 0, kOkId);
   cancel_ =
       AddControl(WC_BUTTONW, L"&Abbrechen", BS_PUSHBUTTON | WS_TABSTOP | WS_VISIBLE, 0, kCancelId);
   // The other list stays hidden, out of the way of the mouse and the Tab key.
-  other_list_ = add_list(!setup.multi_select);
+  other_list_ = add_list(!request.multi_select);
   if (!frame_ || !label_ || !list_ || !ok_ || !cancel_ || !other_list_) return LastErrorStatus();
-  if (setup.multi_select &&
+  if (request.multi_select &&
       !::SetWindowSubclass(list_, ServeSelectionKeys, 0, reinterpret_cast<DWORD_PTR>(this))) {
     return LastErrorStatus();
   }
   ::ShowWindow(list_, SW_SHOWNA);
 
-  if (setup.entries && !FillList(list_, *setup.entries)) {
+  if (!FillList(list_, request.entries)) {
     return Failure{L"Die Liste kann nicht alle Eintr\u00E4ge aufnehmen."};
   }
   LayOut(::GetDpiForWindow(window_.get()), nullptr);
-  ::EnableWindow(ok_, setup.ok_enabled);
-  Preselect(setup.preselected);
-  if (setup.multi_select) required_ = setup.required;
+  ::EnableWindow(ok_, request.ok_enabled);
+  Preselect(request.preselected);
+  if (request.multi_select) required_ = request.required;
 
-  on_button_ = setup.on_button;
-  on_double_click_ = setup.on_double_click;
-  on_close_ = setup.on_close;
-  on_time_out_ = setup.on_time_out;
+  check_ = request.check;
+  tell_ = std::move(tell);
 
   ::ShowWindow(window_.get(), SW_SHOW);
   ::SetForegroundWindow(window_.get());
@@ -439,28 +451,33 @@ std::vector<int> ListDialogWindow::Selection() const {
   return selected;
 }
 
-Outcome ListDialogWindow::RunUntilAnswered(Countdown& countdown) {
-  // The window is on the screen already: the scope owns it from the start.
-  const CountdownScope scope(countdown, WhenTimeRunsOut::kCommand, kTimeRanOutId, window_.get());
-  MSG message;
-  while (window_ && !outcome_ && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
-    // Tab, the access keys Alt+O and Alt+A, and the arrow keys of a dialog.
-    if (::IsDialogMessageW(window_.get(), &message)) continue;
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
+ListDialogAnswer ListDialogWindow::RunUntilAnswered(Countdown& countdown) {
+  {
+    // The window is on the screen already: the scope owns it from the start.
+    const CountdownScope scope(countdown, WhenTimeRunsOut::kCommand, kTimeRanOutId, window_.get());
+    MSG message;
+    while (window_ && !answer_ && !failure_ && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+      // Tab, the access keys Alt+O and Alt+A, and the arrow keys of a dialog.
+      if (::IsDialogMessageW(window_.get(), &message)) continue;
+      ::TranslateMessage(&message);
+      ::DispatchMessageW(&message);
+    }
   }
-  return outcome_.value_or(Outcome::NoAnswer(kExitCancelled));
+  // From here on the window serves nothing: the check and its box belong to this call.
+  if (!answer_) answer_ = ListDialogAnswer{};
+  check_ = nullptr;
+  tell_ = nullptr;
+  if (failure_) std::rethrow_exception(failure_);
+  return *answer_;
 }
 
-Status Win32System::ShowListDialog(const ListDialogSetup& setup) {
-  return list_dialog_.Show(setup);
-}
-
-std::vector<int> Win32System::ListDialogSelection() {
-  return list_dialog_.Selection();
-}
-
-Outcome Win32System::RunEventLoop() {
+Result<ListDialogAnswer> Win32System::ShowListDialog(const ListDialogRequest& request) {
+  const Status shown = list_dialog_.Show(request, [this](const std::wstring& refusal) {
+    // The dialog stays either way: a box that cannot be shown leaves the user at it.
+    static_cast<void>(
+        ShowMessage({.text = refusal, .title = L"Kelvari", .icon = MessageIcon::kStop}));
+  });
+  if (!shown.ok()) return shown.failure();
   return list_dialog_.RunUntilAnswered(countdown_);
 }
 

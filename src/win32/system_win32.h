@@ -45,9 +45,7 @@ class Win32System final : public System {
   InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
                           const std::wstring& proposal, const InputCheck& check,
                           bool hidden) override;
-  Status ShowListDialog(const ListDialogSetup& setup) override;
-  std::vector<int> ListDialogSelection() override;
-  Outcome RunEventLoop() override;
+  Result<ListDialogAnswer> ShowListDialog(const ListDialogRequest& request) override;
   FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
   BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) override;
   void StartCountdown(int seconds) override;

@@ -17,6 +17,16 @@
 
 namespace kelvari::testing {
 
+// What the user does in the list dialog: makes `selection` (when given), then ends the
+// dialog as `ending` says; kConfirmed stands for "&OK" and a double click alike.
+struct ListUserAction {
+  ListDialogAnswer::Ending ending = ListDialogAnswer::Ending::kConfirmed;
+  std::optional<std::vector<int>> selection;
+};
+
+// Thrown when the user leaves the list dialog open: the run stops where the program waits.
+struct ListDialogLeftOpen {};
+
 struct FakeFile {
   std::string bytes;
   bool hidden = false;
@@ -252,20 +262,37 @@ class FakeDialogs : public virtual Dialogs {
     return {InputBoxAnswer::kCancelled, L"", L""};
   }
 
-  // The list dialog: its setup with a copy of the entries it showed, and the selection the
-  // user makes (the preselection until then). Its events are raised by the tests themselves.
-  std::vector<ListDialogSetup> list_dialogs;
+  // The list dialog: its requests with a copy of the entries it showed, and what the user
+  // does in it, in order (see ListUserAction). The dialog starts with the preselection; an
+  // action that is not served (the dialog has ended) stays in `list_actions`. When the actions
+  // run out while the dialog is shown, the user leaves it open: ListDialogLeftOpen ends the run
+  // where the program would wait.
+  std::vector<ListDialogRequest> list_dialogs;  // without their entries and check
   std::vector<std::wstring> list_entries_shown;
   Status list_dialog_status;
-  std::vector<int> list_selection;
-  Status ShowListDialog(const ListDialogSetup& setup) override {
-    list_dialogs.push_back(setup);
-    if (setup.entries) list_entries_shown = *setup.entries;
-    list_selection = setup.preselected;
-    return list_dialog_status;
+  std::deque<ListUserAction> list_actions;
+  Result<ListDialogAnswer> ShowListDialog(const ListDialogRequest& request) override {
+    list_dialogs.push_back(request);
+    list_dialogs.back().entries = {};  // they, and the check, serve only while it is shown
+    list_dialogs.back().check = nullptr;
+    list_entries_shown.assign(request.entries.begin(), request.entries.end());
+    if (!list_dialog_status.ok()) return list_dialog_status.failure();
+    std::vector<int> selection = request.preselected;
+    while (!list_actions.empty()) {
+      const ListUserAction action = list_actions.front();
+      list_actions.pop_front();
+      if (action.selection) selection = *action.selection;
+      if (action.ending != ListDialogAnswer::Ending::kConfirmed) {
+        return ListDialogAnswer{action.ending, selection};
+      }
+      if (const auto refusal = request.check(selection)) {
+        boxes.push_back({.text = *refusal, .title = L"Kelvari", .icon = MessageIcon::kStop});
+        continue;
+      }
+      return ListDialogAnswer{action.ending, selection};
+    }
+    throw ListDialogLeftOpen{};
   }
-  std::vector<int> ListDialogSelection() override { return list_selection; }
-  Outcome RunEventLoop() override { return Outcome::NoAnswer(kExitCancelled); }
 
   std::vector<FileDialogRequest> file_dialogs;         // every showing, in order
   std::deque<FileDialogOutcome> file_dialog_outcomes;  // empty: the user cancels

@@ -10,11 +10,29 @@ namespace kelvari {
 namespace {
 
 using testing::FakeSystem;
+using testing::ListUserAction;
 
-// Runs LISTBOX up to the shown dialog. The form stays alive, so its events can be raised.
+using Ending = ListDialogAnswer::Ending;
+
+// The user selects `selection`, when given, and ends the dialog as `ending` says.
+ListUserAction Act(Ending ending, std::optional<std::vector<int>> selection = std::nullopt) {
+  return {ending, std::move(selection)};
+}
+
+// "&OK" (or a double click) after the user has selected `selection`, when given.
+ListUserAction Ok(std::optional<std::vector<int>> selection = std::nullopt) {
+  return Act(Ending::kConfirmed, std::move(selection));
+}
+
+// Runs LISTBOX up to the shown dialog, which the user leaves open. Each action of the user runs
+// the call again from the start with everything the user has done so far, in a copy of the
+// system as the call found it.
 struct ListRun {
-  FakeSystem sys;
+  FakeSystem prepared;  // the system as the call finds it
+  FakeSystem sys;       // the system after the call
   testing::TestProgram program{sys};
+  std::vector<ListUserAction> actions;  // what the user has done so far
+  Settings used;
   std::optional<int> exit;
   std::wstring folder;  // of the files: empty for the current folder, else ending in a backslash
 
@@ -23,26 +41,33 @@ struct ListRun {
           std::map<std::wstring, std::wstring> environment = {}, const Settings& settings = {},
           const std::wstring& in_folder = L"")
       : folder(in_folder) {
-    sys.environment = std::move(environment);
-    sys.argument_text = folder + L"erg.txt ListBox " + folder + L"p.txt";
+    prepared.environment = std::move(environment);
+    prepared.argument_text = folder + L"erg.txt ListBox " + folder + L"p.txt";
     const std::string list = std::string(folder.begin(), folder.end()) + list_name;
-    sys.files[folder + L"p.txt"].bytes =
+    prepared.files[folder + L"p.txt"].bytes =
         testing::CrLf({"Auswahl", list.c_str(), attributes.c_str(), "Bitte", "", "w\xE4hlen"});
-    sys.files[folder + L"liste.txt"].bytes = list_bytes;
-    sys.files[folder + L"erg.txt"].bytes = "ALT\r\n";
+    prepared.files[folder + L"liste.txt"].bytes = list_bytes;
+    prepared.files[folder + L"erg.txt"].bytes = "ALT\r\n";
     // A folder given is one kv.cmd made for this call (see KvCmdCall).
-    const Settings used =
-        folder.empty() ? settings : testing::KvCmdCall(sys, folder.substr(0, folder.size() - 1));
-    exit = testing::RunProgram(sys, &program, used);
+    used = folder.empty() ? settings
+                          : testing::KvCmdCall(prepared, folder.substr(0, folder.size() - 1));
+    Replay();
   }
 
-  const ListDialogSetup& dialog() const { return sys.list_dialogs.at(0); }
+  const ListDialogRequest& dialog() const { return sys.list_dialogs.at(0); }
 
-  // Raises a user action and returns the exit code it ends the process with; nullopt while
+  // The user does `action` next; returns the exit code the process ends with, nullopt while
   // the dialog stays open.
-  template <typename Action>
-  std::optional<int> Do(Action action) {
-    return testing::Ends(program, action());
+  std::optional<int> Do(ListUserAction action) {
+    actions.push_back(std::move(action));
+    return Replay();
+  }
+  // Runs the call with the user's actions so far.
+  std::optional<int> Replay() {
+    sys = prepared;
+    sys.list_actions.assign(actions.begin(), actions.end());
+    exit = testing::RunProgram(sys, &program, used);
+    return exit;
   }
   std::string Result() { return sys.files[folder + L"erg.txt"].bytes; }
 };
@@ -175,9 +200,8 @@ TEST(ListBox, RequiredEntriesCannotBeUnselected) {
     ListRun run("MULTISELECT QUOTED REQUIRED=3,1", "a\r\nb\r\nc\r\n");
     ASSERT_EQ(run.exit, std::nullopt);
     EXPECT_EQ(run.dialog().required, (std::vector<int>{0, 2}));
-    run.sys.list_selection = {1};  // the user unselected both
-    const auto exit =
-        run.Do([&] { return timed_out ? run.dialog().on_time_out() : run.dialog().on_button(0); });
+    // The user has unselected both.
+    const auto exit = run.Do(Act(timed_out ? Ending::kTimeRanOut : Ending::kConfirmed, {{1}}));
     EXPECT_EQ(exit, kExitAnswered);
     EXPECT_EQ(run.Result(), "\"a\" \"b\" \"c\"\r\n");
   }
@@ -366,9 +390,8 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
                 "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\r\nx\r\n\xE4\xB8\xAD\r\nSo \"nicht\"",
                 "liste.txt", {}, settings);
     ASSERT_EQ(run.exit, std::nullopt);
-    run.sys.list_selection = c.selection;
-    const auto code = c.double_click ? run.Do(run.dialog().on_double_click)
-                                     : run.Do([&] { return run.dialog().on_button(0); });
+    // A double click confirms as "&OK" does (the fake dialog serves both alike).
+    const auto code = run.Do(Ok(c.selection));
     const bool refused = c.result == "ALT\r\n";
     EXPECT_EQ(code, refused ? std::nullopt : std::optional(kExitAnswered)) << c.attributes;
     EXPECT_EQ(run.Result(), c.result) << c.attributes;
@@ -378,8 +401,8 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
     EXPECT_NE(run.sys.boxes[0].text.find(c.why), std::wstring::npos) << c.attributes;
     EXPECT_TRUE(run.sys.boxes[0].text.ends_with(L"Bitte w\u00E4hlen Sie einen anderen Eintrag."));
     EXPECT_EQ(run.sys.boxes[0].icon, MessageIcon::kStop);
-    run.sys.list_selection = {0};  // another choice in the same dialog
-    EXPECT_EQ(run.Do([&] { return run.dialog().on_button(0); }), kExitAnswered);
+    // another choice in the same dialog
+    EXPECT_EQ(run.Do(Ok({{0}})), kExitAnswered);
     const bool quoted = ReadListBoxAttributes(run.sys.FromAnsi(c.attributes), run.sys).kind.quoted;
     EXPECT_EQ(run.Result(), quoted ? "\"Rot\"\r\n" : "Rot\r\n");
   }
@@ -388,9 +411,7 @@ TEST(ListDialogEvents, ConfirmingWritesTheSelection) {
 TEST(ListDialogEvents, CancelAndCloseLeaveTheResultFile) {
   for (int way = 0; way < 2; ++way) {
     ListRun run("MULTISELECT", "a\r\nb\r\n");
-    run.sys.list_selection = {0};
-    const auto code = way == 0 ? run.Do([&] { return run.dialog().on_button(1); })
-                               : run.Do(run.dialog().on_close);
+    const auto code = run.Do(Act(way == 0 ? Ending::kCancelled : Ending::kClosed, {{0}}));
     EXPECT_EQ(code, kExitCancelled);
     EXPECT_EQ(run.Result(), "ALT\r\n");
   }
@@ -414,8 +435,7 @@ TEST(ListDialogEvents, OkAndTimeRunningOutAnswerThePreselection) {
     for (const bool time_out : {false, true}) {
       ListRun run(c.attributes, "Rot\r\n Gr\xC3\xBCn \r\nBlau\r\n\xE4\xB8\xAD\r\nSo \"nicht\"");
       ASSERT_EQ(run.exit, std::nullopt) << c.attributes;
-      const auto code = time_out ? run.Do(run.dialog().on_time_out)
-                                 : run.Do([&] { return run.dialog().on_button(0); });
+      const auto code = run.Do(Act(time_out ? Ending::kTimeRanOut : Ending::kConfirmed));
       EXPECT_EQ(run.Result(), c.result) << c.attributes;
       if (!c.why) {
         EXPECT_EQ(code, kExitAnswered) << c.attributes;
@@ -433,27 +453,25 @@ TEST(ListDialogEvents, OkAndTimeRunningOutAnswerThePreselection) {
   }
   // Without a preselection the dialog ends as its close box does.
   ListRun run("MULTISELECT", "a\r\n");
-  EXPECT_EQ(run.Do(run.dialog().on_time_out), kExitCancelled);
+  EXPECT_EQ(run.Do(Act(Ending::kTimeRanOut)), kExitCancelled);
   EXPECT_EQ(run.Result(), "ALT\r\n");
 }
 
 TEST(ListDialogEvents, DoubleClickConfirmsAnEmptyList) {
   ListRun run("", "");
   EXPECT_FALSE(run.dialog().ok_enabled);
-  EXPECT_EQ(run.Do(run.dialog().on_double_click), kExitAnswered);
+  EXPECT_EQ(run.Do(Ok()), kExitAnswered);
   EXPECT_EQ(run.Result(), "\r\n");
 }
 
 TEST(ListDialogEvents, ClicksWhileAFaultIsShownAreIgnored) {
   ListRun run("", "a\r\nb\r\n");
-  run.sys.files[L"erg.txt"].unwritable = true;
-  run.sys.list_selection = {1};
-  std::vector<bool> served;
-  run.sys.while_box_shown = [&] {
-    served = {run.dialog().on_button(1).has_value(), run.dialog().on_close().has_value(),
-              run.dialog().on_button(0).has_value(), run.dialog().on_double_click().has_value()};
-  };
-  EXPECT_EQ(run.Do([&] { return run.dialog().on_button(0); }), kExitFailed);
+  run.prepared.files[L"erg.txt"].unwritable = true;
+  // While the fault is shown the user cancels, closes, confirms and double-clicks.
+  run.actions = {Ok({{1}}), Act(Ending::kCancelled), Act(Ending::kClosed), Ok(), Ok()};
+  EXPECT_EQ(run.Replay(), kExitFailed);
+  std::vector<bool> served;  // of the four later actions
+  for (std::size_t n = 0; n < 4; ++n) served.push_back(n < 4 - run.sys.list_actions.size());
   ASSERT_EQ(run.sys.boxes.size(), 1u);
   EXPECT_EQ(run.sys.boxes[0].text.substr(0, 19), L"Die Ergebnisdatei '");
   EXPECT_EQ(run.Result(), "ALT\r\n");
@@ -481,8 +499,7 @@ TEST(ListDialogEvents, AMultipleAnswerLeavesItsEntriesForKvCmd) {
     const std::wstring folder = c.by_kv_cmd ? L"C:\\T\\kv1.tmp\\" : L"";
     ListRun run(c.attributes, "100% !x!\r\n Gr\xFCn \r\nBlau\r\n\r\nx\r\n;a ^b", "liste.txt", {},
                 {}, folder);
-    run.sys.list_selection = c.selection;
-    EXPECT_EQ(run.Do([&] { return run.dialog().on_button(0); }), kExitAnswered);
+    EXPECT_EQ(run.Do(Ok(c.selection)), kExitAnswered);
     const bool written = c.by_kv_cmd && std::string(c.attributes).starts_with("MULTI");
     for (std::size_t n = 0; n < c.entries.size(); ++n) {
       EXPECT_EQ(run.sys.files[folder + L"eintrag" + std::to_wstring(n + 1) + L".txt"].bytes,

@@ -14,22 +14,18 @@ struct TestProgram : Program {
   explicit TestProgram(System& system) : Program(system, CommandTable()) {}
 };
 
-// The exit code, or nullopt when the list dialog is left on the screen. `program_out` keeps
-// the program alive (for the dialog's events); `settings` stand for the environment's.
+// The exit code, or nullopt when the user leaves the list dialog open (the program waits
+// there; see FakeDialogs::list_actions). `program_out` keeps the call for a look at it;
+// `settings` stand for the environment's.
 inline std::optional<int> RunProgram(FakeSystem& system, Program* program_out = nullptr,
                                      const Settings& settings = {}) {
   TestProgram local(system);
   Program& program = program_out ? *program_out : local;
-  const Outcome outcome = program.Start(settings);
-  if (outcome.kind == Outcome::kDialogShown) return std::nullopt;
-  return program.Finish(outcome);
-}
-
-// The exit code when `step` ends the command (after Finish has carried it out), or nullopt
-// when the command goes on.
-inline std::optional<int> Ends(Program& program, const Step& step) {
-  if (!step) return std::nullopt;
-  return program.Finish(*step);
+  try {
+    return program.Finish(program.Start(settings));
+  } catch (const ListDialogLeftOpen&) {
+    return std::nullopt;
+  }
 }
 
 // Sets up `system` for the command line `args` with the parameter file p.txt holding `params`
