@@ -1,6 +1,7 @@
 // The file dialog that FILEOPENBOX and FILESAVEBOX share: the title from line 1, the proposed
 // name from line 2, the folder it opens in from line 3, the file types from line 4, and its
-// options from line 5 when that is an option line (file_box_options.h).
+// options from line 5 when that is an option line (file_box_options.h). The system gives a
+// chosen path of any length whole.
 #pragma once
 
 #include "core/invocation.h"
@@ -8,9 +9,6 @@
 #include "core/system.h"
 
 namespace kelvari {
-
-// Room for the chosen path: the longest path the system knows, with its ending NUL.
-inline constexpr std::size_t kFileDialogBufferChars = 32768;
 
 // Shows the file dialog of `kind` once; the answer is the chosen path, or, after a cancel, the
 // proposal of line 2 unchanged (exit code 1). A path of any length the system knows comes back

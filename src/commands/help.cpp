@@ -3,15 +3,9 @@
 #include "core/paths_and_version.h"
 
 namespace kelvari {
-namespace {
-
-constexpr int kShowDefault = 10;  // SW_SHOWDEFAULT
-
-}  // namespace
 
 Outcome ShowHelp(TextsAndFiles& texts, Dialogs& dialogs) {
-  dialogs.ShellExecuteOpen(dialogs.MainWindow(), ProgramFolder(texts) + L"Kelvari.htm",
-                           kShowDefault);
+  dialogs.OpenDocument(DocumentKind::kManual, ProgramFolder(texts) + L"Kelvari.htm");
   if (dialogs.MessageBox(L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...", L"KELVARI",
                          kMbIconInformation) <= 0) {
     return Outcome::Fault(L"Das Meldungsfenster konnte nicht angezeigt werden.");

@@ -15,11 +15,11 @@ std::wstring FolderPrompt(const Invocation& call) {
 
 Outcome AnswerBrowsedFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs,
                             FolderDialogRequest request) {
-  request.owner = dialogs.MainWindow();
-  const BrowsedFolder folder = dialogs.BrowseForFolder(request);
-  if (folder.failed) {
+  const Result<BrowsedFolder> browsed = dialogs.BrowseForFolder(request);
+  if (!browsed.ok()) {
     return Outcome::Fault(L"Der Dialog zur Ordnerauswahl konnte nicht angezeigt werden.");
   }
+  const BrowsedFolder& folder = browsed.value();
   if (!folder.chosen) return Outcome::Answer(std::wstring(), kExitCancelled);
   if (!folder.path) {
     // Never a cut path: it could name another folder.
