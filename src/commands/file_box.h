@@ -1,7 +1,6 @@
 // The file dialog that FILEOPENBOX and FILESAVEBOX share: the title from line 1, the proposed
 // name from line 2, the folder it opens in from line 3, the file types from line 4, and its
-// options from line 5 when that is an option line (file_box_options.h). The system gives a
-// chosen path of any length whole.
+// options from line 5 when that is an option line (file_box_options.h).
 #pragma once
 
 #include "core/invocation.h"

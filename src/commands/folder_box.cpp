@@ -18,7 +18,7 @@ Outcome AskForFolderWithOptions(const Invocation& call, TextsAndFiles& texts, Di
   }
   request.new_folder_button = true;
   request.path_field = true;
-  return AnswerBrowsedFolder(call, texts, dialogs, std::move(request));
+  return AnswerBrowsedFolder(call, texts, dialogs, request);
 }
 
 }  // namespace kelvari

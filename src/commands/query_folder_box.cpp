@@ -14,7 +14,7 @@ std::wstring FolderPrompt(const Invocation& call) {
 }
 
 Outcome AnswerBrowsedFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs,
-                            FolderDialogRequest request) {
+                            const FolderDialogRequest& request) {
   const Result<BrowsedFolder> browsed = dialogs.BrowseForFolder(request);
   if (!browsed.ok()) {
     return Outcome::Fault(L"Der Dialog zur Ordnerauswahl konnte nicht angezeigt werden.");
@@ -33,7 +33,7 @@ Outcome AnswerBrowsedFolder(const Invocation& call, TextsAndFiles& texts, Dialog
 Outcome AskForFolder(const Invocation& call, TextsAndFiles& texts, Dialogs& dialogs) {
   FolderDialogRequest request;
   request.prompt = FolderPrompt(call);
-  return AnswerBrowsedFolder(call, texts, dialogs, std::move(request));
+  return AnswerBrowsedFolder(call, texts, dialogs, request);
 }
 
 }  // namespace kelvari
