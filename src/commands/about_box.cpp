@@ -35,15 +35,12 @@ bool CentresAboutBox(float screen_width_pixels, float screen_height_pixels) {
 }
 
 AboutBoxSetup AboutBoxHandlers(Process& process, Dialogs& dialogs) {
-  const auto load = [&process, &dialogs](float outer_width, float outer_height) {
+  const auto load = [&process, &dialogs]() {
     AboutBoxView view;
     const ScreenMetrics screen = dialogs.Screen();
     const float height_pixels = screen.height_twips / screen.twips_per_pixel_y;
     const float width_pixels = screen.width_twips / screen.twips_per_pixel_x;
-    if (CentresAboutBox(width_pixels, height_pixels)) {
-      view.left = CenteredPosition(screen.width_twips, outer_width);
-      view.top = CenteredPosition(screen.height_twips, outer_height);
-    }
+    view.centred = CentresAboutBox(width_pixels, height_pixels);
     view.button_captions = {L"Eine &E-Mail an mich schreiben",
                             L"Die 'News'-Seite auf meiner Web-Site \u00F6ffnen",
                             L"Dieses Fenster &schliessen"};
@@ -57,13 +54,13 @@ AboutBoxSetup AboutBoxHandlers(Process& process, Dialogs& dialogs) {
     view.text = AboutText(process.CurrentYear());
     return view;
   };
-  const auto click = [&dialogs](int button, WindowHandle self) {
+  const auto click = [&dialogs](int button) {
     switch (button) {
       case kMailButton:
-        dialogs.ShellExecuteOpen(self, MailTarget(), kShowNormal);
+        dialogs.OpenDocument(DocumentKind::kAddress, MailTarget());
         return false;
       case kNewsButton:
-        dialogs.ShellExecuteOpen(self, std::wstring(kNewsPage), kShowNormal);
+        dialogs.OpenDocument(DocumentKind::kAddress, std::wstring(kNewsPage));
         return false;
       default:
         return true;

@@ -31,8 +31,6 @@ inline constexpr std::array<TwipsRect, 3> kButtons{{
 // The about box's buttons, in tab order.
 enum AboutButton : int { kMailButton = 0, kNewsButton = 1, kCloseButton = 2 };
 
-inline constexpr int kShowNormal = 1;  // SW_SHOWNORMAL
-
 // The about text: name, purpose and version; the © line ending in `current_year`; the
 // closing line with the web site. Paragraphs are separated by two CR characters.
 std::wstring AboutText(int current_year);
@@ -46,7 +44,8 @@ bool CentresAboutBox(float screen_width_pixels, float screen_height_pixels);
 
 // The about box's handlers for Dialogs::ShowAboutBox: its load handler places the box (centred
 // on a screen larger than 640 × 480, else in the upper-left corner) and gives its texts; the
-// E-Mail and News buttons hand their targets to the shell and keep the box open, Close ends it.
+// E-Mail and News buttons hand their addresses to the shell and keep the box open, Close ends
+// it.
 AboutBoxSetup AboutBoxHandlers(Process& process, Dialogs& dialogs);
 
 }  // namespace kelvari

@@ -1,7 +1,5 @@
 #include "commands/file_box.h"
 
-#include <algorithm>
-
 #include "commands/file_box_filter.h"
 #include "commands/file_box_options.h"
 #include "core/answer_encoding.h"
@@ -35,25 +33,21 @@ Outcome AskInFileDialog(const Invocation& call, Text& texts, Files& files, Dialo
   if (call.LineCount() >= 5) {
     if (Step fault = ReadFileBoxOptions(call.Line(5), request, texts)) return *fault;
   }
-  request.owner = dialogs.MainWindow();
   request.title = call.Line(1);
   request.file_name = call.Line(2);
   request.initial_dir = call.Line(3);
-  request.filter = FilterList(call.Line(4));
-  request.buffer_chars = std::max(kFileDialogBufferChars, request.file_name.size() + 1);
+  request.file_types = FilterList(call.Line(4));
 
-  const FileDialogOutcome shown = dialogs.ShowFileDialog(request);
-  switch (shown.kind) {
-    case FileDialogOutcome::kConfirmed:
-      if (request.multi_select)
-        return PathsAnswer(texts, files, call.settings().charset, shown.paths);
-      return PathAnswer(texts, files, call.settings().charset, shown.path, kExitAnswered);
-    case FileDialogOutcome::kCancelled:
-      return PathAnswer(texts, files, call.settings().charset, request.file_name, kExitCancelled);
-    case FileDialogOutcome::kFailed:
-      break;
+  const Result<FileDialogChoice> shown = dialogs.ShowFileDialog(request);
+  if (!shown.ok()) {
+    return Outcome::Fault(L"Der Dateidialog konnte nicht angezeigt werden:\r" + shown.reason());
   }
-  return Outcome::Fault(L"Der Dateidialog konnte nicht angezeigt werden:\r" + shown.reason);
+  const FileDialogChoice& choice = shown.value();
+  const ResultCharset charset = call.settings().charset;
+  if (!choice.chosen) return PathAnswer(texts, files, charset, request.file_name, kExitCancelled);
+  if (request.multi_select) return PathsAnswer(texts, files, charset, choice.paths);
+  const std::wstring path = choice.paths.empty() ? std::wstring() : choice.paths.front();
+  return PathAnswer(texts, files, charset, path, kExitAnswered);
 }
 
 }  // namespace kelvari

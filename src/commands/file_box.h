@@ -9,9 +9,6 @@
 
 namespace kelvari {
 
-// Room for the chosen path: the longest path the system knows, with its ending NUL.
-inline constexpr std::size_t kFileDialogBufferChars = 32768;
-
 // Shows the file dialog of `kind` once; the answer is the chosen path, or, after a cancel, the
 // proposal of line 2 unchanged (exit code 1). A path of any length the system knows comes back
 // whole. With MULTISELECT the answer is every chosen path in double quotes, one blank between

@@ -20,24 +20,21 @@ std::vector<std::wstring_view> SplitAtBars(std::wstring_view text) {
 
 }  // namespace
 
-std::wstring FilterList(std::wstring_view filter) {
-  // A NUL inside a part would end the system's list early or make it odd: drop them.
+std::vector<FileType> FilterList(std::wstring_view filter) {
   std::wstring text(filter);
   std::erase(text, L'\0');
   if (text.empty()) return {};
   std::vector<std::wstring_view> parts = SplitAtBars(text);
   if (parts.size() > 1 && parts.back().empty()) parts.pop_back();
 
-  std::wstring list;
+  std::vector<FileType> list;
   for (std::size_t i = 0; i < parts.size(); i += 2) {
     const std::wstring_view description = parts[i];
     const std::wstring_view patterns = i + 1 < parts.size() ? parts[i + 1] : std::wstring_view();
     if (description.empty() && patterns.empty()) continue;
     const std::wstring_view shown_patterns = patterns.empty() ? kAllFiles : patterns;
-    list += description.empty() ? shown_patterns : description;
-    list += L'\0';
-    list += shown_patterns;
-    list += L'\0';
+    list.push_back({std::wstring(description.empty() ? shown_patterns : description),
+                    std::wstring(shown_patterns)});
   }
   return list;
 }

@@ -19,7 +19,7 @@ Outcome AskForFolderWithOptions(const Invocation& call, Text& texts, Files& file
   }
   request.new_folder_button = true;
   request.path_field = true;
-  return AnswerBrowsedFolder(call, texts, files, dialogs, std::move(request));
+  return AnswerBrowsedFolder(call, texts, files, dialogs, request);
 }
 
 }  // namespace kelvari

@@ -3,15 +3,9 @@
 #include "core/paths_and_version.h"
 
 namespace kelvari {
-namespace {
-
-constexpr int kShowDefault = 10;  // SW_SHOWDEFAULT
-
-}  // namespace
 
 Outcome ShowHelp(Process& process, Dialogs& dialogs) {
-  dialogs.ShellExecuteOpen(dialogs.MainWindow(), ProgramFolder(process) + L"Kelvari.htm",
-                           kShowDefault);
+  dialogs.OpenDocument(DocumentKind::kManual, ProgramFolder(process) + L"Kelvari.htm");
   if (!dialogs
            .ShowMessage({.text = L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...",
                          .title = L"KELVARI",

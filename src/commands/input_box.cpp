@@ -10,18 +10,14 @@ namespace kelvari {
 Outcome AskInInputBox(const Invocation& call, Dialogs& dialogs, bool hidden,
                       const InputCheck& check,
                       const std::function<Outcome(const std::wstring& text)>& on_confirmed) {
-  const InputBoxAnswer answer =
+  const Result<InputBoxAnswer> answer =
       dialogs.InputBox(call.PromptFrom(3), BoxTitle(call.Line(1)), call.Line(2), check, hidden);
-  switch (answer.kind) {
-    case InputBoxAnswer::kConfirmed:
-      return on_confirmed(answer.text);
-    case InputBoxAnswer::kCancelled:
-      // The batch file reads an empty answer; the exit code tells it the box was cancelled.
-      return Outcome::Answer(std::wstring(), kExitCancelled);
-    case InputBoxAnswer::kFailed:
-      break;
+  if (!answer.ok()) {
+    return Outcome::Fault(L"Das Eingabefenster konnte nicht angezeigt werden:\r" + answer.reason());
   }
-  return Outcome::Fault(L"Das Eingabefenster konnte nicht angezeigt werden:\r" + answer.reason);
+  if (answer.value().confirmed) return on_confirmed(answer.value().text);
+  // The batch file reads an empty answer; the exit code tells it the box was cancelled.
+  return Outcome::Answer(std::wstring(), kExitCancelled);
 }
 
 Outcome AskForText(const Invocation& call, Text& texts, Dialogs& dialogs) {

@@ -14,12 +14,12 @@ std::wstring FolderPrompt(const Invocation& call) {
 }
 
 Outcome AnswerBrowsedFolder(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs,
-                            FolderDialogRequest request) {
-  request.owner = dialogs.MainWindow();
-  const BrowsedFolder folder = dialogs.BrowseForFolder(request);
-  if (folder.failed) {
+                            const FolderDialogRequest& request) {
+  const Result<BrowsedFolder> browsed = dialogs.BrowseForFolder(request);
+  if (!browsed.ok()) {
     return Outcome::Fault(L"Der Dialog zur Ordnerauswahl konnte nicht angezeigt werden.");
   }
+  const BrowsedFolder& folder = browsed.value();
   if (!folder.chosen) return Outcome::Answer(std::wstring(), kExitCancelled);
   if (!folder.path) {
     // Never a cut path: it could name another folder.
@@ -33,7 +33,7 @@ Outcome AnswerBrowsedFolder(const Invocation& call, Text& texts, Files& files, D
 Outcome AskForFolder(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs) {
   FolderDialogRequest request;
   request.prompt = FolderPrompt(call);
-  return AnswerBrowsedFolder(call, texts, files, dialogs, std::move(request));
+  return AnswerBrowsedFolder(call, texts, files, dialogs, request);
 }
 
 }  // namespace kelvari

@@ -13,12 +13,11 @@ namespace kelvari {
 // Every kept parameter line, each followed by CR LF.
 std::wstring FolderPrompt(const Invocation& call);
 
-// Shows the folder-browse dialog of `request`, owned by the main window. The answer is the
-// chosen folder as the shell gives it (a drive's root with its backslash), in a form the
-// result's encoding holds (its short form, else a fault); an empty line with exit code 1 after
-// a cancel. A dialog that could not be shown, or a path the system cannot give whole, is a
-// fault.
+// Shows the folder-browse dialog of `request`. The answer is the chosen folder as the shell
+// gives it (a drive's root with its backslash), in a form the result's encoding holds (its short
+// form, else a fault); an empty line with exit code 1 after a cancel. A dialog that could not be
+// shown, or a path the system cannot give whole, is a fault.
 Outcome AnswerBrowsedFolder(const Invocation& call, Text& texts, Files& files, Dialogs& dialogs,
-                            FolderDialogRequest request);
+                            const FolderDialogRequest& request);
 
 }  // namespace kelvari

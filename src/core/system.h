@@ -25,9 +25,6 @@
 
 namespace kelvari {
 
-// An opaque window handle (HWND in the Win32 build); nullptr for none.
-using WindowHandle = void*;
-
 // The primary screen's size in twips and the twips of one pixel.
 struct ScreenMetrics {
   float width_twips = 0;
@@ -49,9 +46,8 @@ using InputCheck = std::function<std::optional<std::wstring>(const std::wstring&
 
 // What the user did with the input box.
 struct InputBoxAnswer {
-  enum Kind { kConfirmed, kCancelled, kFailed } kind = kCancelled;
-  std::wstring text;    // the entry field's text when confirmed
-  std::wstring reason;  // the system's description when the box could not be shown
+  bool confirmed = false;  // false: the user cancelled
+  std::wstring text;       // the entry field's text when confirmed
 };
 
 // The list dialog's request: what it shows, and the check of a selection the user confirms.
@@ -86,21 +82,29 @@ struct ListDialogAnswer {
 };
 
 // What the about box shows: its caption, its text, the captions and tooltips of its three
-// buttons in tab order, and where its top left corner goes on the screen, in twips.
+// buttons in tab order, and where it goes: centred on the work area like every window of the
+// program, or into the upper-left corner of the screen.
 struct AboutBoxView {
   std::wstring caption;
   std::wstring text;
   std::array<std::wstring, 3> button_captions;
   std::array<std::wstring, 3> button_tooltips;
-  float left = 0, top = 0;
+  bool centred = true;
 };
 
-// The about box's handlers. `on_load` runs before the box is shown, with the window's outer
-// size in twips, and tells what it shows; `on_button` runs for a click on a button (0 to 2, in
-// tab order) with the box's own window, and closes the box by returning true.
+// The about box's handlers. `on_load` runs before the box is shown and tells what it shows;
+// `on_button` runs for a click on a button (0 to 2, in tab order) and closes the box by
+// returning true.
 struct AboutBoxSetup {
-  std::function<AboutBoxView(float outer_width, float outer_height)> on_load;
-  std::function<bool(int button, WindowHandle self)> on_button;
+  std::function<AboutBoxView()> on_load;
+  std::function<bool(int button)> on_button;
+};
+
+// What a document handed to the shell is; it decides how the window of the program that shows
+// it first appears.
+enum class DocumentKind {
+  kAddress,  // an e-mail or web address of the about box: a window of normal size
+  kManual,   // the program's manual: as that program starts by default
 };
 
 // Texts in the system's ways: the user locale's upper-casing and the ANSI code page.
@@ -190,7 +194,9 @@ class Process {
   virtual bool RecordedProcessHasEnded(const std::wstring& record) = 0;
 };
 
-// The program's windows: message boxes, the dialogs, and the shell's "Open".
+// The program's windows: message boxes, the dialogs, and the shell's "Open". The system
+// chooses the window each belongs to: the program's own window that is up (the about box while
+// it stands), or else its hidden main window.
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -200,12 +206,9 @@ class Dialogs {
   // to it. When its time runs out (see StartCountdown) it ends as its default button would.
   virtual Result<PressedButton> ShowMessage(const MessageRequest& request) = 0;
 
-  // The hidden main window, created on first use; it owns the program's dialogs.
-  virtual WindowHandle MainWindow() = 0;
-
-  // Hands `target` to the shell's "Open" verb (ANSI form) with `show_mode`; the outcome is
-  // not reported.
-  virtual void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) = 0;
+  // Hands `target` (a document's path or an address) to the shell's "Open" verb in the ANSI
+  // code page, a path the code page cannot hold by its short form; the outcome is not reported.
+  virtual void OpenDocument(DocumentKind kind, const std::wstring& target) = 0;
 
   // The size of the primary screen.
   virtual ScreenMetrics Screen() = 0;
@@ -216,24 +219,26 @@ class Dialogs {
   // Shows the modal input box: `proposal` stands selected in the entry field, which hides
   // what it holds when `hidden` (a password). "OK" closes it only when `check` has nothing to
   // say about the text; otherwise its message is shown. When its time runs out (see
-  // TimeLimit) it closes with the field's text, unchecked.
-  virtual InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
-                                  const std::wstring& proposal, const InputCheck& check,
-                                  bool hidden) = 0;
+  // TimeLimit) it closes with the field's text, unchecked. A failure: the box could not be
+  // shown.
+  virtual Result<InputBoxAnswer> InputBox(const std::wstring& prompt, const std::wstring& title,
+                                          const std::wstring& proposal, const InputCheck& check,
+                                          bool hidden) = 0;
 
   // Shows the list dialog modally and tells how it ended; a failure when it could not be
   // shown. The dialog stays on the screen, no longer served, until the process ends, so that a
   // box about its answer is modal to it.
   virtual Result<ListDialogAnswer> ShowListDialog(const ListDialogRequest& request) = 0;
 
-  // Shows the file-open or file-save dialog once, modal, and tells how it ended.
-  virtual FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) = 0;
+  // Shows the file-open or file-save dialog once, modal, centred, and tells what the user chose;
+  // a failure when it could not be shown or could not give the chosen path whole.
+  virtual Result<FileDialogChoice> ShowFileDialog(const FileDialogRequest& request) = 0;
 
   // Shows the shell's folder-browse dialog modally, centred, as `request` says, and tells which
   // folder the user chose. Only file-system folders can be confirmed. In the plain form the
   // prompt is shown in the ANSI code page (a character it lacks shows as its default
-  // character).
-  virtual BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) = 0;
+  // character). A failure: the dialog could not be shown.
+  virtual Result<BrowsedFolder> BrowseForFolder(const FolderDialogRequest& request) = 0;
 
   // Shows the modal box with the batch file's own buttons, centred, and tells which button was
   // pressed (its index), or why the box could not be shown. When its time runs out (see

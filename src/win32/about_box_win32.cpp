@@ -16,6 +16,7 @@
 #include "win32/dialog_font_win32.h"
 #include "win32/system_win32.h"
 #include "win32/unique_handle_win32.h"
+#include "win32/work_area_win32.h"
 
 namespace kelvari {
 namespace {
@@ -31,7 +32,6 @@ using UniqueGdiObject = UniqueHandle<HGDIOBJ, ::DeleteObject, NullHandle>;
 
 struct AboutBox {
   const AboutBoxSetup* setup = nullptr;
-  ScreenMetrics screen;
   std::array<std::wstring, 3> tooltips;  // kept while the tooltip control shows them
   UniqueGdiObject picture;
   UniqueGdiObject label_font;
@@ -63,26 +63,16 @@ void AddTooltips(HWND dialog, std::array<std::wstring, 3>& tooltips) {
   }
 }
 
-// Sizes the box to the design's client area at `dpi`, runs the load handler with its outer size
-// and puts it where that handler says; returns what the box shows.
+// Sizes the box to the design's client area at `dpi`, runs the load handler and puts the box
+// where that handler says; returns what the box shows.
 AboutBoxView LoadAndPlace(HWND dialog, const AboutBox& box, int dpi) {
   // The client area of the design, at the monitor's resolution.
-  RECT outer{0, 0, TwipsToPixels(about_box_design::kClientWidth, dpi),
-             TwipsToPixels(about_box_design::kClientHeight, dpi)};
-  ::AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(::GetWindowLongW(dialog, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(::GetWindowLongW(dialog, GWL_EXSTYLE)),
-                             static_cast<UINT>(dpi));
-  const int outer_width = outer.right - outer.left;
-  const int outer_height = outer.bottom - outer.top;
-
-  const ScreenMetrics& screen = box.screen;
-  AboutBoxView view =
-      box.setup->on_load(static_cast<float>(outer_width) * screen.twips_per_pixel_x,
-                         static_cast<float>(outer_height) * screen.twips_per_pixel_y);
-  ::SetWindowPos(dialog, nullptr,
-                 static_cast<int>(std::lround(view.left / screen.twips_per_pixel_x)),
-                 static_cast<int>(std::lround(view.top / screen.twips_per_pixel_y)), outer_width,
-                 outer_height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE outer =
+      OuterSize(dialog, TwipsToPixels(about_box_design::kClientWidth, dpi),
+                TwipsToPixels(about_box_design::kClientHeight, dpi), static_cast<UINT>(dpi));
+  AboutBoxView view = box.setup->on_load();
+  ::SetWindowPos(dialog, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (view.centred) CentreOnWorkArea(dialog);
   return view;
 }
 
@@ -242,7 +232,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
         const int id = LOWORD(wparam);
         if (box && id >= kFirstButtonId && id < kFirstButtonId + 3 &&
             HIWORD(wparam) == BN_CLICKED) {
-          if (box->setup->on_button(id - kFirstButtonId, dialog)) ::EndDialog(dialog, 0);
+          if (box->setup->on_button(id - kFirstButtonId)) ::EndDialog(dialog, 0);
           return TRUE;
         }
         if (id == IDCANCEL) ::EndDialog(dialog, 0);  // Escape closes the box as Close does
@@ -286,7 +276,6 @@ bool Win32System::ShowAboutBox(const AboutBoxSetup& setup) {
 
   AboutBox box;
   box.setup = &setup;
-  box.screen = Screen();
   const CountdownScope countdown(countdown_, WhenTimeRunsOut::kClose);
   return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog_template.dialog,
                                    /*hWndParent=*/nullptr, AboutBoxProc,

@@ -11,8 +11,8 @@
 #include <string>
 #include <type_traits>
 
-#include "core/paths_and_version.h"
 #include "win32/countdown_win32.h"
+#include "win32/dialog_buffers_logic.h"
 #include "win32/folder_box_win32.h"
 #include "win32/system_win32.h"
 #include "win32/work_area_win32.h"
@@ -76,7 +76,7 @@ bool IsPlainName(const std::wstring& name) {
 
 // The shell's file-system path of `list`, or nullopt when it has none.
 std::optional<std::wstring> ShellPath(PCIDLIST_ABSOLUTE list) {
-  std::wstring path(32768, L'\0');  // the longest path the system knows
+  std::wstring path(kLongestPathChars, L'\0');
   if (!::SHGetPathFromIDListEx(list, path.data(), static_cast<DWORD>(path.size()),
                                GPFIDL_DEFAULT)) {
     return std::nullopt;
@@ -133,18 +133,19 @@ int CALLBACK OnBrowseEvent(HWND dialog, UINT message, LPARAM lparam, LPARAM data
 
 }  // namespace
 
-BrowsedFolder Win32System::BrowseForFolder(const FolderDialogRequest& request) {
+Result<BrowsedFolder> Win32System::BrowseForFolder(const FolderDialogRequest& request) {
   const ComScope com;
   BrowseState state;
   FolderBoxState folder_box;
   // Lives until the dialog is closed. A character that the code page lacks shows as its
   // default character: the prompt is only read by the user.
   const std::string ansi_prompt = request.plain ? ToAnsi(request.prompt).bytes : std::string();
+  const HWND owner = OwnerWindow();
   const CountdownScope countdown(countdown_, WhenTimeRunsOut::kCommand, IDCANCEL);
   UniqueItemIdList list;
   if (request.plain) {
     BROWSEINFOA info{};
-    info.hwndOwner = static_cast<HWND>(request.owner);
+    info.hwndOwner = owner;
     info.pidlRoot = nullptr;
     info.pszDisplayName = nullptr;
     info.lpszTitle = ansi_prompt.c_str();
@@ -157,7 +158,7 @@ BrowsedFolder Win32System::BrowseForFolder(const FolderDialogRequest& request) {
     PrepareFolderBox(folder_box, request);
     state.folder_box = &folder_box;
     BROWSEINFOW info{};
-    info.hwndOwner = static_cast<HWND>(request.owner);
+    info.hwndOwner = owner;
     info.lpszTitle = request.prompt.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     if (!request.new_folder_button) info.ulFlags |= BIF_NONEWFOLDERBUTTON;
@@ -166,16 +167,15 @@ BrowsedFolder Win32System::BrowseForFolder(const FolderDialogRequest& request) {
     info.lParam = reinterpret_cast<LPARAM>(&state);
     list.reset(::SHBrowseForFolderW(&info));
   }
-  if (!folder_box.typed.empty()) return {true, folder_box.typed};
+  if (!folder_box.typed.empty()) return BrowsedFolder{true, folder_box.typed};
   if (!list) {
     // Cancelled, or never on the screen (no desktop, say).
-    BrowsedFolder none;
-    none.failed = !state.shown;
-    return none;
+    if (!state.shown) return Failure{L"Sein Fenster konnte nicht erzeugt werden."};
+    return BrowsedFolder{};
   }
   // Wide, so no character is changed on the way, and whole whatever its length.
-  if (!ShellPath(list.get())) return {true, std::wstring()};  // an item without a path
-  return {true, WholePath(list.get(), 0)};
+  if (!ShellPath(list.get())) return BrowsedFolder{true, std::wstring()};  // an item without a path
+  return BrowsedFolder{true, WholePath(list.get(), 0)};
 }
 
 }  // namespace kelvari

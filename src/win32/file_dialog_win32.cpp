@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "win32/countdown_win32.h"
+#include "win32/dialog_buffers_logic.h"
 #include "win32/system_win32.h"
 #include "win32/thread_hook_target_win32.h"
 #include "win32/unique_handle_win32.h"
@@ -72,19 +73,19 @@ std::vector<std::wstring> PickedPaths(const std::wstring& buffer) {
 
 }  // namespace
 
-FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) {
-  FileDialogOutcome outcome;
+Result<FileDialogChoice> Win32System::ShowFileDialog(const FileDialogRequest& request) {
   const std::size_t chars =
-      std::min<std::size_t>(std::max(request.buffer_chars, request.file_name.size() + 1), MAXDWORD);
+      std::min<std::size_t>(FileDialogBufferChars(request.file_name.size()), MAXDWORD);
   std::wstring buffer(chars, L'\0');
   std::copy_n(request.file_name.begin(), std::min(request.file_name.size(), chars - 1),
               buffer.begin());
 
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
-  ofn.hwndOwner = static_cast<HWND>(request.owner);
-  // The filter already holds a NUL after its last string; c_str() adds the list's final one.
-  ofn.lpstrFilter = OrNull(request.filter);
+  ofn.hwndOwner = OwnerWindow();
+  // Lives until the dialog is closed.
+  const std::wstring filter = FileTypeFilter(request.file_types);
+  ofn.lpstrFilter = OrNull(filter);
   ofn.nFilterIndex = 1;
   ofn.lpstrFile = buffer.data();
   ofn.nMaxFile = static_cast<DWORD>(buffer.size());
@@ -113,25 +114,22 @@ FileDialogOutcome Win32System::ShowFileDialog(const FileDialogRequest& request) 
     shown = centring.DialogWasShown();
   }
   if (ok) {
-    outcome.kind = FileDialogOutcome::kConfirmed;
-    outcome.path = buffer.substr(0, buffer.find(L'\0'));
-    if (request.multi_select) outcome.paths = PickedPaths(buffer);
-    return outcome;
+    FileDialogChoice choice;
+    choice.chosen = true;
+    if (request.multi_select) {
+      choice.paths = PickedPaths(buffer);
+    } else {
+      choice.paths.push_back(TrimAtNull(buffer));
+    }
+    return choice;
   }
   const DWORD error = ::CommDlgExtendedError();
-  if (error == 0 && shown) {
-    outcome.kind = FileDialogOutcome::kCancelled;
-  } else if (error == 0) {
-    outcome.kind = FileDialogOutcome::kFailed;
-    outcome.reason = L"Sein Fenster konnte nicht erzeugt werden.";
-  } else {
-    // The buffer holds the longest path the system knows: a path that does not fit is never
-    // cut, but reported.
-    outcome.kind = FileDialogOutcome::kFailed;
-    outcome.reason = error == FNERR_BUFFERTOOSMALL ? L"Der gew\u00E4hlte Pfad ist zu lang."
-                                                   : L"Fehlercode " + std::to_wstring(error);
-  }
-  return outcome;
+  if (error == 0 && shown) return FileDialogChoice{};  // cancelled
+  if (error == 0) return Failure{L"Sein Fenster konnte nicht erzeugt werden."};
+  // The buffer holds the longest path the system knows: a path that does not fit is never cut,
+  // but reported.
+  return Failure{error == FNERR_BUFFERTOOSMALL ? L"Der gew\u00E4hlte Pfad ist zu lang."
+                                               : L"Fehlercode " + std::to_wstring(error)};
 }
 
 }  // namespace kelvari

@@ -86,9 +86,9 @@ void FitPromptAndCentre(HWND dialog) {
     ::SetWindowPos(entry, nullptr, at.left, at.top + grow, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     frame.bottom += grow;
   }
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-  const POINT at = CentredIn(work, width, height);
-  ::SetWindowPos(dialog, nullptr, at.x, at.y, width, height, SWP_NOZORDER);
+  ::SetWindowPos(dialog, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+  CentreOnWorkArea(dialog);
 }
 
 bool IsDown(int key) {
@@ -231,9 +231,9 @@ INT_PTR CALLBACK InputBoxProc(HWND dialog, UINT message, WPARAM wparam, LPARAM l
 
 }  // namespace
 
-InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstring& title,
-                                     const std::wstring& proposal, const InputCheck& check,
-                                     bool hidden) {
+Result<InputBoxAnswer> Win32System::InputBox(const std::wstring& prompt, const std::wstring& title,
+                                             const std::wstring& proposal, const InputCheck& check,
+                                             bool hidden) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 
@@ -260,18 +260,10 @@ InputBoxAnswer Win32System::InputBox(const std::wstring& prompt, const std::wstr
   const INT_PTR pressed =
       ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialog.get(), nullptr, InputBoxProc,
                                 reinterpret_cast<LPARAM>(&state));
-  InputBoxAnswer answer;
-  if (pressed == IDOK) {
-    answer.kind = InputBoxAnswer::kConfirmed;
-    answer.text = std::move(state.answer);
-  } else if (pressed == IDCANCEL) {
-    answer.kind = InputBoxAnswer::kCancelled;
-  } else {
-    answer.kind = InputBoxAnswer::kFailed;
-    answer.reason =
-        state.failed ? L"Interner Fehler im Eingabefenster." : SystemErrorText(::GetLastError());
-  }
-  return answer;
+  if (pressed == IDOK) return InputBoxAnswer{true, std::move(state.answer)};
+  if (pressed == IDCANCEL) return InputBoxAnswer{};
+  return Failure{state.failed ? L"Interner Fehler im Eingabefenster."
+                              : SystemErrorText(::GetLastError())};
 }
 
 }  // namespace kelvari

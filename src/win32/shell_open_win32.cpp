@@ -7,7 +7,10 @@
 
 namespace kelvari {
 
-void Win32System::ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) {
+void Win32System::OpenDocument(DocumentKind kind, const std::wstring& target) {
+  // A manual opens as its program starts by default; an address of the about box in a window
+  // of normal size.
+  const int show_mode = kind == DocumentKind::kManual ? SW_SHOWDEFAULT : SW_SHOWNORMAL;
   AnsiText ansi = ToAnsi(target);
   // A document in a folder whose name the code page cannot hold is opened by its short form;
   // without one the shell is handed the default characters and finds nothing, never another
@@ -18,7 +21,7 @@ void Win32System::ShellExecuteOpen(WindowHandle owner, const std::wstring& targe
       if (short_ansi.exact) ansi = std::move(short_ansi);
     }
   }
-  ::ShellExecuteA(static_cast<HWND>(owner), "Open", ansi.bytes.c_str(), /*lpParameters=*/nullptr,
+  ::ShellExecuteA(OwnerWindow(), "Open", ansi.bytes.c_str(), /*lpParameters=*/nullptr,
                   /*lpDirectory=*/nullptr, show_mode);
 }
 

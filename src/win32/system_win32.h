@@ -28,8 +28,7 @@ class Win32System final : public System {
   Status ReplaceFileContent(const std::wstring& path, std::string_view bytes) override;
   std::wstring ModulePath() override;
   std::optional<std::wstring> EnvironmentVariable(const std::wstring& name) override;
-  WindowHandle MainWindow() override;
-  void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override;
+  void OpenDocument(DocumentKind kind, const std::wstring& target) override;
   int CurrentYear() override;
   void WatchParent() override;
   bool ParentHasEnded() override;
@@ -42,12 +41,12 @@ class Win32System final : public System {
                       const std::function<bool(const std::wstring& name)>& own) override;
   ScreenMetrics Screen() override;
   bool ShowAboutBox(const AboutBoxSetup& setup) override;
-  InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
-                          const std::wstring& proposal, const InputCheck& check,
-                          bool hidden) override;
+  Result<InputBoxAnswer> InputBox(const std::wstring& prompt, const std::wstring& title,
+                                  const std::wstring& proposal, const InputCheck& check,
+                                  bool hidden) override;
   Result<ListDialogAnswer> ShowListDialog(const ListDialogRequest& request) override;
-  FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override;
-  BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) override;
+  Result<FileDialogChoice> ShowFileDialog(const FileDialogRequest& request) override;
+  Result<BrowsedFolder> BrowseForFolder(const FolderDialogRequest& request) override;
   void StartCountdown(int seconds) override;
   bool CountdownRanOut() override;
   bool CanListFolder(const std::wstring& folder) override;
@@ -63,6 +62,13 @@ class Win32System final : public System {
   Status ShowNotice(const NoticeRequest& request) override;
 
  private:
+  // The window that owns a dialog or a window of the shell the program opens: the program's own
+  // window that is up (the about box while it stands), or else the hidden main window.
+  HWND OwnerWindow();
+  // The hidden main window, made on first use; it stands for the program in owner relations
+  // and the shell.
+  HWND MainWindow();
+
   Countdown countdown_;
   ListDialogWindow list_dialog_;
   std::optional<UniqueWindow> main_window_;  // made on first use

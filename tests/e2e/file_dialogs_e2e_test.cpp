@@ -123,6 +123,7 @@ TEST_P(FileBoxE2E, ShowsTitleAndProposalAndAnswersThePath) {
   ASSERT_NE(field, nullptr);
   EXPECT_EQ(EditText(field), L"vorschlag.txt");
   EXPECT_TRUE(SettlesCentred(box));
+  EXPECT_EQ(ClassName(GetWindow(box, GW_OWNER)), L"KelvariMain");  // the program's hidden window
   const std::filesystem::path chosen = folder / (c.choose ? c.choose : L"");
   if (c.choose) {
     // A name in the dialog's folder, a full path in another one.
@@ -376,6 +377,7 @@ TEST_P(FolderBoxE2E, ShowsThePromptAndAnswersTheFolder) {
   ASSERT_NE(box, nullptr);
   EXPECT_NE(StaticWithText(box, L"Bitte einen Ordner\r\n\r\nw\u00E4hlen:\r\n"), nullptr);
   EXPECT_TRUE(SettlesCentred(box));
+  EXPECT_EQ(ClassName(GetWindow(box, GW_OWNER)), L"KelvariMain");  // the program's hidden window
   if (c.choose) {
     ASSERT_TRUE(SelectBrowseFolder(kv, box, c.choose));
     Press(GetDlgItem(box, IDOK));
@@ -436,6 +438,7 @@ TEST_P(FolderBoxWithOptionsE2E, ShowsTitleStartFolderAndTakesATypedPath) {
   ASSERT_TRUE(new_folder && IsWindowVisible(new_folder));
   EXPECT_EQ(Text(new_folder), L"&Neuer Ordner");
   EXPECT_TRUE(SettlesCentred(box));
+  EXPECT_EQ(ClassName(GetWindow(box, GW_OWNER)), L"KelvariMain");  // the program's hidden window
   HWND field = ChildOfClass(box, L"Edit");
   ASSERT_NE(field, nullptr);
   const std::wstring shown = std::filesystem::exists(c.start)

@@ -62,11 +62,11 @@ TEST(AboutBox, ButtonsOpenMailAndNewsAndKeepTheBoxOpen) {
   for (int i : {0, 1}) {
     EXPECT_EQ(sys.shell_calls[i].target,
               L"mailto:kelvari@example.org?subject=Kelvari (V" KELVARI_VERSION_WTEXT L")");
-    EXPECT_EQ(sys.shell_calls[i].show_mode, 1);
-    EXPECT_EQ(sys.shell_calls[i].owner, sys.info_window);
+    EXPECT_EQ(sys.shell_calls[i].kind, DocumentKind::kAddress);
   }
   EXPECT_EQ(sys.shell_calls[2].target, L"https://www.example.org/kelvari/news.htm");
-  EXPECT_EQ(sys.shell_calls[2].show_mode, 1);
+  EXPECT_EQ(sys.shell_calls[2].kind, DocumentKind::kAddress);
+  EXPECT_EQ(sys.main_window_created, 0);  // the about box owns what it opens
   EXPECT_TRUE(sys.files.empty());
   EXPECT_TRUE(sys.boxes.empty());
 }
@@ -87,23 +87,23 @@ TEST(AboutBox, PositionRule) {
   EXPECT_TRUE(CentresAboutBox(800, 600));
   EXPECT_TRUE(CentresAboutBox(641, 481));
 
+  // Centred on the work area, or in the upper-left corner of the screen.
   struct Case {
     ScreenMetrics screen;
-    float left, top;
+    bool centred;
   };
   const Case cases[] = {
-      {{19200, 15360, 15, 15}, (19200 - 9474) / 2, (15360 - 6906) / 2},  // 1280 x 1024
-      {{12000, 9000, 15, 15}, 1263, 1047},                               // 800 x 600
-      {{9600, 7200, 15, 15}, 0, 0},                                      // 640 x 480
-      {{15360, 7200, 15, 15}, 0, 0},                                     // 1024 x 480
-      {{9600, 7200, 7.5f, 7.5f}, 63, 147},  // 1280 x 960 at 192 dots per inch
-      {{9000, 6000, 15, 15}, 0, 0},         // smaller than the box
+      {{19200, 15360, 15, 15}, true},    // 1280 x 1024
+      {{12000, 9000, 15, 15}, true},     // 800 x 600
+      {{9600, 7200, 15, 15}, false},     // 640 x 480
+      {{15360, 7200, 15, 15}, false},    // 1024 x 480
+      {{9600, 7200, 7.5f, 7.5f}, true},  // 1280 x 960 at 192 dots per inch
+      {{9000, 6000, 15, 15}, false},     // smaller than the box
   };
   for (const Case& c : cases) {
     const FakeSystem sys = RunInfo({}, c.screen);
     ASSERT_EQ(sys.shown_info.size(), 1u);
-    EXPECT_EQ(sys.shown_info[0].left, c.left) << c.screen.width_twips;
-    EXPECT_EQ(sys.shown_info[0].top, c.top) << c.screen.height_twips;
+    EXPECT_EQ(sys.shown_info[0].centred, c.centred) << c.screen.width_twips;
   }
 }
 

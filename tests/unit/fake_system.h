@@ -203,38 +203,37 @@ class FakeDialogs : public virtual Dialogs {
     return answer;
   }
 
+  // The windows the program asked for that would make its hidden main window (a dialog or a
+  // document to open, when none of its windows is up).
   int main_window_created = 0;
-  WindowHandle MainWindow() override {
-    ++main_window_created;
-    return reinterpret_cast<WindowHandle>(0x1000);
-  }
 
   struct ShellCall {
-    WindowHandle owner;
+    DocumentKind kind;
     std::wstring target;
-    int show_mode;
   };
   std::vector<ShellCall> shell_calls;
-  void ShellExecuteOpen(WindowHandle owner, const std::wstring& target, int show_mode) override {
-    shell_calls.push_back({owner, target, show_mode});
+  void OpenDocument(DocumentKind kind, const std::wstring& target) override {
+    if (!about_box_up) ++main_window_created;
+    shell_calls.push_back({kind, target});
   }
 
   ScreenMetrics screen{19200, 15360, 15, 15};  // 1280 x 1024 pixels
   ScreenMetrics Screen() override { return screen; }
 
-  // The about box: its outer size in twips, the buttons the user clicks in order (a click on
-  // Close, or the end of the list, closes it) and a copy of it as it was shown.
-  float info_outer_width = 9474, info_outer_height = 6906;
+  // The about box: the buttons the user clicks in order (a click on Close, or the end of the
+  // list, closes it), a copy of it as it was shown, and whether it stands now.
   std::vector<int> info_clicks;
   std::vector<AboutBoxView> shown_info;
-  WindowHandle info_window = reinterpret_cast<WindowHandle>(0x2000);
+  bool about_box_up = false;
   bool info_shows = true;  // false: the box cannot be shown (no desktop)
   bool ShowAboutBox(const AboutBoxSetup& setup) override {
     if (!info_shows) return false;
-    shown_info.push_back(setup.on_load(info_outer_width, info_outer_height));
+    shown_info.push_back(setup.on_load());
+    about_box_up = true;
     for (int index : info_clicks) {
-      if (setup.on_button(index, info_window)) break;
+      if (setup.on_button(index)) break;
     }
+    about_box_up = false;
     return true;
   }
   // The input box: what it was shown with, and the answer the user gives. Each text of
@@ -245,11 +244,11 @@ class FakeDialogs : public virtual Dialogs {
     bool hidden;
   };
   std::vector<InputBoxCall> input_boxes;
-  InputBoxAnswer input_box_answer;
+  Result<InputBoxAnswer> input_box_answer;  // a cancel unless set
   std::vector<std::wstring> input_box_tries;
-  InputBoxAnswer InputBox(const std::wstring& prompt, const std::wstring& title,
-                          const std::wstring& proposal, const InputCheck& check,
-                          bool hidden) override {
+  Result<InputBoxAnswer> InputBox(const std::wstring& prompt, const std::wstring& title,
+                                  const std::wstring& proposal, const InputCheck& check,
+                                  bool hidden) override {
     input_boxes.push_back({prompt, title, proposal, hidden});
     if (input_box_tries.empty()) return input_box_answer;
     for (const std::wstring& text : input_box_tries) {
@@ -257,9 +256,9 @@ class FakeDialogs : public virtual Dialogs {
         boxes.push_back({.text = *refusal, .title = L"Kelvari", .icon = MessageIcon::kStop});
         continue;
       }
-      return {InputBoxAnswer::kConfirmed, text, L""};
+      return InputBoxAnswer{true, text};
     }
-    return {InputBoxAnswer::kCancelled, L"", L""};
+    return InputBoxAnswer{};
   }
 
   // The list dialog: its requests with a copy of the entries it showed, and what the user
@@ -294,12 +293,13 @@ class FakeDialogs : public virtual Dialogs {
     throw ListDialogLeftOpen{};
   }
 
-  std::vector<FileDialogRequest> file_dialogs;         // every showing, in order
-  std::deque<FileDialogOutcome> file_dialog_outcomes;  // empty: the user cancels
-  FileDialogOutcome ShowFileDialog(const FileDialogRequest& request) override {
+  std::vector<FileDialogRequest> file_dialogs;                // every showing, in order
+  std::deque<Result<FileDialogChoice>> file_dialog_outcomes;  // empty: the user cancels
+  Result<FileDialogChoice> ShowFileDialog(const FileDialogRequest& request) override {
+    ++main_window_created;
     file_dialogs.push_back(request);
-    if (file_dialog_outcomes.empty()) return {};
-    FileDialogOutcome outcome = file_dialog_outcomes.front();
+    if (file_dialog_outcomes.empty()) return FileDialogChoice{};
+    Result<FileDialogChoice> outcome = file_dialog_outcomes.front();
     file_dialog_outcomes.pop_front();
     return outcome;
   }
@@ -307,18 +307,17 @@ class FakeDialogs : public virtual Dialogs {
   // The folder-browse dialog: what it was shown with and the folder the user chooses.
   int browse_dialogs = 0;
   std::wstring browse_prompt;
-  WindowHandle browse_owner = nullptr;
   std::optional<std::wstring> browse_choice;  // the chosen folder's path; nullopt: cancel
   bool browse_path_whole = true;              // false: the system cannot give the path whole
   std::vector<FolderDialogRequest> browse_requests;
-  BrowsedFolder BrowseForFolder(const FolderDialogRequest& request) override {
+  Result<BrowsedFolder> BrowseForFolder(const FolderDialogRequest& request) override {
+    ++main_window_created;
     ++browse_dialogs;
     browse_requests.push_back(request);
-    browse_owner = request.owner;
     browse_prompt = request.prompt;
-    if (!browse_choice) return {};
-    if (!browse_path_whole) return {true, std::nullopt};
-    return {true, *browse_choice};
+    if (!browse_choice) return BrowsedFolder{};
+    if (!browse_path_whole) return BrowsedFolder{true, std::nullopt};
+    return BrowsedFolder{true, *browse_choice};
   }
 
   // The button boxes shown, and the button the user presses in each (index, or -1: the box

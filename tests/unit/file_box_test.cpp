@@ -2,6 +2,7 @@
 
 #include "commands/file_box_filter.h"
 #include "run_program.h"
+#include "win32/dialog_buffers_logic.h"
 
 namespace kelvari {
 namespace {
@@ -17,6 +18,7 @@ std::wstring Nul(std::wstring_view with_bars) {
   return s;
 }
 
+// The file types as the file dialog reads them (win32/dialog_buffers_logic.h).
 TEST(FilterList, BarsBecomeNulEndedStrings) {
   struct Case {
     const wchar_t* filter;
@@ -38,8 +40,19 @@ TEST(FilterList, BarsBecomeNulEndedStrings) {
       {L"Te#xt|*.t#xt", L"Text#*.txt#"},  // NULs inside parts are dropped
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(FilterList(Nul(c.filter)), Nul(c.list)) << ::testing::PrintToString(c.filter);
+    EXPECT_EQ(FileTypeFilter(FilterList(Nul(c.filter))), Nul(c.list))
+        << ::testing::PrintToString(c.filter);
   }
+}
+
+// A buffer the system filled (win32/dialog_buffers_logic.h).
+TEST(DialogBuffers, TrimAtNull) {
+  EXPECT_EQ(TrimAtNull(std::wstring(260, L'\0')), L"");
+  EXPECT_EQ(TrimAtNull(L"C:\\Daten"), L"C:\\Daten");
+  std::wstring buffer = L"C:\\Daten";
+  buffer.resize(260, L'\0');
+  EXPECT_EQ(TrimAtNull(buffer), L"C:\\Daten");
+  EXPECT_EQ(TrimAtNull(std::wstring(L"a\0b", 3)), L"a");
 }
 
 struct FileBoxRun {
@@ -64,10 +77,8 @@ const std::string kParams = CrLf({"; Kommentar", "Datei w\xE4hlen", "vorschlag.t
 TEST(FileBox, SetsTheFourTextsAndAnswersWithTheChosenPath) {
   for (const wchar_t* command : {L"FILEOPENBOX", L"filesavebox"}) {
     FileBoxRun run;
-    FileDialogOutcome chosen;
-    chosen.kind = FileDialogOutcome::kConfirmed;
-    chosen.path = L"C:\\Daten\\gew\u00E4hlt.txt";
-    run.sys.file_dialog_outcomes.push_back(chosen);
+    run.sys.file_dialog_outcomes.push_back(
+        FileDialogChoice{true, {L"C:\\Daten\\gew\u00E4hlt.txt"}});
     RunFileBox(run, command, kParams);
     ASSERT_EQ(run.sys.file_dialogs.size(), 1u);
     const FileDialogRequest& r = run.sys.file_dialogs[0];
@@ -75,9 +86,8 @@ TEST(FileBox, SetsTheFourTextsAndAnswersWithTheChosenPath) {
     EXPECT_EQ(r.title, L"Datei w\u00E4hlen");
     EXPECT_EQ(r.file_name, L"vorschlag.txt");
     EXPECT_EQ(r.initial_dir, L"C:\\Daten");
-    EXPECT_EQ(r.filter, Nul(L"Text#*.txt#"));
-    EXPECT_EQ(r.owner, reinterpret_cast<WindowHandle>(0x1000));
-    EXPECT_GE(r.buffer_chars, 32768u);
+    EXPECT_EQ(FileTypeFilter(r.file_types), Nul(L"Text#*.txt#"));
+    EXPECT_GE(FileDialogBufferChars(r.file_name.size()), 32768u);
     EXPECT_EQ(run.exit, kExitAnswered);
     EXPECT_EQ(run.result(), "C:\\Daten\\gew\xE4hlt.txt\r\n");
     EXPECT_TRUE(run.sys.boxes.empty());
@@ -96,7 +106,7 @@ TEST(FileBox, CancelAnswersTheProposalUnchangedWithExitOne) {
     EXPECT_EQ(run.exit, kExitCancelled);
     EXPECT_EQ(run.result(), c.result);
     ASSERT_EQ(run.sys.file_dialogs.size(), 1u);
-    EXPECT_EQ(run.sys.file_dialogs[0].filter, L"");
+    EXPECT_TRUE(run.sys.file_dialogs[0].file_types.empty());
     EXPECT_EQ(run.sys.file_dialogs[0].title, L"");
   }
 }
@@ -135,10 +145,7 @@ TEST(FileBox, APathTheCodePageCannotHoldIsAnsweredByItsShortFormOrRefused) {
                              {L"C:\\Ohne\uFF02\\kurz.txt", L"C:\\OHNE\uFF02~1\\KURZ.TXT"},
                              {L"C:\\Ohne\uFF02", L"C:\\OHNE\uFF02~1"},
                              {lone, L"C:\\Daten\\HALB~1.TXT"}};
-      FileDialogOutcome chosen;
-      chosen.kind = FileDialogOutcome::kConfirmed;
-      chosen.path = c.chosen;
-      run.sys.file_dialog_outcomes.push_back(chosen);
+      run.sys.file_dialog_outcomes.push_back(FileDialogChoice{true, {c.chosen}});
       RunFileBox(run, command, kParams, c.charset);
       const bool refused = c.result == "<none>";
       EXPECT_EQ(run.result(), refused ? "ALT\r\n" : c.result) << ::testing::PrintToString(c.chosen);
@@ -202,10 +209,8 @@ TEST(FileBox, AnOptionLineSetsTheDialogsOptions) {
 // Several files answer as LISTBOX MULTISELECT QUOTED does, each full path also on its own.
 TEST(FileBox, SeveralFilesAnswerQuotedFullPaths) {
   FileBoxRun run;
-  FileDialogOutcome chosen;
-  chosen.kind = FileDialogOutcome::kConfirmed;
-  chosen.paths = {L"C:\\a b\\x.txt", L"C:\\a b\\\u4E2D.txt", L"C:\\a b\\100%.txt"};
-  run.sys.file_dialog_outcomes.push_back(chosen);
+  run.sys.file_dialog_outcomes.push_back(
+      FileDialogChoice{true, {L"C:\\a b\\x.txt", L"C:\\a b\\\u4E2D.txt", L"C:\\a b\\100%.txt"}});
   run.sys.short_paths[L"C:\\a b\\\u4E2D.txt"] = L"C:\\AB~1\\4E2D~1.TXT";
   run.sys.argument_text = L"e.txt FILEOPENBOX p.txt";
   run.sys.files[L"p.txt"].bytes = CrLf({"T", "", "", "", "OPTIONS: MULTISELECT"});
@@ -222,16 +227,13 @@ TEST(FileBox, ALongProposalGetsRoomInTheBuffer) {
   const std::string name(40000, 'n');
   RunFileBox(run, L"FILEOPENBOX", CrLf({"T", name.c_str(), "", ""}));
   ASSERT_EQ(run.sys.file_dialogs.size(), 1u);
-  EXPECT_GT(run.sys.file_dialogs[0].buffer_chars, 40000u);
+  EXPECT_GT(FileDialogBufferChars(run.sys.file_dialogs[0].file_name.size()), 40000u);
   EXPECT_EQ(run.result(), name + "\r\n");
 }
 
 TEST(FileBox, AFailureOfTheDialogIsAFaultWithoutResult) {
-  FileDialogOutcome failed;
-  failed.kind = FileDialogOutcome::kFailed;
-  failed.reason = L"Code 0x3002";
   FileBoxRun run;
-  run.sys.file_dialog_outcomes = {failed};
+  run.sys.file_dialog_outcomes = {Failure{L"Code 0x3002"}};
   RunFileBox(run, L"FILEOPENBOX", kParams);
   EXPECT_EQ(run.exit, kExitFailed);
   EXPECT_EQ(run.result(), "<none>");

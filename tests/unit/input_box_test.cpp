@@ -13,7 +13,7 @@ struct InputRun {
   std::optional<int> exit;
 };
 
-InputRun RunInput(const std::string& params, InputBoxAnswer answer) {
+InputRun RunInput(const std::string& params, Result<InputBoxAnswer> answer) {
   InputRun run;
   testing::PrepareCall(run.sys, L"erg.txt InputBox p.txt", params);
   run.sys.input_box_answer = std::move(answer);
@@ -32,7 +32,7 @@ TEST(InputBox, ShowsTitleProposalAndPrompt) {
       {testing::CrLf({"   ", "V", "P"}), L"KELVARI", L"V", L"P"},  // no caption of its own
   };
   for (const Case& c : cases) {
-    auto run = RunInput(c.params, {InputBoxAnswer::kConfirmed, L"x", L""});
+    auto run = RunInput(c.params, InputBoxAnswer{true, L"x"});
     ASSERT_EQ(run.sys.input_boxes.size(), 1u) << c.params;
     EXPECT_EQ(run.sys.input_boxes[0].title, c.title);
     EXPECT_EQ(run.sys.input_boxes[0].proposal, c.proposal);
@@ -42,18 +42,18 @@ TEST(InputBox, ShowsTitleProposalAndPrompt) {
 
 TEST(InputBox, WritesTheAnswerOrAnEmptyLine) {
   struct Case {
-    InputBoxAnswer answer;
+    Result<InputBoxAnswer> answer;
     std::string result;
     int exit;
   } cases[] = {
-      {{InputBoxAnswer::kConfirmed, L"  mit Blanks  ", L""}, "  mit Blanks  \r\n", kExitAnswered},
-      {{InputBoxAnswer::kConfirmed, L"", L""}, "\r\n", kExitAnswered},
-      {{InputBoxAnswer::kConfirmed, L"Gr\u00FC\u00DFe \u20AC", L""},
+      {InputBoxAnswer{true, L"  mit Blanks  "}, "  mit Blanks  \r\n", kExitAnswered},
+      {InputBoxAnswer{true, L""}, "\r\n", kExitAnswered},
+      {InputBoxAnswer{true, L"Gr\u00FC\u00DFe \u20AC"},
        "Gr\xFC\xDF"
        "e \x80\r\n",
        kExitAnswered},
-      {{InputBoxAnswer::kCancelled, L"ignoriert", L""}, "\r\n", kExitCancelled},
-      {{InputBoxAnswer::kFailed, L"", L"kaputt"}, "ALT\r\n", kExitFailed},
+      {InputBoxAnswer{false, L"ignoriert"}, "\r\n", kExitCancelled},
+      {Failure{L"kaputt"}, "ALT\r\n", kExitFailed},
   };
   for (const Case& c : cases) {
     auto run = RunInput(testing::CrLf({"T", "V", "P"}), c.answer);
@@ -99,28 +99,23 @@ TEST(InputBox, ATextTheCodePageCannotHoldIsRefusedWhileTheBoxStaysOpen) {
 TEST(PasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
   struct Case {
     std::vector<std::wstring> tries;  // empty: `answer`
-    InputBoxAnswer answer;
+    Result<InputBoxAnswer> answer;
     std::string result;
     int exit;
     std::size_t boxes;
     ResultCharset charset = ResultCharset::kAnsi;
   } cases[] = {
       {{},
-       {InputBoxAnswer::kConfirmed, L" Geh\u00E9im\u20AC \"%!", L""},
+       InputBoxAnswer{true, L" Geh\u00E9im\u20AC \"%!"},
        " Geh\xE9im\x80 \"%!\r\n",
        kExitAnswered,
        0},
-      {{}, {InputBoxAnswer::kCancelled, L"", L""}, "\r\n", kExitCancelled, 0},
+      {{}, InputBoxAnswer{}, "\r\n", kExitCancelled, 0},
       {{L"\u4E2D\u03A9x", L"ok"}, {}, "ok\r\n", kExitAnswered, 1},
-      {{}, {InputBoxAnswer::kConfirmed, L"\u4E2D\u03A9x", L""}, "ALT\r\n", kExitFailed, 1},
+      {{}, InputBoxAnswer{true, L"\u4E2D\u03A9x"}, "ALT\r\n", kExitFailed, 1},
       // In UTF-8 only half a surrogate pair alone is refused.
       {{L"\u4E2D\u03A9x"}, {}, "\xE4\xB8\xAD\xCE\xA9x\r\n", kExitAnswered, 0, ResultCharset::kUtf8},
-      {{},
-       {InputBoxAnswer::kConfirmed, L"\u4E2D\xD800", L""},
-       "ALT\r\n",
-       kExitFailed,
-       1,
-       ResultCharset::kUtf8},
+      {{}, InputBoxAnswer{true, L"\u4E2D\xD800"}, "ALT\r\n", kExitFailed, 1, ResultCharset::kUtf8},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(&c - cases);
@@ -145,7 +140,7 @@ TEST(PasswordBox, AnswersLikeInputBoxAndNeverNamesACharacter) {
       EXPECT_EQ(box.text.find(L"U+"), std::wstring::npos);
     }
   }
-  auto run = RunInput(testing::CrLf({"T", "V", "P"}), {InputBoxAnswer::kConfirmed, L"x", L""});
+  auto run = RunInput(testing::CrLf({"T", "V", "P"}), InputBoxAnswer{true, L"x"});
   EXPECT_FALSE(run.sys.input_boxes.at(0).hidden);  // INPUTBOX shows its text
 }
 

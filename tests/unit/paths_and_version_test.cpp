@@ -15,15 +15,6 @@ TEST(PathsAndVersion, AddBackslashLooksAtTheLastCharacterOnly) {
   EXPECT_EQ(AddBackslash(L"C:/Tools/"), L"C:/Tools/\\");
 }
 
-TEST(PathsAndVersion, TrimAtNull) {
-  EXPECT_EQ(TrimAtNull(std::wstring(260, L'\0')), L"");
-  EXPECT_EQ(TrimAtNull(L"C:\\Daten"), L"C:\\Daten");
-  std::wstring buffer = L"C:\\Daten";
-  buffer.resize(260, L'\0');
-  EXPECT_EQ(TrimAtNull(buffer), L"C:\\Daten");
-  EXPECT_EQ(TrimAtNull(std::wstring(L"a\0b", 3)), L"a");
-}
-
 TEST(PathsAndVersion, VersionStringIsTenCharacters) {
   EXPECT_EQ(VersionString(), L" (V" KELVARI_VERSION_WTEXT L")");
   EXPECT_EQ(VersionString().size(), 10u);
@@ -37,16 +28,6 @@ TEST(PathsAndVersion, ProgramFolderEndsInOneBackslash) {
   EXPECT_EQ(ProgramFolder(sys), L"C:\\");
 }
 
-TEST(PathsAndVersion, CenteredPositionRoundsTiesToEvenThenTruncates) {
-  EXPECT_EQ(CenteredPosition(19200, 9000), 5100);
-  EXPECT_EQ(CenteredPosition(100, 103), -1);    // -3 / 2 truncates toward zero
-  EXPECT_EQ(CenteredPosition(100.5f, 100), 0);  // 0.5 rounds to 0
-  EXPECT_EQ(CenteredPosition(101.5f, 100), 1);  // 1.5 rounds to 2, halved 1
-  EXPECT_EQ(CenteredPosition(102.5f, 100), 1);  // 2.5 rounds to 2
-  EXPECT_EQ(CenteredPosition(103.5f, 100), 2);  // 3.5 rounds to 4
-  EXPECT_EQ(CenteredPosition(0, 7), -3);
-}
-
 TEST(Help, OpensTheDocumentBesideTheProgramAndConfirms) {
   for (const auto& [args, module, document] :
        {std::tuple{L"", L"C:\\Tools\\kelvari.exe", L"C:\\Tools\\Kelvari.htm"},
@@ -58,7 +39,7 @@ TEST(Help, OpensTheDocumentBesideTheProgramAndConfirms) {
     EXPECT_EQ(testing::RunProgram(sys), kExitAnswered);
     ASSERT_EQ(sys.shell_calls.size(), 1u);
     EXPECT_EQ(sys.shell_calls[0].target, document);
-    EXPECT_EQ(sys.shell_calls[0].show_mode, 10);
+    EXPECT_EQ(sys.shell_calls[0].kind, DocumentKind::kManual);
     ASSERT_EQ(sys.boxes.size(), 1u);
     EXPECT_EQ(sys.boxes[0].text, L"HTML-Hilfetext wurde an den Standard-Browser geschickt ...");
     EXPECT_EQ(sys.boxes[0].title, L"KELVARI");

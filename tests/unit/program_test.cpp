@@ -135,7 +135,7 @@ TEST(CallerWatch, NoAnswerIsWrittenOnceKvCmdHasEnded) {
     sys.files[foreign].bytes = "Wichtig";
     if (c.caller) sys.environment[L"KVCALLER"] = *c.caller;
     sys.parent_ended = c.ended;
-    sys.input_box_answer = {InputBoxAnswer::kConfirmed, L"geheim", L""};
+    sys.input_box_answer = InputBoxAnswer{true, L"geheim"};
     testing::TestProgram program(sys);
     EXPECT_EQ(program.Run(), c.exit);
     EXPECT_TRUE(sys.boxes.empty());
@@ -227,7 +227,7 @@ TEST(Timeout, KvTimeoutStartsTheCountdownOrIsReportedInstead) {
     FakeSystem sys;
     testing::PrepareCall(sys, L"erg.txt INPUTBOX p.txt", testing::CrLf({"T", "V", "P"}));
     if (c.value) sys.environment[L"KVTIMEOUT"] = *c.value;
-    sys.input_box_answer = {InputBoxAnswer::kConfirmed, L"Text", L""};
+    sys.input_box_answer = InputBoxAnswer{true, L"Text"};
     sys.countdown_ran_out = c.ran_out;
     testing::TestProgram program(sys);
     EXPECT_EQ(program.Run(), c.exit);
