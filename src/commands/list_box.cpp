@@ -115,8 +115,8 @@ Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& di
   const std::wstring list_path = call.Line(2);
   ListFileContent list;
   if (texts.NamesDevice(list_path)) {
-    list.outcome = ListFileContent::kUnreadable;
-    list.reason = kNamesDeviceText;
+    list.problem = ListFileContent::Problem::kUnreadable;
+    list.failure = Failure{kNamesDeviceText};
   } else if (!texts.IsNormalFile(list_path)) {
     return Outcome::Error(kErrListFileMissing);
   } else {
@@ -124,15 +124,16 @@ Outcome AskWithListBox(const Invocation& call, TextsAndFiles& texts, Dialogs& di
         IsKvCmdOwnFile(list_path, call.ResultPath(), call.settings().started_by_kv_cmd, texts);
     list = ReadListFile(list_path, texts, names_variables);
   }
-  switch (list.outcome) {
-    case ListFileContent::kRead:
+  switch (list.problem) {
+    case ListFileContent::Problem::kNone:
       break;
-    case ListFileContent::kUnreadable:
+    case ListFileContent::Problem::kUnreadable:
       return Outcome::Fault(L"LISTBOX: Die Datei " + list_path +
-                            L" mit dem Listeninhalt konnte nicht gelesen werden:\r" + list.reason);
-    case ListFileContent::kLineBreakInVariable:
-      return Outcome::Fault(list.reason);
-    case ListFileContent::kTooManyLines: {
+                            L" mit dem Listeninhalt konnte nicht gelesen werden:\r" +
+                            list.failure.reason);
+    case ListFileContent::Problem::kLineBreakInVariable:
+      return Outcome::Fault(list.failure.reason);
+    case ListFileContent::Problem::kTooManyLines: {
       const std::wstring limit = std::to_wstring(kMaxLines);
       return Outcome::Fault(
           L"LISTBOX: Die Datei " + list_path + L" mit dem Listeninhalt hat mehr als " + limit +

@@ -53,7 +53,7 @@ Outcome MoveProgressBox(const Invocation& call, TextsAndFiles& texts, JobWindows
                             L"' konnte nicht gefunden werden.");
     }
     if (file.failure) return *file.failure;
-    text = file.lines[1];
+    text = file.lines[0];
   }
   return Outcome::NoAnswer(ExitCodeOf(windows.UpdateProgressWindow(step->percent, text)));
 }
