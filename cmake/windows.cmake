@@ -54,6 +54,7 @@ add_executable(kelvari WIN32
   src/win32/shell_open_win32.cpp
   src/win32/short_path_win32.cpp
   src/win32/sound_win32.cpp
+  src/win32/wave_player.cpp
   src/win32/system_error_text_win32.cpp
   src/win32/text_conversion_win32.cpp
   src/win32/title_bar_win32.cpp

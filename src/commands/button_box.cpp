@@ -78,11 +78,10 @@ ButtonBoxAttributes::Reading ButtonBoxAttributes::Apply(std::wstring_view upper_
 Outcome AskWithButtonBox(const Invocation& call, Text& texts, Dialogs& dialogs) {
   const auto captions = SplitCaptions(call.Line(3));
   if (!captions) return Outcome::Error(kErrButtonCaptions);
-  const auto words = SplitAttributeLine(call.Line(2));
-  if (!words) return Outcome::Fault(TooManyWordsMessage());
+  const auto words = SplitWords(call.Line(2));
+  if (!words.ok()) return Outcome::Fault(words.reason());
   ButtonBoxAttributes attributes(static_cast<int>(captions->size()));
-  for (std::size_t i = 1; i < words->size(); ++i) {
-    const std::wstring& word = (*words)[i];
+  for (const std::wstring& word : words.value()) {
     switch (attributes.Apply(texts.UpperCase(word))) {
       case ButtonBoxAttributes::Reading::kTaken:
         break;

@@ -1,7 +1,7 @@
 // CHECKDRIVE: can the drive named by word 3 be read? The answer is OK or ERROR; no window is
 // shown, not even for a missing medium.
 #include "commands/commands.h"
-#include "commands/drive_check.h"
+#include "commands/drive_root_and_label.h"
 
 namespace kelvari {
 

@@ -1,7 +1,7 @@
 // CHECKLABEL: does the medium in the drive named by word 3 carry the label of word 4? The
 // answer is OK or ERROR; no window is shown, not even for a missing medium.
 #include "commands/commands.h"
-#include "commands/drive_check.h"
+#include "commands/drive_root_and_label.h"
 
 namespace kelvari {
 

@@ -7,73 +7,56 @@ namespace {
 
 const CommandRow kCommandTable[] = {
     {L"_ERROR:OS=NT", kNoParameterFile,
-     [](const Invocation&, System&) { return RefuseOldSystemCheck(); },
-     L"Meldet Fehler 10 (Windows NT)."},
+     [](const Invocation&, System&) { return RefuseOldSystemCheck(); }},
     {L"QUERYFOLDERBOX", 1,
      [](const Invocation& call, System& system) {
        return AskForFolder(call, system, system, system);
-     },
-     L"L\u00E4sst einen Ordner w\u00E4hlen."},
+     }},
     {L"CHECKDRIVE", kNoParameterFile,
-     [](const Invocation& call, System& system) { return CheckDrive(call, system); },
-     L"Pr\u00FCft, ob ein Laufwerk gelesen werden kann."},
+     [](const Invocation& call, System& system) { return CheckDrive(call, system); }},
     {L"CHECKLABEL", kNoParameterFile,
-     [](const Invocation& call, System& system) { return CheckLabel(call, system, system); },
-     L"Pr\u00FCft die Bezeichnung eines Laufwerks."},
+     [](const Invocation& call, System& system) { return CheckLabel(call, system, system); }},
     {L"INTERNALERROR", kNoParameterFile,
-     [](const Invocation&, System&) { return ReportInternalError(); },
-     L"Zeigt die Meldung eines internen Fehlers."},
+     [](const Invocation&, System&) { return ReportInternalError(); }},
     {L"MESSAGEBOX", 3,
-     [](const Invocation& call, System& system) { return AskWithMessageBox(call, system, system); },
-     L"Zeigt eine Meldung mit Schaltfl\u00E4chen."},
+     [](const Invocation& call, System& system) {
+       return AskWithMessageBox(call, system, system);
+     }},
     {L"INPUTBOX", 3,
-     [](const Invocation& call, System& system) { return AskForText(call, system, system); },
-     L"Fragt nach einer Zeile Text."},
+     [](const Invocation& call, System& system) { return AskForText(call, system, system); }},
     {L"FILEOPENBOX", 4,
      [](const Invocation& call, System& system) {
        return AskForFileToOpen(call, system, system, system);
-     },
-     L"L\u00E4sst eine Datei zum \u00D6ffnen w\u00E4hlen."},
+     }},
     {L"FILESAVEBOX", 4,
      [](const Invocation& call, System& system) {
        return AskForFileToSave(call, system, system, system);
-     },
-     L"L\u00E4sst eine Datei zum Speichern w\u00E4hlen."},
+     }},
     {L"LISTBOX", 4,
      [](const Invocation& call, System& system) {
        return AskWithListBox(call, system, system, system, system);
-     },
-     L"L\u00E4sst Eintr\u00E4ge aus einer Liste w\u00E4hlen."},
-    {L"PLAY", 1, [](const Invocation& call, System& system) { return PlayWaveFile(call, system); },
-     L"Spielt eine Wave-Datei ab."},
+     }},
+    {L"PLAY", 1, [](const Invocation& call, System& system) { return PlayWaveFile(call, system); }},
     {L"INFO", kNoParameterFile,
-     [](const Invocation&, System& system) { return ShowProgramInfo(system, system); },
-     L"Zeigt das Infofenster."},
+     [](const Invocation&, System& system) { return ShowProgramInfo(system, system); }},
     {L"HELP", kNoParameterFile,
-     [](const Invocation&, System& system) { return ShowHelp(system, system); },
-     L"\u00D6ffnet die Hilfe im Browser."},
+     [](const Invocation&, System& system) { return ShowHelp(system, system); }},
     {L"PASSWORDBOX", 3,
-     [](const Invocation& call, System& system) { return AskForPassword(call, system, system); },
-     L"Fragt nach einem Kennwort."},
+     [](const Invocation& call, System& system) { return AskForPassword(call, system, system); }},
     {L"FOLDERBOX", 3,
      [](const Invocation& call, System& system) {
        return AskForFolderWithOptions(call, system, system, system);
-     },
-     L"L\u00E4sst einen Ordner w\u00E4hlen, mit Titel, Startordner und Eingabefeld."},
+     }},
     {L"BUTTONBOX", 3,
-     [](const Invocation& call, System& system) { return AskWithButtonBox(call, system, system); },
-     L"Fragt mit eigenen Schaltfl\u00E4chen."},
+     [](const Invocation& call, System& system) { return AskWithButtonBox(call, system, system); }},
     {L"NOTICEBOX", 3,
-     [](const Invocation& call, System& system) { return ShowNoticeBox(call, system, system); },
-     L"Zeigt einen Hinweis, ohne zu warten."},
+     [](const Invocation& call, System& system) { return ShowNoticeBox(call, system, system); }},
     {L"PROGRESSBOX", 3,
-     [](const Invocation& call, System& system) { return OpenProgressBox(call, system, system); },
-     L"\u00D6ffnet ein Fortschrittsfenster."},
+     [](const Invocation& call, System& system) { return OpenProgressBox(call, system, system); }},
     {L"PROGRESS", kNoParameterFile,
      [](const Invocation& call, System& system) {
        return MoveProgressBox(call, system, system, system, system);
-     },
-     L"Bewegt oder schlie\u00DFt das Fortschrittsfenster."},
+     }},
 };
 
 }  // namespace

@@ -22,14 +22,15 @@ bool IsExtension(std::wstring_view text) {
 }  // namespace
 
 Step ReadFileBoxOptions(const std::wstring& line, FileDialogRequest& request, Text& texts) {
-  const auto words = SplitAttributeLine(line);
-  if (!words) return Outcome::Fault(TooManyWordsMessage());
-  if (words->size() < 2 || texts.UpperCase((*words)[1]) != L"OPTIONS:") return std::nullopt;
+  const auto split = SplitWords(line);
+  if (!split.ok()) return Outcome::Fault(split.reason());
+  const std::vector<std::wstring>& words = split.value();
+  if (words.empty() || texts.UpperCase(words[0]) != L"OPTIONS:") return std::nullopt;
   const bool open = request.kind == FileDialogKind::kOpen;
   const std::wstring command = open ? L"FILEOPENBOX" : L"FILESAVEBOX";
   constexpr std::wstring_view kExtension = L"EXTENSION=";
-  for (std::size_t i = 2; i < words->size(); ++i) {
-    const std::wstring word = texts.UpperCase((*words)[i]);
+  for (std::size_t i = 1; i < words.size(); ++i) {
+    const std::wstring word = texts.UpperCase(words[i]);
     if (open && word == L"MUSTEXIST") {
       request.must_exist = true;
     } else if (open && word == L"MULTISELECT") {
@@ -37,12 +38,12 @@ Step ReadFileBoxOptions(const std::wstring& line, FileDialogRequest& request, Te
     } else if (!open && word == L"CONFIRMREPLACE") {
       request.confirm_replace = true;
     } else if (word.starts_with(kExtension)) {
-      std::wstring_view extension = std::wstring_view((*words)[i]).substr(kExtension.size());
+      std::wstring_view extension = std::wstring_view(words[i]).substr(kExtension.size());
       if (extension.starts_with(L'.')) extension.remove_prefix(1);
       if (!IsExtension(extension)) {
         std::wstring message = L"Befehl " + command;
         message += L": Die Option ";
-        message += (*words)[i];
+        message += words[i];
         message += L" nennt keine Dateiendung.";
         return Outcome::Fault(std::move(message));
       }

@@ -125,8 +125,8 @@ Outcome AskWithListBox(const Invocation& call, Text& texts, Files& files, Proces
   const std::wstring list_path = call.Line(2);
   ListFileContent list;
   if (files.NamesDevice(list_path)) {
-    list.outcome = ListFileContent::kUnreadable;
-    list.reason = kNamesDeviceText;
+    list.problem = ListFileContent::Problem::kUnreadable;
+    list.failure = Failure{kNamesDeviceText};
   } else if (!files.IsNormalFile(list_path)) {
     return Outcome::Error(kErrListFileMissing);
   } else {
@@ -134,15 +134,16 @@ Outcome AskWithListBox(const Invocation& call, Text& texts, Files& files, Proces
                                                 call.settings().started_by_kv_cmd, texts, files);
     list = ReadListFile(list_path, texts, files, process, names_variables);
   }
-  switch (list.outcome) {
-    case ListFileContent::kRead:
+  switch (list.problem) {
+    case ListFileContent::Problem::kNone:
       break;
-    case ListFileContent::kUnreadable:
+    case ListFileContent::Problem::kUnreadable:
       return Outcome::Fault(L"LISTBOX: Die Datei " + list_path +
-                            L" mit dem Listeninhalt konnte nicht gelesen werden:\r" + list.reason);
-    case ListFileContent::kLineBreakInVariable:
-      return Outcome::Fault(list.reason);
-    case ListFileContent::kTooManyLines: {
+                            L" mit dem Listeninhalt konnte nicht gelesen werden:\r" +
+                            list.failure.reason);
+    case ListFileContent::Problem::kLineBreakInVariable:
+      return Outcome::Fault(list.failure.reason);
+    case ListFileContent::Problem::kTooManyLines: {
       const std::wstring limit = std::to_wstring(kMaxLines);
       return Outcome::Fault(
           L"LISTBOX: Die Datei " + list_path + L" mit dem Listeninhalt hat mehr als " + limit +

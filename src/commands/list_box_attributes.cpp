@@ -8,16 +8,15 @@
 
 namespace kelvari {
 
-bool ApplyListAttribute(std::wstring_view upper_word, std::int16_t& numeric,
-                        std::int16_t& multi_select) {
+bool ApplyListAttribute(std::wstring_view upper_word, bool& numeric, bool& multi_select) {
   if (upper_word == L"SINGLESELECT") {
-    multi_select = 0;
+    multi_select = false;
   } else if (upper_word == L"MULTISELECT") {
-    multi_select = 1;
+    multi_select = true;
   } else if (upper_word == L"NUMERIC") {
-    numeric = -1;
+    numeric = true;
   } else if (upper_word == L"STRING") {
-    numeric = 0;
+    numeric = false;
   } else {
     return false;
   }
@@ -85,17 +84,14 @@ ListBoxAttributes ReadListBoxAttributes(const std::wstring& full_line, Text& tex
     read.selected_text = full_line.substr(at + kSelectedText.size());
     line.resize(at);
   }
-  const auto words = SplitAttributeLine(line);
-  if (!words) {
-    read.failure = Outcome::Fault(TooManyWordsMessage());
+  const auto words = SplitWords(line);
+  if (!words.ok()) {
+    read.failure = Outcome::Fault(words.reason());
     return read;
   }
-  std::int16_t numeric = 0;
-  std::int16_t multi_select = 0;
-  for (std::size_t i = 1; i < words->size(); ++i) {
-    const std::wstring& given = (*words)[i];
+  for (const std::wstring& given : words.value()) {
     const std::wstring word = texts.UpperCase(given);
-    if (ApplyListAttribute(word, numeric, multi_select)) continue;
+    if (ApplyListAttribute(word, read.kind.numeric, read.kind.multi_select)) continue;
     if (word == L"QUOTED") {
       read.kind.quoted = true;
       continue;
@@ -113,8 +109,6 @@ ListBoxAttributes ReadListBoxAttributes(const std::wstring& full_line, Text& tex
     read.failure = Outcome::Error(kErrListBoxAttribute, given);
     return read;
   }
-  read.kind.numeric = numeric != 0;
-  read.kind.multi_select = multi_select != 0;
   if (read.selected_text) read.preselected.clear();  // the text is given last
   SortOnce(read.preselected);
   SortOnce(read.required);

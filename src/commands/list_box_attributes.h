@@ -3,7 +3,6 @@
 // that stay selected.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,8 +42,7 @@ ListBoxAttributes ReadListBoxAttributes(const std::wstring& line, Text& texts);
 // Applies one upper-cased attribute word to the two list-mode flags. Returns false, leaving
 // both flags as they were, for a word that is none of SINGLESELECT, MULTISELECT, NUMERIC and
 // STRING.
-bool ApplyListAttribute(std::wstring_view upper_word, std::int16_t& numeric,
-                        std::int16_t& multi_select);
+bool ApplyListAttribute(std::wstring_view upper_word, bool& numeric, bool& multi_select);
 
 // The numbers of an upper-cased word SELECTED=n[,m...], as positions counted from 0 in the
 // order given (duplicates kept). Nullopt for any other word, and for a SELECTED word whose

@@ -12,15 +12,15 @@ ListFileContent ReadListFile(const std::wstring& path, Text& texts, Files& files
   ListFileContent content;
   Result<std::string> read = files.ReadWholeFile(path);
   if (!read.ok()) {
-    content.outcome = ListFileContent::kUnreadable;
-    content.reason = read.reason();
+    content.problem = ListFileContent::Problem::kUnreadable;
+    content.failure = read.failure();
     return content;
   }
   const std::string& bytes = read.value();
   if (auto own = ReadKvCmdFile(bytes, texts, process, names_variables)) {  // a list kv.cmd wrote
     if (own->fault) {
-      content.outcome = ListFileContent::kLineBreakInVariable;
-      content.reason = std::move(*own->fault);
+      content.problem = ListFileContent::Problem::kLineBreakInVariable;
+      content.failure = Failure{std::move(*own->fault)};
       return content;
     }
     content.entries = std::move(own->lines);
@@ -28,7 +28,7 @@ ListFileContent ReadListFile(const std::wstring& path, Text& texts, Files& files
     content.entries = SplitLines(DecodeTextFile(bytes, texts));
   }
   if (content.entries.size() > static_cast<std::size_t>(kMaxLines)) {
-    content.outcome = ListFileContent::kTooManyLines;
+    content.problem = ListFileContent::Problem::kTooManyLines;
     content.entries.clear();
   }
   return content;

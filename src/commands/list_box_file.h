@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/failure.h"
+
 namespace kelvari {
 
 class Files;
@@ -11,9 +13,11 @@ class Process;
 class Text;
 
 struct ListFileContent {
-  enum Outcome { kRead, kUnreadable, kTooManyLines, kLineBreakInVariable } outcome = kRead;
+  // Why a file gives no list.
+  enum class Problem { kNone, kUnreadable, kTooManyLines, kLineBreakInVariable };
+  Problem problem = Problem::kNone;
   std::vector<std::wstring> entries;
-  std::wstring reason;  // the system's description when unreadable; the message of a line break
+  Failure failure;  // the system's description when unreadable; the message of a line break
 };
 
 // Reads the file with the parameter file's encodings and line ends (CR LF or a lone CR), but

@@ -7,11 +7,10 @@
 namespace kelvari {
 
 Outcome AskWithMessageBox(const Invocation& call, Text& texts, Dialogs& dialogs) {
-  const auto attributes = SplitAttributeLine(call.Line(2));
-  if (!attributes) return Outcome::Fault(TooManyWordsMessage());
+  const auto attributes = SplitWords(call.Line(2));
+  if (!attributes.ok()) return Outcome::Fault(attributes.reason());
   MessageBoxStyleWords words;
-  for (std::size_t i = 1; i < attributes->size(); ++i) {
-    const std::wstring& word = (*attributes)[i];
+  for (const std::wstring& word : attributes.value()) {
     if (!words.Apply(texts.UpperCase(word))) return Outcome::Error(kErrMessageBoxAttribute, word);
   }
 

@@ -24,11 +24,10 @@ NoticeBoxAttributes::Reading NoticeBoxAttributes::Apply(std::wstring_view upper_
 }
 
 Outcome ShowNoticeBox(const Invocation& call, Text& texts, JobWindows& windows) {
-  const auto words = SplitAttributeLine(call.Line(2));
-  if (!words) return Outcome::Fault(TooManyWordsMessage());
+  const auto words = SplitWords(call.Line(2));
+  if (!words.ok()) return Outcome::Fault(words.reason());
   NoticeBoxAttributes attributes;
-  for (std::size_t i = 1; i < words->size(); ++i) {
-    const std::wstring& word = (*words)[i];
+  for (const std::wstring& word : words.value()) {
     switch (attributes.Apply(texts.UpperCase(word))) {
       case NoticeBoxAttributes::Reading::kTaken:
         break;

@@ -20,11 +20,10 @@ bool ApplyProgressBoxWord(std::wstring_view upper_word, ProgressWindowRequest& r
 }
 
 Outcome OpenProgressBox(const Invocation& call, Text& texts, JobWindows& windows) {
-  const auto words = SplitAttributeLine(call.Line(2));
-  if (!words) return Outcome::Fault(TooManyWordsMessage());
+  const auto words = SplitWords(call.Line(2));
+  if (!words.ok()) return Outcome::Fault(words.reason());
   ProgressWindowRequest request;
-  for (std::size_t i = 1; i < words->size(); ++i) {
-    const std::wstring& word = (*words)[i];
+  for (const std::wstring& word : words.value()) {
     if (!ApplyProgressBoxWord(texts.UpperCase(word), request))
       return Outcome::Error(kErrProgressBoxAttribute, word);
   }

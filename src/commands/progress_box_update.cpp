@@ -54,7 +54,7 @@ Outcome MoveProgressBox(const Invocation& call, Text& texts, Files& files, Proce
                             L"' konnte nicht gefunden werden.");
     }
     if (file.failure) return *file.failure;
-    text = file.lines[1];
+    text = file.lines[0];
   }
   return Outcome::NoAnswer(ExitCodeOf(windows.UpdateProgressWindow(step->percent, text)));
 }

@@ -1,6 +1,6 @@
 // The rows of the command table: what the second word of the command line selects. Each row
 // says the word, whether the command reads a parameter file and how many lines it needs at
-// least, the handler, and a line for the help. The rows themselves are in
+// least, and the handler. The rows themselves are in
 // commands/command_table.cpp; the program looks a word up here.
 #pragma once
 
@@ -21,7 +21,6 @@ struct CommandRow {
   int least_lines;         // of the parameter file (word 3); kNoParameterFile for none
   // Runs the command. It hands the handler only the roles of `system` it uses.
   Outcome (*run)(const Invocation& call, System& system);
-  std::wstring_view help;  // what the command does, one German line
 };
 
 // The row of `upper_word`, or nullptr when no command has that word.

@@ -5,7 +5,7 @@
 namespace kelvari {
 
 std::wstring Invocation::PromptFrom(int first) const {
-  return JoinPrompt(lines_, first);
+  return JoinPrompt(lines_, first - 1);
 }
 
 }  // namespace kelvari

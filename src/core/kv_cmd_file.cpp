@@ -11,7 +11,8 @@ std::optional<std::wstring> VariableNames(std::string_view bytes, Text& texts) {
   constexpr std::string_view kUtf8Sign = ";kv.cmd:UTF-8:VARIABLES\r\n";
   constexpr std::string_view kAnsiSign = ";kv.cmd:ANSI:VARIABLES\r\n";
   if (bytes.starts_with(kUtf8Sign)) {
-    return DecodeKvCmdFile(";kv.cmd:UTF-8\r\n" + std::string(bytes.substr(kUtf8Sign.size())), texts);
+    return DecodeKvCmdFile(";kv.cmd:UTF-8\r\n" + std::string(bytes.substr(kUtf8Sign.size())),
+                           texts);
   }
   if (bytes.starts_with(kAnsiSign)) {
     return DecodeKvCmdFile(";kv.cmd:ANSI\r\n" + std::string(bytes.substr(kAnsiSign.size())), texts);

@@ -21,11 +21,11 @@ ParameterFile ReadParameterFile(const std::wstring& path, int least_lines, Text&
                            read.reason())};
   }
   std::string& bytes = read.value();
-  std::optional<std::wstring> fault;
-  std::vector<std::wstring> lines = ParameterLinesOf(bytes, texts, process, fault, names_variables);
+  Result<std::vector<std::wstring>> kept = ParameterLinesOf(bytes, texts, process, names_variables);
   bytes.clear();
-  if (fault) return {{}, Outcome::Fault(*fault)};
-  const int count = static_cast<int>(lines.size()) - 1;
+  if (!kept.ok()) return {{}, Outcome::Fault(kept.reason())};
+  std::vector<std::wstring>& lines = kept.value();
+  const int count = static_cast<int>(lines.size());
   if (count > kMaxLines) {
     return {{},
             Outcome::Fault(L"Die Parameterdatei '" + path + L"' enth\u00E4lt mehr als " +
@@ -49,8 +49,8 @@ bool IsCommentLine(std::wstring_view trimmed, Text& texts) {
 }
 
 std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines, Text& texts) {
-  std::vector<std::wstring> kept(1);
-  kept.reserve(lines.size() + 1);
+  std::vector<std::wstring> kept;
+  kept.reserve(lines.size());
   for (const auto& line : lines) {
     std::wstring trimmed = TrimBlanks(line);
     if (!IsCommentLine(trimmed, texts)) kept.push_back(std::move(trimmed));
@@ -58,24 +58,20 @@ std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& li
   return kept;
 }
 
-std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, Text& texts, Process& process,
-                                           std::optional<std::wstring>& fault,
-                                           bool names_variables) {
+Result<std::vector<std::wstring>> ParameterLinesOf(std::string_view bytes, Text& texts,
+                                                   Process& process, bool names_variables) {
   if (auto own = ReadKvCmdFile(bytes, texts, process, names_variables)) {
-    fault = std::move(own->fault);
-    if (fault) return {};
-    own->lines.insert(own->lines.begin(), std::wstring());
+    if (own->fault) return Failure{std::move(*own->fault)};
     return std::move(own->lines);
   }
   return KeepParameterLines(SplitLines(DecodeTextFile(bytes, texts)), texts);
 }
 
-std::wstring JoinPrompt(const std::vector<std::wstring>& lines, int start) {
+std::wstring JoinPrompt(const std::vector<std::wstring>& lines, int first) {
   std::wstring prompt;
-  const int last = static_cast<int>(lines.size()) - 1;
-  for (int k = start < 1 ? 1 : start; k <= last; ++k) {
-    prompt += lines[static_cast<std::size_t>(k)];
-    if (k < last) prompt += L'\r';
+  for (std::size_t k = first < 0 ? 0 : static_cast<std::size_t>(first); k < lines.size(); ++k) {
+    prompt += lines[k];
+    if (k + 1 < lines.size()) prompt += L'\r';
   }
   return prompt;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/failure.h"
 #include "core/outcome.h"
 
 namespace kelvari {
@@ -15,9 +16,9 @@ class Files;
 class Process;
 class Text;
 
-// Reads the parameter file `path` (word 3 of the command line) and keeps its lines (entry 0
-// empty). A fault when it names a device, error 4 when it is no normal file, error 5 when it
-// keeps fewer than `least_lines` lines, a fault when it cannot be read, names a variable that
+// Reads the parameter file `path` (word 3 of the command line) and keeps its lines (line n at
+// position n - 1). A fault when it names a device, error 4 when it is no normal file, error 5 when
+// it keeps fewer than `least_lines` lines, a fault when it cannot be read, names a variable that
 // cannot be a line, or holds more than kMaxLines lines. Only with `names_variables` (a file
 // kv.cmd wrote for this call, see IsKvCmdOwnFile) may its lines name environment variables.
 struct ParameterFile {
@@ -41,21 +42,18 @@ std::wstring TrimBlanks(std::wstring_view text);
 // upper-cased, are "REM" (so Rem, REMARK and Remote lines are comments too).
 bool IsCommentLine(std::wstring_view trimmed, Text& texts);
 
-// Trims every line and drops the comment lines. Entry 0 of the result is the empty string;
-// entries 1 to n are the kept lines in file order.
+// Trims every line and drops the comment lines: the kept lines in file order.
 std::vector<std::wstring> KeepParameterLines(const std::vector<std::wstring>& lines, Text& texts);
 
-// The lines of a parameter file's `bytes`, entry 0 empty: those KeepParameterLines keeps; of a
-// file that kv.cmd wrote (see ReadKvCmdFile) every line as it stands, since each is a text
-// the batch file named: no comment lines, no trimming, empty lines kept. `fault` is set (and
-// the lines are empty) when such a file names a variable that cannot be one line; only with
-// `names_variables` may it name variables (see ReadKvCmdFile).
-std::vector<std::wstring> ParameterLinesOf(std::string_view bytes, Text& texts, Process& process,
-                                           std::optional<std::wstring>& fault,
-                                           bool names_variables = false);
+// The lines of a parameter file's `bytes`: those KeepParameterLines keeps; of a file that kv.cmd
+// wrote (see ReadKvCmdFile) every line as it stands, since each is a text the batch file named:
+// no comment lines, no trimming, empty lines kept. Fails when such a file names a variable that
+// cannot be one line; only with `names_variables` may it name variables (see ReadKvCmdFile).
+Result<std::vector<std::wstring>> ParameterLinesOf(std::string_view bytes, Text& texts,
+                                                   Process& process, bool names_variables = false);
 
-// Joins lines[start] to the last line with a single CR between two lines; empty when `start`
-// lies beyond the last line.
-std::wstring JoinPrompt(const std::vector<std::wstring>& lines, int start);
+// Joins the lines from position `first` (from 0; less counts as 0) to the last with a single CR
+// between two lines; empty when `first` lies beyond the last line.
+std::wstring JoinPrompt(const std::vector<std::wstring>& lines, int first);
 
 }  // namespace kelvari

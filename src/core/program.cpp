@@ -1,6 +1,5 @@
 #include "core/program.h"
 
-#include <cstdint>
 #include <vector>
 
 #include "core/answer_encoding.h"
@@ -33,28 +32,27 @@ int Program::Run() {
 }
 
 Outcome Program::Start(const Settings& settings) {
-  std::vector<std::wstring> words;
-  std::int16_t count = 0;
   call_ = Invocation({}, {}, settings);
-  if (!SplitWords(system_.ArgumentText(), words, count)) {
-    return Outcome::Fault(TooManyWordsMessage());
-  }
-  call_ = Invocation(words, {}, settings);
+  Result<std::vector<std::wstring>> split = SplitWords(system_.ArgumentText());
+  if (!split.ok()) return Outcome::Fault(split.reason());
+  call_ = Invocation(split.value(), {}, settings);
+  const std::size_t count = split.value().size();
   // Before any dialog: a later call removes this folder only once its cmd has ended.
   if (settings.started_by_kv_cmd) RecordCaller(call_.ResultPath(), system_, system_, system_);
   if (count == 1) return Outcome::Error(kErrNoCommand);
   // Without any word the program shows its help.
   const CommandRow* row =
-      FindCommand(commands_, count == 0 ? std::wstring(L"HELP") : system_.UpperCase(words[2]));
+      FindCommand(commands_, count == 0 ? std::wstring(L"HELP") : system_.UpperCase(call_.Word(2)));
   if (!row) return Outcome::Error(kErrUnknownCommand);
 
   if (row->least_lines != kNoParameterFile) {
     if (count < 3) return Outcome::Error(kErrNoParamFile);
+    const std::wstring path = call_.Word(3);
     const bool names_variables =
-        IsKvCmdOwnFile(words[3], call_.ResultPath(), settings.started_by_kv_cmd, system_, system_);
+        IsKvCmdOwnFile(path, call_.ResultPath(), settings.started_by_kv_cmd, system_, system_);
     ParameterFile file =
-        ReadParameterFile(words[3], row->least_lines, system_, system_, system_, names_variables);
-    call_ = Invocation(std::move(words), std::move(file.lines), settings);
+        ReadParameterFile(path, row->least_lines, system_, system_, system_, names_variables);
+    call_ = Invocation(std::move(split.value()), std::move(file.lines), settings);
     if (file.failure) return *file.failure;
   }
   return row->run(call_, system_);

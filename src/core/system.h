@@ -300,12 +300,11 @@ class Sound {
  public:
   virtual ~Sound() = default;
 
-  // Sends one command string to the multimedia interface (MCI) without a notify window;
-  // returns the MCI error code, 0 for success, and puts the command's answer (e.g. of
-  // "status ... mode") into `answer`.
-  virtual std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) = 0;
-  // Lets `milliseconds` pass.
-  virtual void Pause(int milliseconds) = 0;
+  // Plays the wave file `file` once, from its start to its end, and returns when the sound has
+  // ended; a sound that stalls is stopped a few seconds after its length has passed. Shows no
+  // window, not even for a file that is missing or no sound. Fails, with the system's
+  // description, when the file cannot be played or the sound had to be stopped.
+  virtual Status PlayWaveToEnd(const std::wstring& file) = 0;
 };
 
 // All of the above. The roles are inherited virtually, so a fake can be put together from

@@ -2,8 +2,17 @@
 
 namespace kelvari {
 
-bool SplitWords(std::wstring_view text, std::vector<std::wstring>& words, std::int16_t& count) {
-  std::vector<std::wstring_view> found;
+namespace {
+
+std::wstring TooManyWordsMessage() {
+  return L"Ein Text mit mehr als " + std::to_wstring(kMaxWords) +
+         L" W\u00F6rtern kann nicht zerlegt werden.";
+}
+
+}  // namespace
+
+Result<std::vector<std::wstring>> SplitWords(std::wstring_view text) {
+  std::vector<std::wstring> words;
   std::size_t pos = 0;
   while (pos < text.size()) {
     if (text[pos] == L' ') {
@@ -12,27 +21,10 @@ bool SplitWords(std::wstring_view text, std::vector<std::wstring>& words, std::i
     }
     const std::size_t start = pos;
     while (pos < text.size() && text[pos] != L' ') ++pos;
-    if (found.size() == static_cast<std::size_t>(kMaxWords)) return false;
-    found.push_back(text.substr(start, pos - start));
+    if (words.size() == static_cast<std::size_t>(kMaxWords)) return Failure{TooManyWordsMessage()};
+    words.emplace_back(text.substr(start, pos - start));
   }
-  count = static_cast<std::int16_t>(found.size());
-  if (found.empty()) return true;  // earlier entries stay; readers go by the count
-  words.resize(found.size() + 1);
-  for (std::size_t i = 0; i < found.size(); ++i) words[i + 1] = std::wstring(found[i]);
-  return true;
-}
-
-std::optional<std::vector<std::wstring>> SplitAttributeLine(std::wstring_view line) {
-  std::vector<std::wstring> words;
-  std::int16_t count = 0;
-  if (!SplitWords(line, words, count)) return std::nullopt;
-  words.resize(static_cast<std::size_t>(count) + 1);  // a line without words leaves none
   return words;
-}
-
-std::wstring TooManyWordsMessage() {
-  return L"Ein Text mit mehr als " + std::to_wstring(kMaxWords) +
-         L" W\u00F6rtern kann nicht zerlegt werden.";
 }
 
 std::wstring ArgumentTextOf(std::wstring_view command_line) {

@@ -4,30 +4,20 @@
 // other character belong to the word they stand in; there is no quoting of any kind.
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/failure.h"
 
 namespace kelvari {
 
 // The most words one split can hold: counts are 16-bit signed numbers.
 inline constexpr int kMaxWords = 32767;
 
-// Splits `text` into `words` (entry 0 unused, word n in entry n) and sets `count`.
-// A text with words leaves exactly count + 1 entries. A text without words sets `count` to 0
-// and leaves the entries of the previous split in place.
-// Returns false, with `words` and `count` unchanged, when the text holds more than kMaxWords
-// words.
-bool SplitWords(std::wstring_view text, std::vector<std::wstring>& words, std::int16_t& count);
-
-// The words of an attribute line (word n in entry n, entry 0 unused; none for a line without
-// words), or nullopt when it holds more than kMaxWords words.
-std::optional<std::vector<std::wstring>> SplitAttributeLine(std::wstring_view line);
-
-// The German fault text for a text of more than kMaxWords words.
-std::wstring TooManyWordsMessage();
+// The words of `text` in their order (word n at position n - 1); none for a text without
+// words. Fails, with a German text that says so, when the text holds more than kMaxWords words.
+Result<std::vector<std::wstring>> SplitWords(std::wstring_view text);
 
 // Returns the text that follows the program's own name in a process command line, and the
 // blanks and tabs after the name. The name ends at the first blank or tab outside quotes.

@@ -51,8 +51,7 @@ class Win32System final : public System {
   bool CountdownRanOut() override;
   bool CanListFolder(const std::wstring& folder) override;
   std::optional<std::wstring> VolumeLabel(const std::wstring& root) override;
-  std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override;
-  void Pause(int milliseconds) override;
+  Status PlayWaveToEnd(const std::wstring& file) override;
   Result<PressedButton> ShowMessage(const MessageRequest& request) override;
   Result<int> ButtonBox(const ButtonBoxRequest& request) override;
   Status OpenProgressWindow(const ProgressWindowRequest& request) override;

@@ -2,6 +2,8 @@
 // and are never comments. UTF-8 is read strictly: valid UTF-8 comes back unchanged, and every
 // ASCII character of the text is one of the file's own ASCII bytes, none is lost or made up;
 // written back as a UTF-8 answer, it is the same bytes.
+#include <algorithm>
+
 #include "core/answer_encoding.h"
 #include "core/parameter_file.h"
 #include "core/text_file.h"
@@ -99,12 +101,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::wstring> lines = SplitLines(DecodeTextFile(bytes, system));
   for (const auto& line : lines) fuzz::Require(line.find(L'\r') == std::wstring::npos);
   const std::vector<std::wstring> kept = KeepParameterLines(lines, system);
-  fuzz::Require(!kept.empty() && kept[0].empty() && kept.size() <= lines.size() + 1);
-  for (std::size_t i = 1; i < kept.size(); ++i) {
-    fuzz::Require(kept[i].empty() || (kept[i].front() != L' ' && kept[i].back() != L' '));
-    fuzz::Require(!IsCommentLine(kept[i], system));
+  fuzz::Require(kept.size() <= lines.size());
+  for (const std::wstring& line : kept) {
+    fuzz::Require(line.empty() || (line.front() != L' ' && line.back() != L' '));
+    fuzz::Require(!IsCommentLine(line, system));
   }
-  (void)JoinPrompt(kept, 1);
+  // The lines hold no CR: the prompt has one between every two lines.
+  const std::wstring prompt = JoinPrompt(kept, 0);
+  const auto breaks = static_cast<std::size_t>(std::count(prompt.begin(), prompt.end(), L'\r'));
+  fuzz::Require(breaks == (kept.empty() ? 0 : kept.size() - 1));
   CheckStrictUtf8(bytes, system);
   CheckRoundTrip(data, size, system);
   return 0;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "commands/drive_check.h"
+#include "commands/drive_root_and_label.h"
 #include "run_program.h"
 
 namespace kelvari {

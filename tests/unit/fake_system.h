@@ -403,29 +403,16 @@ class FakeDrives : public virtual Drives {
   }
 };
 
-// Sound: the MCI commands sent, and their scripted answers.
+// Sound: every wave file asked for, and whether playing fails.
 class FakeSound : public virtual Sound {
  public:
-  std::vector<std::wstring> mci_commands;            // without the "status" queries
-  std::map<std::wstring, std::uint32_t> mci_errors;  // by command word ("open", "play")
-  std::wstring mci_length = L"500";                  // "status ... length"; empty: error
-  int mci_playing_polls = 3;  // "status ... mode" says "playing" this many times
-  int paused_ms = 0;
-  std::uint32_t SendMciCommand(const std::wstring& command, std::wstring& answer) override {
-    answer.clear();
-    if (command.starts_with(L"status ")) {
-      if (command.ends_with(L" length")) {
-        answer = mci_length;
-        return mci_length.empty() ? 263 : 0;
-      }
-      answer = mci_playing_polls-- > 0 ? L"playing" : L"stopped";
-      return 0;
-    }
-    mci_commands.push_back(command);
-    auto it = mci_errors.find(command.substr(0, command.find(L' ')));
-    return it == mci_errors.end() ? 0 : it->second;
+  std::vector<std::wstring> played;  // every wave file asked for, in order
+  bool sound_fails = false;          // no file can be played
+  Status PlayWaveToEnd(const std::wstring& file) override {
+    played.push_back(file);
+    if (sound_fails) return Failure{L"Die Datei kann nicht abgespielt werden."};
+    return Done{};
   }
-  void Pause(int milliseconds) override { paused_ms += milliseconds; }
 };
 
 // The whole system.

@@ -15,10 +15,10 @@ TEST(FolderPrompt, EveryKeptLineEndsWithCrLf) {
     std::wstring prompt;
   };
   const Case cases[] = {
-      {{L"", L"Eine Zeile"}, L"Eine Zeile\r\n"},
-      {{L"", L"Eins", L"", L"Drei"}, L"Eins\r\n\r\nDrei\r\n"},
-      {{L"", L""}, L"\r\n"},
-      {{L""}, L""},
+      {{L"Eine Zeile"}, L"Eine Zeile\r\n"},
+      {{L"Eins", L"", L"Drei"}, L"Eins\r\n\r\nDrei\r\n"},
+      {{L""}, L"\r\n"},
+      {{}, L""},
   };
   for (const Case& c : cases) EXPECT_EQ(FolderPrompt(Invocation({}, c.lines, {})), c.prompt);
 }

@@ -115,17 +115,17 @@ TEST(ReadSelectedWord, NumbersFromOneToTheLongestList) {
 TEST(ApplyListAttribute, WordsSetTheirFlag) {
   struct Case {
     std::vector<std::wstring> words;
-    std::int16_t numeric, multi;
+    bool numeric, multi;
   } cases[] = {
-      {{}, 0, 0},
-      {{L"MULTISELECT"}, 0, 1},
-      {{L"MULTISELECT", L"SINGLESELECT"}, 0, 0},
-      {{L"NUMERIC"}, -1, 0},
-      {{L"NUMERIC", L"STRING"}, 0, 0},
-      {{L"STRING", L"MULTISELECT", L"NUMERIC"}, -1, 1},
+      {{}, false, false},
+      {{L"MULTISELECT"}, false, true},
+      {{L"MULTISELECT", L"SINGLESELECT"}, false, false},
+      {{L"NUMERIC"}, true, false},
+      {{L"NUMERIC", L"STRING"}, false, false},
+      {{L"STRING", L"MULTISELECT", L"NUMERIC"}, true, true},
   };
   for (const Case& c : cases) {
-    std::int16_t numeric = 0, multi = 0;
+    bool numeric = false, multi = false;
     for (const auto& w : c.words) EXPECT_TRUE(ApplyListAttribute(w, numeric, multi));
     EXPECT_EQ(numeric, c.numeric);
     EXPECT_EQ(multi, c.multi);
@@ -135,10 +135,10 @@ TEST(ApplyListAttribute, WordsSetTheirFlag) {
 TEST(ApplyListAttribute, OtherWordsAreRefusedWithoutChange) {
   for (const wchar_t* word : {L"multiselect", L"MULTI", L"NUMERICS", L"", L"MULTISELECT,",
                               L"\tSTRING", L"SINGLE SELECT"}) {
-    std::int16_t numeric = -1, multi = 1;
+    bool numeric = true, multi = true;
     EXPECT_FALSE(ApplyListAttribute(word, numeric, multi));
-    EXPECT_EQ(numeric, -1);
-    EXPECT_EQ(multi, 1);
+    EXPECT_TRUE(numeric);
+    EXPECT_TRUE(multi);
   }
 }
 

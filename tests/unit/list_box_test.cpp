@@ -329,8 +329,8 @@ TEST(ListBox, TheLongestListOpensALongerOneIsRefused) {
 TEST(ReadListFile, UnreadableFileIsReported) {
   FakeSystem sys;
   const ListFileContent content = ReadListFile(L"fehlt.txt", sys, sys, sys);
-  EXPECT_EQ(content.outcome, ListFileContent::kUnreadable);
-  EXPECT_EQ(content.reason, L"Datei nicht gefunden");
+  EXPECT_EQ(content.problem, ListFileContent::Problem::kUnreadable);
+  EXPECT_EQ(content.failure.reason, L"Datei nicht gefunden");
 }
 
 TEST(ListBox, AnEntryVariableWithALineBreakIsRefused) {

@@ -13,7 +13,7 @@ using V = std::vector<std::wstring>;
 // A command CMD that needs `least_lines` lines of its parameter file and answers nothing.
 Program ProgramWithCommand(FakeSystem& sys, std::vector<CommandRow>& table, int least_lines) {
   table = {{L"CMD", least_lines,
-            [](const Invocation&, System&) { return Outcome::NoAnswer(kExitAnswered); }, L""}};
+            [](const Invocation&, System&) { return Outcome::NoAnswer(kExitAnswered); }}};
   return Program(sys, table);
 }
 
@@ -190,11 +190,12 @@ TEST(ParameterFile, ErrorsThreeFourAndFive) {
 }
 
 TEST(PromptString, JoinsTheTrailingLinesWithCr) {
-  const V lines{L"", L"A", L"B", L"C"};
-  EXPECT_EQ(JoinPrompt(lines, 2), L"B\rC");
-  EXPECT_EQ(JoinPrompt(lines, 3), L"C");
-  EXPECT_EQ(JoinPrompt(lines, 4), L"");
-  EXPECT_EQ(JoinPrompt(V{L"", L"a", L"", L"b"}, 1), L"a\r\rb");
+  const Invocation call({}, V{L"A", L"B", L"C"}, {});
+  EXPECT_EQ(call.PromptFrom(2), L"B\rC");
+  EXPECT_EQ(call.PromptFrom(3), L"C");
+  EXPECT_EQ(call.PromptFrom(4), L"");
+  EXPECT_EQ(Invocation({}, V{L"a", L"", L"b"}, {}).PromptFrom(1), L"a\r\rb");
+  EXPECT_EQ(JoinPrompt(V{L"A", L"B", L"C"}, 1), L"B\rC");  // from position 1, that is line 2
 }
 
 }  // namespace

@@ -6,11 +6,9 @@ namespace kelvari {
 namespace {
 
 std::vector<std::wstring> Split(const std::wstring& text) {
-  std::vector<std::wstring> words;
-  std::int16_t count = -1;
-  EXPECT_TRUE(SplitWords(text, words, count));
-  return std::vector<std::wstring>(words.begin() + (count ? 1 : 0),
-                                   words.begin() + (count ? count + 1 : 0));
+  Result<std::vector<std::wstring>> words = SplitWords(text);
+  EXPECT_TRUE(words.ok());
+  return words.ok() ? words.value() : std::vector<std::wstring>{L"<failed>"};
 }
 
 TEST(SplitWords, OnlyTheBlankSeparatesAndNothingIsUnquoted) {
@@ -24,29 +22,16 @@ TEST(SplitWords, OnlyTheBlankSeparatesAndNothingIsUnquoted) {
             (V{L"\"C:\\Eigene", L"Dateien\\r.txt\"", L"x"}));
 }
 
-TEST(SplitWords, TextWithoutWordsKeepsTheOldEntries) {
-  std::vector<std::wstring> words;
-  std::int16_t count = 0;
-  ASSERT_TRUE(SplitWords(L"eins zwei drei", words, count));
-  ASSERT_TRUE(SplitWords(L"   ", words, count));
-  EXPECT_EQ(count, 0);
-  ASSERT_EQ(words.size(), 4u);
-  EXPECT_EQ(words[3], L"drei");
-  ASSERT_TRUE(SplitWords(L"vier", words, count));
-  EXPECT_EQ(count, 1);
-  EXPECT_EQ(words.size(), 2u);
-}
-
 TEST(SplitWords, RefusesMoreWordsThanTheCountHolds) {
   std::wstring text;
   for (int i = 0; i < 32767; ++i) text += L"a ";
-  std::vector<std::wstring> words;
-  std::int16_t count = 0;
-  ASSERT_TRUE(SplitWords(text, words, count));
-  EXPECT_EQ(count, 32767);
+  Result<std::vector<std::wstring>> words = SplitWords(text);
+  ASSERT_TRUE(words.ok());
+  EXPECT_EQ(words.value().size(), 32767u);
   text += L"b";
-  EXPECT_FALSE(SplitWords(text, words, count));
-  EXPECT_EQ(count, 32767);
+  words = SplitWords(text);
+  ASSERT_FALSE(words.ok());
+  EXPECT_EQ(words.reason(), L"Ein Text mit mehr als 32767 W\u00F6rtern kann nicht zerlegt werden.");
 }
 
 TEST(ArgumentTextOf, SkipsTheProgramNameAsTheCRuntimeReadsIt) {

@@ -1,4 +1,4 @@
-#include "commands/drive_check.h"
+#include "commands/drive_root_and_label.h"
 
 namespace kelvari {
 

@@ -1,4 +1,4 @@
-#include "commands/wave_player.h"
+#include "win32/wave_player.h"
 
 #include <cwchar>
 
@@ -22,32 +22,40 @@ std::uint32_t WavePlayer::Send(const std::wstring& command) {
 }
 
 std::uint32_t WavePlayer::Send(const std::wstring& command, std::wstring& answer) {
-  return sound_.SendMciCommand(command, answer);
+  return mci_.Send(command, answer);
+}
+
+Status WavePlayer::StatusOf(std::uint32_t error) {
+  if (error == 0) return Done{};
+  return Failure{mci_.ErrorText(error)};
 }
 
 WavePlayer::~WavePlayer() {
-  Close();
+  (void)Close();
 }
 
-void WavePlayer::Play() {
-  if (!open_) Open();
-  if (open_) PlayOpenDevice();
+Status WavePlayer::Play() {
+  if (!open_) {
+    Status opened = Open();
+    if (!opened.ok()) return opened;
+  }
+  return PlayOpenDevice();
 }
 
-void WavePlayer::Open() {
+Status WavePlayer::Open() {
   // The name goes into the command in quotes; a quote of its own could end it and smuggle
   // in further command words, and no file name holds one. Control characters neither.
   if (file_.empty() || file_.find_first_of(L"\"\r\n\t") != std::wstring::npos) {
-    error_ = kUnusableName;
-    return;
+    return Failure{L"Der Name '" + file_ + L"' kann keine Wave-Datei bezeichnen."};
   }
   std::wstring command = L"open \"" + file_ + L"\" type WaveAudio";
   command += L" alias " + std::wstring(kAlias) + L" wait";
-  error_ = Send(command);
-  open_ = error_ == 0;
+  const std::uint32_t error = Send(command);
+  open_ = error == 0;
+  return StatusOf(error);
 }
 
-void WavePlayer::PlayOpenDevice() {
+Status WavePlayer::PlayOpenDevice() {
   const std::wstring alias(kAlias);
   std::wstring answer;
   Send(L"set " + alias + L" time format milliseconds");
@@ -55,23 +63,22 @@ void WavePlayer::PlayOpenDevice() {
       Send(L"status " + alias + L" length", answer) == 0 ? LengthMs(answer) : -1;
   if (length < 0) {
     // Without a known length there is no sensible limit: let the device wait.
-    error_ = Send(L"play " + alias + L" from 0 wait");
-    return;
+    return StatusOf(Send(L"play " + alias + L" from 0 wait"));
   }
-  error_ = Send(L"play " + alias + L" from 0");
-  if (error_ != 0) return;
+  const std::uint32_t error = Send(L"play " + alias + L" from 0");
+  if (error != 0) return StatusOf(error);
   for (long long waited = 0; waited <= length + kGraceMs; waited += kPollMs) {
-    if (Send(L"status " + alias + L" mode", answer) != 0 || answer != L"playing") return;
-    sound_.Pause(kPollMs);
+    if (Send(L"status " + alias + L" mode", answer) != 0 || answer != L"playing") return Done{};
+    mci_.Pause(kPollMs);
   }
   Send(L"stop " + alias);
-  error_ = kStalled;
+  return Failure{L"Die Wiedergabe stand still und wurde angehalten."};
 }
 
-void WavePlayer::Close() {
-  if (!open_) return;
-  error_ = Send(L"close " + std::wstring(kAlias) + L" wait");
+Status WavePlayer::Close() {
+  if (!open_) return Done{};
   open_ = false;
+  return StatusOf(Send(L"close " + std::wstring(kAlias) + L" wait"));
 }
 
 }  // namespace kelvari
