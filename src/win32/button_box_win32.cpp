@@ -183,7 +183,7 @@ Result<int> Win32System::ButtonBox(const ButtonBoxRequest& request) {
     dialog.AddControl(DialogTemplate::kButton,
                       (is_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE | WS_TABSTOP |
                           (first ? WS_GROUP : 0),
-                      0, 0, 0, 1, 1, static_cast<DWORD>(kFirstButtonId + static_cast<int>(i)),
+                      0, 0, 0, 1, 1, static_cast<DWORD>(kFirstButtonId) + static_cast<DWORD>(i),
                       request.captions[i]);
   }
 

@@ -1,20 +1,22 @@
 // Builds a dialog template (DLGTEMPLATEEX) in memory, for dialogs that the program lays out in
-// dialog units itself. The dialog manager scales dialog units with the font and the DPI.
+// dialog units itself. The dialog manager scales dialog units with the font and the DPI. The
+// layout of the words is dialog_template_logic.h; this is its face in Win32 types.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
-#include <vector>
+
+#include "win32/dialog_template_logic.h"
 
 namespace kelvari {
 
 class DialogTemplate {
  public:
   // Stock control classes.
-  static constexpr WORD kButton = 0x0080;
-  static constexpr WORD kEdit = 0x0081;
-  static constexpr WORD kStatic = 0x0082;
+  static constexpr WORD kButton = DialogTemplateWords::kButton;
+  static constexpr WORD kEdit = DialogTemplateWords::kEdit;
+  static constexpr WORD kStatic = DialogTemplateWords::kStatic;
 
   // A dialog of `style` (DS_SETFONT is added) in the font `face` of `points`.
   DialogTemplate(DWORD style, DWORD ex_style, short cx, short cy, const LOGFONTW& font,
@@ -23,16 +25,12 @@ class DialogTemplate {
   void AddControl(WORD control_class, DWORD style, DWORD ex_style, short x, short y, short cx,
                   short cy, DWORD id, const std::wstring& text = {});
 
-  const DLGTEMPLATE* get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+  const DLGTEMPLATE* get() const {
+    return reinterpret_cast<const DLGTEMPLATE*>(words_.words().data());
+  }
 
  private:
-  void Word(WORD value) { words_.push_back(value); }
-  void Dword(DWORD value);
-  void Text(const std::wstring& text);
-  void AlignToDword();
-
-  std::vector<WORD> words_;
-  std::size_t count_index_ = 0;  // where the number of controls stands
+  DialogTemplateWords words_;
 };
 
 }  // namespace kelvari

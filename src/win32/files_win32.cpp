@@ -5,6 +5,7 @@
 #include "core/parameter_file.h"
 #include "win32/system_error_text_win32.h"
 #include "win32/system_win32.h"
+#include "win32/temporary_file_name_logic.h"
 #include "win32/unique_handle_win32.h"
 
 namespace kelvari {
@@ -53,14 +54,10 @@ Status WriteAll(HANDLE file, std::string_view bytes) {
   return Done{};
 }
 
-constexpr wchar_t kTemporaryStem[] = L"~kelvari-";  // then the process id, "-", a number, ".tmp"
-
 // Creates a new, empty file beside `folder`'s others under a name of its own.
 UniqueFile CreateTemporaryFile(const std::wstring& folder, std::wstring& name, DWORD& error) {
-  const std::wstring stem =
-      folder + L"\\" + kTemporaryStem + std::to_wstring(::GetCurrentProcessId());
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::wstring plain = stem + L"-" + std::to_wstring(attempt) + L".tmp";
+    const std::wstring plain = folder + L"\\" + TemporaryFileName(::GetCurrentProcessId(), attempt);
     name = LongPathForm(plain, plain);
     UniqueFile file(::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -68,24 +65,6 @@ UniqueFile CreateTemporaryFile(const std::wstring& folder, std::wstring& name, D
     if (file || (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) return file;
   }
   return UniqueFile();
-}
-
-// The process id in the name of a temporary file of this program ("~kelvari-812-0.tmp");
-// 0 for any other name.
-DWORD OwnerOf(const std::wstring& name) {
-  const std::size_t stem = std::char_traits<wchar_t>::length(kTemporaryStem);
-  if (name.size() <= stem || name.compare(0, stem, kTemporaryStem) != 0) return 0;
-  unsigned long long pid = 0;
-  std::size_t i = stem;
-  for (; i < name.size() && name[i] >= L'0' && name[i] <= L'9'; ++i) {
-    pid = pid * 10 + static_cast<unsigned>(name[i] - L'0');
-    if (pid > MAXDWORD) return 0;
-  }
-  if (i == stem || i == name.size() || name[i] != L'-') return 0;
-  std::size_t j = i + 1;
-  while (j < name.size() && name[j] >= L'0' && name[j] <= L'9') ++j;
-  if (j == i + 1 || name.compare(j, std::wstring::npos, L".tmp") != 0) return 0;
-  return static_cast<DWORD>(pid);
 }
 
 // True when process `pid` is gone: no such process, one that has ended, or one that was
@@ -104,13 +83,13 @@ bool HasEnded(DWORD pid, const FILETIME& file_made) {
 // temporary file behind, holding its answer: perhaps a password. Such files of ended processes
 // are removed. A file that its writer still holds open is never touched.
 void RemoveLeftOvers(const std::wstring& folder) {
-  const std::wstring pattern = folder + L"\\" + kTemporaryStem + L"*.tmp";
+  const std::wstring pattern = folder + L"\\" + kTemporaryFileStem + L"*.tmp";
   WIN32_FIND_DATAW data;
   UniqueFind find(::FindFirstFileExW(LongPathForm(pattern, pattern).c_str(), FindExInfoBasic, &data,
                                      FindExSearchNameMatch, nullptr, 0));
   if (!find) return;
   do {
-    const DWORD pid = OwnerOf(data.cFileName);
+    const DWORD pid = TemporaryFileOwner(data.cFileName);
     if (pid == 0 || pid == ::GetCurrentProcessId() ||
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || !HasEnded(pid, data.ftCreationTime)) {
       continue;

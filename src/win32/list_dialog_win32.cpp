@@ -151,10 +151,8 @@ void ListDialogWindow::LayOut(UINT dpi, const RECT* suggested) {
   MoveTo(cancel_, places.cancel);
   MoveTo(label_, places.label);
   // Long entries can be read whole: the list scrolls sideways as far as its widest entry.
-  ::SendMessageW(list_, LB_SETHORIZONTALEXTENT,
-                 static_cast<WPARAM>(WidestEntry(list_, font_.get()) +
-                                     2 * ::GetSystemMetricsForDpi(SM_CXEDGE, dpi)),
-                 0);
+  const int extent = WidestEntry(list_, font_.get()) + 2 * ::GetSystemMetricsForDpi(SM_CXEDGE, dpi);
+  ::SendMessageW(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
 }
 
 // "&OK" or a double click: the dialog ends with the selection, unless the check refuses it.
@@ -279,7 +277,7 @@ bool ListDialogWindow::MoveFocus(WPARAM key) {
   const int entry_height =
       std::max(1, static_cast<int>(::SendMessageW(list_, LB_GETITEMHEIGHT, 0, 0)));
   const int page = std::max(1, static_cast<int>(client.bottom) / entry_height - 1);
-  int to = focus;
+  int to = 0;
   switch (key) {
     case VK_UP:
       to = focus - 1;

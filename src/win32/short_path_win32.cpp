@@ -1,6 +1,7 @@
 // Win32System: the short (8.3) form of a path, checked to lead back to the same entry.
 #include <windows.h>
 
+#include "win32/short_path_logic.h"
 #include "win32/system_win32.h"
 
 namespace kelvari {
@@ -23,17 +24,8 @@ std::optional<std::wstring> LongForm(const std::wstring& path) {
 std::optional<std::wstring> Win32System::ShortPath(const std::wstring& path) {
   if (path.empty() || path.find(L'\0') != std::wstring::npos) return std::nullopt;
   // A long path is asked for in its extended form and answered without that prefix.
-  std::wstring asked = path;
-  std::wstring prefix;
-  if (path.size() >= MAX_PATH && path.rfind(L"\\\\?\\", 0) != 0) {
-    if (path.rfind(L"\\\\", 0) == 0) {
-      asked = L"\\\\?\\UNC\\" + path.substr(2);
-      prefix = L"\\\\?\\UNC\\";
-    } else if (path.size() > 2 && path[1] == L':' && path[2] == L'\\') {
-      asked = L"\\\\?\\" + path;
-      prefix = L"\\\\?\\";
-    }
-  }
+  const ShortPathQuery query = ShortPathQueryFor(path);
+  const std::wstring& asked = query.asked;
   const DWORD n = ::GetShortPathNameW(asked.c_str(), nullptr, 0);
   if (n == 0) return std::nullopt;
   std::wstring short_path(n, L'\0');
@@ -50,11 +42,7 @@ std::optional<std::wstring> Win32System::ShortPath(const std::wstring& path) {
                              static_cast<int>(own->size()), TRUE) != CSTR_EQUAL) {
     return std::nullopt;
   }
-  if (!prefix.empty()) {
-    if (short_path.rfind(prefix, 0) != 0) return std::nullopt;
-    short_path = (prefix.size() > 4 ? L"\\\\" : L"") + short_path.substr(prefix.size());
-  }
-  return short_path;
+  return ShortPathAnswer(short_path, query);
 }
 
 }  // namespace kelvari

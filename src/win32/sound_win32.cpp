@@ -7,7 +7,7 @@
 #include <string>
 
 #include "win32/system_win32.h"
-#include "win32/wave_player.h"
+#include "win32/wave_player_logic.h"
 
 namespace kelvari {
 namespace {

@@ -1,5 +1,5 @@
 // The command strings that PLAY's WavePlayer (src/win32) sends to the multimedia interface.
-#include "win32/wave_player.h"
+#include "win32/wave_player_logic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "win32/wave_player.h"
+#include "win32/wave_player_logic.h"
 
 #include <cwchar>
 
