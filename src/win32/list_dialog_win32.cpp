@@ -197,12 +197,12 @@ LRESULT ListDialogWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARA
   switch (message) {
     case WM_COMMAND: {
       const int id = LOWORD(wparam), code = HIWORD(wparam);
-      if (id == kOkId && code == BN_CLICKED) {
+      const bool ok_clicked = id == kOkId && code == BN_CLICKED;
+      const bool double_clicked = (id == kSingleListId || id == kMultiListId) && code == LBN_DBLCLK;
+      if (ok_clicked || double_clicked) {
         Confirm();
       } else if (id == kCancelId && code == BN_CLICKED) {
         End(ListDialogAnswer::Ending::kCancelled);
-      } else if ((id == kSingleListId || id == kMultiListId) && code == LBN_DBLCLK) {
-        Confirm();
       } else if (id == kMultiListId && code == LBN_SELCHANGE) {
         KeepRequiredSelected();
       } else if (id == kTimeRanOutId) {
