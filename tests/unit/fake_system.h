@@ -192,11 +192,9 @@ class FakeDialogs : public virtual Dialogs {
   // none is left.
   std::deque<Result<PressedButton>> box_answers;
   std::vector<MessageRequest> boxes;
-  std::function<void()> while_box_shown;  // what the user does while the next box is shown
 
   Result<PressedButton> ShowMessage(const MessageRequest& request) override {
     boxes.push_back(request);
-    if (while_box_shown) std::exchange(while_box_shown, nullptr)();
     if (box_answers.empty()) return PressedButton::kOk;
     Result<PressedButton> answer = box_answers.front();
     box_answers.pop_front();
