@@ -5,7 +5,7 @@
 namespace kelvari {
 
 Outcome ShowProgramInfo(Process& process, Dialogs& dialogs) {
-  if (!dialogs.ShowAboutBox(AboutBoxHandlers(process, dialogs))) {
+  if (!dialogs.ShowAboutBox(AboutBoxHandlers(process, dialogs)).ok()) {
     return Outcome::Fault(L"Das Infofenster konnte nicht angezeigt werden.");
   }
   return Outcome::NoAnswer(kExitAnswered);

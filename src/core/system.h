@@ -214,8 +214,8 @@ class Dialogs {
   virtual ScreenMetrics Screen() = 0;
 
   // Shows the about box modally: runs its load handler, serves its buttons through its click
-  // handler, and returns when it has been closed: true, or false when it could not be shown.
-  virtual bool ShowAboutBox(const AboutBoxSetup& setup) = 0;
+  // handler, and returns when it has been closed, or fails when it could not be shown.
+  virtual Status ShowAboutBox(const AboutBoxSetup& setup) = 0;
   // Shows the modal input box: `proposal` stands selected in the entry field, which hides
   // what it holds when `hidden` (a password). "OK" closes it only when `check` has nothing to
   // say about the text; otherwise its message is shown. When its time runs out (see

@@ -14,6 +14,7 @@
 #include "win32/countdown_win32.h"
 #include "win32/device_context_win32.h"
 #include "win32/dialog_font_win32.h"
+#include "win32/system_error_text_win32.h"
 #include "win32/system_win32.h"
 #include "win32/unique_handle_win32.h"
 #include "win32/work_area_win32.h"
@@ -266,7 +267,7 @@ struct alignas(4) EmptyDialogTemplate {
 
 }  // namespace
 
-bool Win32System::ShowAboutBox(const AboutBoxSetup& setup) {
+Status Win32System::ShowAboutBox(const AboutBoxSetup& setup) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   ::InitCommonControlsEx(&controls);
 
@@ -277,9 +278,12 @@ bool Win32System::ShowAboutBox(const AboutBoxSetup& setup) {
   AboutBox box;
   box.setup = &setup;
   const CountdownScope countdown(countdown_, WhenTimeRunsOut::kClose);
-  return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog_template.dialog,
-                                   /*hWndParent=*/nullptr, AboutBoxProc,
-                                   reinterpret_cast<LPARAM>(&box)) != -1;
+  if (::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog_template.dialog,
+                                /*hWndParent=*/nullptr, AboutBoxProc,
+                                reinterpret_cast<LPARAM>(&box)) == -1) {
+    return Failure{SystemErrorText(::GetLastError())};
+  }
+  return Done{};
 }
 
 }  // namespace kelvari

@@ -40,7 +40,7 @@ class Win32System final : public System {
   void RemoveOwnFiles(const std::wstring& folder,
                       const std::function<bool(const std::wstring& name)>& own) override;
   ScreenMetrics Screen() override;
-  bool ShowAboutBox(const AboutBoxSetup& setup) override;
+  Status ShowAboutBox(const AboutBoxSetup& setup) override;
   Result<InputBoxAnswer> InputBox(const std::wstring& prompt, const std::wstring& title,
                                   const std::wstring& proposal, const InputCheck& check,
                                   bool hidden) override;

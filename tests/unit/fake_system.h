@@ -224,15 +224,15 @@ class FakeDialogs : public virtual Dialogs {
   std::vector<AboutBoxView> shown_info;
   bool about_box_up = false;
   bool info_shows = true;  // false: the box cannot be shown (no desktop)
-  bool ShowAboutBox(const AboutBoxSetup& setup) override {
-    if (!info_shows) return false;
+  Status ShowAboutBox(const AboutBoxSetup& setup) override {
+    if (!info_shows) return Failure{L"kein Desktop"};
     shown_info.push_back(setup.on_load());
     about_box_up = true;
     for (int index : info_clicks) {
       if (setup.on_button(index)) break;
     }
     about_box_up = false;
-    return true;
+    return Done{};
   }
   // The input box: what it was shown with, and the answer the user gives. Each text of
   // `input_box_tries` is confirmed in turn; one that the check refuses shows its message (in
