@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/outcome.h"
 #include "core/settings.h"
 #include "core/system.h"
 

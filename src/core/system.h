@@ -21,7 +21,6 @@
 #include "core/failure.h"
 #include "core/long_job_requests.h"
 #include "core/message_request.h"
-#include "core/outcome.h"
 
 namespace kelvari {
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/outcome.h"
 #include "core/word_splitter.h"
 #include "win32/job_window_win32.h"
 #include "win32/parent_process_win32.h"
